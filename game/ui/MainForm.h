@@ -1,0 +1,212 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <QImage>
+#include <QRect>
+#include <QWidget>
+#include "board/Board.h"
+#include "settings/GameRecord.h"
+#include "scores/ScoreTable.h"
+
+class QFrame;
+class QLabel;
+class QMenu;
+class QAction;
+class QRadioButton;
+class QSlider;
+class QTimer;
+class QToolButton;
+class TQtCanvas;
+struct TForms;
+
+enum TScreenShown { ss_None, ss_Scores, ss_Game, ss_Minimised };
+
+// The score screen's geometry, computed afresh from the window's size.
+struct TScoreLayout {
+  int TableHeight = 0;
+  int RowHeight = 1;
+  int RowCount = 0;
+  int Top = 0;
+  int Left = 0;
+  int FontSize = 0;
+  int SmallFontSize = 0;
+};
+
+// The main window: the game screen or the score screen in one client area,
+// under the toolbar and above the status bar. Its game side is in game/ui,
+// its score side in scores/ui.
+class TMainForm : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(int ScreenShown READ ScreenShownValue)
+  Q_PROPERTY(bool Ticking READ Ticking)
+  Q_PROPERTY(bool GameActive READ GameActive)
+  Q_PROPERTY(int NumLifelines READ NumLifelines)
+  Q_PROPERTY(bool UsingLifeline READ UsingLifeline)
+  Q_PROPERTY(bool ShowPlayerOnly READ ShowPlayerOnly)
+  Q_PROPERTY(int Clock READ ClockValue)
+  Q_PROPERTY(int Score READ ScoreValue)
+  Q_PROPERTY(int HoverRow READ HoverRowValue)
+
+ public:
+  explicit TMainForm(TForms& forms);
+  ~TMainForm() override;
+
+  // Published properties; setters compare first and carry the side effects.
+  TScreenShown ScreenShown() const { return FScreenShown; }
+  void SetScreenShown(TScreenShown value);
+  bool Ticking() const { return FTicking; }
+  void SetTicking(bool value);
+  bool GameActive() const { return FGameActive; }
+  void SetGameActive(bool value);
+  int NumLifelines() const { return FNumLifelines; }
+  void SetNumLifelines(int value);
+  bool UsingLifeline() const { return FUsingLifeline; }
+  void SetUsingLifeline(bool value);
+  bool ShowPlayerOnly() const { return FShowPlayerOnly; }
+  void SetShowPlayerOnly(bool value);
+
+  // Commands of the toolbar, the menu and the keys.
+  void BtnNewGameClick();
+  void StartGame();
+  void BtnPauseClick();
+  void MenuPauseResumeClick();
+  void BtnBossClick();
+  void MenuBossClick();
+  void MenuViewClick();
+  void BtnPopClick();
+  void OneMark1Click();
+  void About1Click();
+  void DisplayHint(const QString& hint);
+  void ShowScore();
+  void GenerateBoard(const TGameRecord& record);
+  void TakeSettingsFromDialog();
+
+  // Window events, callable directly (tests and the event overrides use them).
+  void FormResize();
+  void FormPaint();
+  void FormClick();
+  void FormMouseDown(Qt::MouseButton button, int x, int y);
+  void FormMouseUp(Qt::MouseButton button, int x, int y);
+  void FormMouseMove(int x, int y);
+  void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void FormCloseQuery();
+
+  // The clock.
+  void TimerTickTimer();
+  void Tick();
+  void ShowGameTime(std::int32_t value);
+
+  // The end of a game and the lifelines.
+  void LoseGame();
+  void CheckSuccess();
+  void SpeedButtonLifelineClick();
+
+  // Score side (scores/ui).
+  void AppendScore(const TGameRecord& record);
+  void LoadScores(int n);
+  void PaintScores();
+  TScoreLayout ScoreLayout() const;
+  void ScoresMouseMove(int x, int y);
+  void ScoresClick();
+
+  // The window's canvas: an image the size of the client area. Drawing on it
+  // outside a paint event marks the drawn region, which the next paint event
+  // copies to the screen.
+  ICanvas& Canvas();
+  void CanvasChanged(const QRect& region);
+  const QImage& CanvasImage() const { return FCanvasImage; }
+
+  int ScreenShownValue() const { return int(FScreenShown); }
+  int ClockValue() const { return Clock; }
+  int ScoreValue() const { return Score; }
+  int HoverRowValue() const { return HoverRow; }
+
+  // Members of the game.
+  TForms& Forms;
+  std::int32_t Clock = 0;
+  std::int32_t Score = 0;
+  std::unique_ptr<TBoard> Board;
+  // The settings the game in progress was started with; the clock, the
+  // bonuses and the record appended at its end read these, never the
+  // dialog's later changes.
+  TGameRecord GameInPlay;
+  // Element 0 is the current game record, elements 1..48 the score rows.
+  std::array<TGameRecord, MaxScoreRows + 1> ScoreList{};
+  // The current game record: the settings of the game about to be played
+  // and the reference of the score screen's match filter.
+  TGameRecord& CurrentGame = ScoreList[0];
+  std::int32_t PulseCount = 0;
+  bool LeftDown = false;
+  bool RightDown = false;
+  const TAreaProperties* PressedArea = nullptr;
+  bool Creating = false;
+  int HoverRow = 0;
+
+  // The toolbar.
+  QFrame* SpeedPanel = nullptr;
+  QToolButton* BtnNewGame = nullptr;
+  QWidget* PanelNewPrompt = nullptr;
+  QToolButton* BtnPop = nullptr;
+  QToolButton* SpeedButtonLifeline = nullptr;
+  QLabel* LabelNumLifelines = nullptr;
+  QLabel* LabelScore = nullptr;
+  QFrame* PanelCountdown = nullptr;
+  QLabel* LabelTimeB2 = nullptr;
+  QWidget* PanelCountdownBar = nullptr;
+  QLabel* LabelTimeB = nullptr;
+  QToolButton* BtnPause = nullptr;
+  QWidget* PanelPausePrompt = nullptr;
+  QLabel* StatusBar = nullptr;
+  QTimer* TimerTick = nullptr;
+
+  // The popup menu.
+  QMenu* PopupMenu1 = nullptr;
+  QAction* MenuBoss = nullptr;
+  QAction* MenuPauseResume = nullptr;
+  QAction* MenuNewGame = nullptr;
+  QAction* MenuView = nullptr;
+  QAction* OneMark1 = nullptr;
+  QAction* About1 = nullptr;
+  QAction* Help1 = nullptr;
+
+  // The score header (scores/ui builds it in CreateScoreHead).
+  QFrame* PanelScoreHead = nullptr;
+  QRadioButton* RadioButtonAllPlayers = nullptr;
+  QWidget* Image11 = nullptr;
+  QRadioButton* RadioButtonThisPlayer = nullptr;
+  QWidget* Image1 = nullptr;
+  QLabel* LabelPlayerName = nullptr;
+  QWidget* Image2 = nullptr;
+  QSlider* TrackBarMatchSpec = nullptr;
+  QWidget* Image3 = nullptr;
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FormCreate();
+  void CreateToolbar();
+  void CreatePopupMenu();
+  void CreateScoreHead();  // scores/ui
+  void LayOutChildren();
+
+  TScreenShown FScreenShown = ss_None;
+  bool FTicking = false;
+  bool FGameActive = false;
+  int FNumLifelines = 0;
+  bool FUsingLifeline = false;
+  bool FShowPlayerOnly = false;
+
+  QImage FCanvasImage;
+  std::unique_ptr<TQtCanvas> FCanvas;
+
+  // Score side state: private helpers of scores/ui may be added below.
+};

@@ -1,0 +1,10 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+
+// The GUI tests drive the real windows headless.
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}
