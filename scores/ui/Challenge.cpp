@@ -1,0 +1,4 @@
+#include "game/ui/MainForm.h"
+
+void TMainForm::ScoresMouseMove(int, int) {}
+void TMainForm::ScoresClick() {}

@@ -1,0 +1,3 @@
+#include "game/ui/MainForm.h"
+
+void TMainForm::CreateScoreHead() {}

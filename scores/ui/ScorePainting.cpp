@@ -1,0 +1,4 @@
+#include "game/ui/MainForm.h"
+
+TScoreLayout TMainForm::ScoreLayout() const { return {}; }
+void TMainForm::PaintScores() {}
