@@ -1,4 +1,96 @@
+#include <algorithm>
+#include <QLabel>
+#include "game/ui/Cp1252.h"
+#include "game/ui/Forms.h"
+#include "game/ui/Hints.h"
 #include "game/ui/MainForm.h"
+#include "scores/ui/ScoreCanvas.h"
+#include "scores/ui/ScoreGeometry.h"
+#include "settings/ui/DlgNewGame.h"
 
-void TMainForm::ScoresMouseMove(int, int) {}
-void TMainForm::ScoresClick() {}
+namespace {
+
+const char* const ChallengeHint = "Challenge this score|Click to play a game with the same settings.";
+const char* const InviteHint = "|Click a score to challenge it.";
+const char* const GameInProgressWarning =
+    "A game is in progress. Are you sure you want to start another now?";
+
+// The two margins beside the table, from the top down to the status bar.
+// They hold nothing but the hover markers.
+TRect LeftMargin(const TScoreLayout& layout, int clientWidth, int bottom) {
+  return {0, 0, (clientWidth - 19 * layout.RowHeight) / 2 - 2, bottom};
+}
+
+TRect RightMargin(const TScoreLayout& layout, int clientWidth, int bottom) {
+  return {(clientWidth + 19 * layout.RowHeight) / 2 + 2, 0, clientWidth + 1, bottom};
+}
+
+QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
+
+// Bullets in both margins bracket the row that a click would challenge.
+void DrawHoverMarkers(ICanvas& canvas, const TScoreLayout& layout, int clientWidth, int row) {
+  const TFontSpec lastPaintFont = canvas.Font();
+  TFontSpec marker = lastPaintFont;
+  marker.Colour = clBlack;
+  marker.Bold = false;
+  marker.SizePoints = layout.RowHeight * 3 / 4;
+  canvas.SetFont(marker);
+  const int y = RowTop(layout, row) - 4;
+  canvas.GlyphOut((clientWidth - 20 * layout.RowHeight) / 2, y, gl_Bullet);
+  canvas.GlyphOut((clientWidth + 19 * layout.RowHeight) / 2 + 4, y, gl_Bullet);
+}
+
+}  // namespace
+
+void TMainForm::ScoresMouseMove(int, int y) {
+  const TScoreLayout layout = ScoreLayout();
+  const int row = RowAt(layout, y);
+  const int clientWidth = width();
+  const int bottom = height() - (StatusBar ? StatusBar->height() : 20) - 1;
+
+  ICanvas& canvas = Canvas();
+  canvas.SetPenStyle(ps_Clear);
+  canvas.SetBrushStyle(bs_Solid);
+  canvas.SetBrushColour(ButtonFaceColour(*this));
+  const TRect left = LeftMargin(layout, clientWidth, bottom);
+  const TRect right = RightMargin(layout, clientWidth, bottom);
+  canvas.FillRect(left);
+  canvas.FillRect(right);
+
+  // Placeholder rows stand for no game and cannot be challenged.
+  const bool overGame = row >= 1 && row <= layout.RowCount && ScoreList[row].Score != 0;
+  HoverRow = overGame ? row : 0;
+  const QString hint = QString::fromLatin1(overGame ? ChallengeHint : InviteHint);
+  if (overGame) DrawHoverMarkers(canvas, layout, clientWidth, row);
+  SetHint(this, hint);
+  DisplayHint(HintLongPart(hint));
+
+  CanvasChanged(ToQRect(left));
+  CanvasChanged(ToQRect(right));
+}
+
+void TMainForm::ScoresClick() {
+  if (HoverRow <= 0 || HoverRow > MaxScoreRows) {
+    if (GameActive())
+      BtnPauseClick();
+    else
+      BtnNewGameClick();
+    return;
+  }
+  // The row as the player saw it when clicking; the question below runs a
+  // message loop in which repaints rebuild the list.
+  const TGameRecord challenged = ScoreList[HoverRow];
+  if (GameActive() && !Forms.Seams.AskWarningYesNo(this, QString::fromLatin1(GameInProgressWarning)))
+    return;
+  TDlgNewGame* dialog = Forms.DlgNewGame;
+  if (!dialog) return;
+
+  // The challenged game's settings travel through LastGame.dat, exactly as
+  // the dialog remembers its own; the challenger keeps their own name.
+  const QString challengerName = dialog->CurrentName();
+  dialog->SaveLastGame(challenged);
+  dialog->LoadLastGame(CurrentGame);
+  dialog->SetCurrentName(challengerName);
+  CurrentGame.SetPlayerName(ToCp1252(challengerName));
+  BtnNewGameClick();
+}

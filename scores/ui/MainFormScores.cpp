@@ -1,5 +1,43 @@
+#include <algorithm>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include "game/ui/Cp1252.h"
+#include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
+#include "settings/ui/DlgNewGame.h"
 
-void TMainForm::SetShowPlayerOnly(bool value) { FShowPlayerOnly = value; }
+void TMainForm::SetShowPlayerOnly(bool value) {
+  FShowPlayerOnly = value;
+  // The radio buttons only mirror the property here; their own handlers
+  // must not run again, or one change would paint twice.
+  if (RadioButtonThisPlayer && RadioButtonAllPlayers) {
+    const QSignalBlocker blockThis(RadioButtonThisPlayer);
+    const QSignalBlocker blockAll(RadioButtonAllPlayers);
+    // Exclusive radio buttons cannot be unchecked directly: check the one
+    // that becomes true and the other follows.
+    (value ? RadioButtonThisPlayer : RadioButtonAllPlayers)->setChecked(true);
+    (value ? RadioButtonAllPlayers : RadioButtonThisPlayer)->setChecked(false);
+  }
+  PaintScores();
+}
+
 void TMainForm::AppendScore(const TGameRecord& record) { ::AppendScore(ScoresFile, record); }
-void TMainForm::LoadScores(int) {}
+
+// Rebuilds rows 1..n. The reference of the match filter is the dialog's
+// settings as they stand now, copied into CurrentGame; the game in progress
+// keeps its own record in GameInPlay and is not touched.
+void TMainForm::LoadScores(int n) {
+  TDlgNewGame* dialog = Forms.DlgNewGame;
+  if (!dialog) return;
+  const QString name = dialog->CurrentName();
+  if (LabelPlayerName) LabelPlayerName->setText(name);
+  TakeSettingsFromDialog();
+
+  TScoreFilter filter;
+  filter.PlayerOnly = FShowPlayerOnly;
+  filter.PlayerName = ToCp1252(name);
+  filter.MatchLevel = TrackBarMatchSpec ? TrackBarMatchSpec->value() : MatchLevelAll;
+  LoadScoreRows(ScoresFile, ScoreList, std::clamp(n, 0, MaxScoreRows), filter);
+}

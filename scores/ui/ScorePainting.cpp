@@ -1,4 +1,122 @@
+#include <string>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QWidget>
+#include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
+#include "game/ui/Pictures.h"
+#include "scores/ui/ScoreCanvas.h"
+#include "scores/ui/ScoreGeometry.h"
+#include "scores/ui/ScoreText.h"
 
-TScoreLayout TMainForm::ScoreLayout() const { return {}; }
-void TMainForm::PaintScores() {}
+namespace {
+
+// Anchors of the columns, in tenths of a row height from the table's left.
+constexpr int TimedColumn = 86;
+constexpr int LinkColumn = 106;
+constexpr int CellColumn = 121;
+constexpr int MinesColumn = 136;
+constexpr int HolesColumn = 151;
+constexpr int SizeColumn = 163;
+
+// The heads are the new game dialog's own pictures, so a player recognises
+// each setting; they are centred a little left of their column's anchor.
+struct THead {
+  TPicture Picture;
+  int Tenths;
+};
+constexpr THead SettingHeads[] = {
+    {pic_SizeHi, 163},     {pic_HolesHi, 147}, {pic_MinePopHi, 131},
+    {pic_CellSizeHi, 116}, {pic_LinkHi, 101},  {pic_Timed, 86},
+};
+constexpr int HeadOffset = 12;
+// The height of the header's one-person picture, against which the heads
+// are lined up.
+constexpr int PersonPictureHeight = 25;
+
+int HeightOf(const QWidget* widget, int designHeight) {
+  return widget ? widget->height() : designHeight;
+}
+
+void PaintColumnHeads(QPainter& painter, const TScoreLayout& layout, int personHeight) {
+  const int headY = layout.Top + DivRoundHalfEven(6LL * layout.RowHeight, 10);
+  const int top = headY - personHeight + 3;
+  PaintPicture(painter, pic_OnePerson, QPoint(layout.Left, top));
+  for (const THead& head : SettingHeads)
+    PaintPicture(painter, head.Picture, QPoint(ColumnX(layout, head.Tenths) - HeadOffset, top));
+}
+
+void TextRightAligned(ICanvas& canvas, int rightEdge, int y, const std::string& text) {
+  canvas.TextOut(rightEdge - canvas.TextWidth(text), y, text);
+}
+
+void TextCentred(ICanvas& canvas, int centre, int y, const std::string& text) {
+  canvas.TextOut(centre - canvas.TextWidth(text) / 2, y, text);
+}
+
+// One listed game: a separator above, name and score in the row's font,
+// then the settings a little lower in the small font.
+void PaintScoreRow(ICanvas& canvas, const TScoreLayout& layout, int clientWidth, int row,
+                   const TGameRecord& game) {
+  const TColour colour = game.Score != 0 ? clBlack : clSilver;
+  int y = RowTop(layout, row);
+  canvas.SetFont(ScoreFont(layout.FontSize, colour, row == 1));
+
+  const int lineY = y - layout.RowHeight / 6;
+  canvas.MoveTo(layout.Left, lineY);
+  canvas.LineTo(clientWidth - layout.Left, lineY);
+
+  canvas.TextOut(layout.Left, y, game.PlayerName());
+  TextRightAligned(canvas, ScoreRightEdge(layout), y, std::to_string(game.Score));
+
+  canvas.SetFont(ScoreFont(layout.SmallFontSize, colour, false));
+  y += DivRoundHalfEven(29LL * layout.FontSize, 100);
+  TextCentred(canvas, ColumnX(layout, SizeColumn), y, SizeText(game.SizeX, game.SizeY));
+  TextRightAligned(canvas, ColumnX(layout, HolesColumn), y, PercentText(game.Holes));
+  TextRightAligned(canvas, ColumnX(layout, MinesColumn), y, PercentText(game.MinePopulation));
+  TextRightAligned(canvas, ColumnX(layout, CellColumn), y, TenthsText(game.CellSize));
+  TextRightAligned(canvas, ColumnX(layout, LinkColumn), y, TenthsText(game.Linking));
+  if (game.Timed()) TextCentred(canvas, ColumnX(layout, TimedColumn), y, std::to_string(game.GameSpeed));
+}
+
+}  // namespace
+
+TScoreLayout TMainForm::ScoreLayout() const {
+  TScoreFrame frame;
+  frame.ClientWidth = width();
+  frame.ClientHeight = height();
+  frame.ToolbarHeight = HeightOf(SpeedPanel, frame.ToolbarHeight);
+  frame.HeadHeight = HeightOf(PanelScoreHead, frame.HeadHeight);
+  frame.StatusHeight = HeightOf(StatusBar, frame.StatusHeight);
+  return ComputeScoreLayout(frame);
+}
+
+void TMainForm::PaintScores() {
+  // The table shows the dialog's pictures and filters by its settings, so
+  // there is nothing to paint before the dialog exists; and it must never
+  // cover the minefield.
+  if (Creating || !Forms.DlgNewGame || FScreenShown != ss_Scores) return;
+  const TScoreLayout layout = ScoreLayout();
+  LoadScores(layout.RowCount);
+
+  ICanvas& canvas = Canvas();
+  const int clientWidth = width();
+  const int clientHeight = height();
+  canvas.SetBrushStyle(bs_Solid);
+  canvas.SetBrushColour(ButtonFaceColour(*this));
+  canvas.FillRect({-1, -1, clientWidth + 1, clientHeight + 1});
+
+  canvas.SetPenStyle(ps_Solid);
+  canvas.SetPenWidth(1);
+  canvas.SetPenColour(clSilver);
+  canvas.SetBrushStyle(bs_Clear);
+  canvas.SetFont(ScoreFont(layout.FontSize, clBlack, false));
+
+  if (QPainter* painter = CanvasPainter(canvas))
+    PaintColumnHeads(*painter, layout, HeightOf(Image1, PersonPictureHeight));
+  for (int row = 1; row <= layout.RowCount; ++row)
+    PaintScoreRow(canvas, layout, clientWidth, row, ScoreList[row]);
+
+  CanvasChanged(QRect(0, 0, clientWidth, clientHeight));
+}
