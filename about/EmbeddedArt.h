@@ -1,0 +1,18 @@
+#pragma once
+#include <cstdint>
+#include <span>
+
+// The game's pictures, made at build time from the artwork's drawing and
+// compiled into the program.
+
+// The about box's picture: a 128 x 128 progressive JPEG.
+std::span<const std::uint8_t> AboutPictureJpeg();
+
+// One size of the application icon as a PNG file.
+struct TEmbeddedIcon {
+  int Size;
+  std::span<const std::uint8_t> Png;
+};
+
+// The icon at every size the desktop's icon theme gets, smallest first.
+std::span<const TEmbeddedIcon> ApplicationIconPngs();
