@@ -1,15 +1,548 @@
 #include "game/ui/Pictures.h"
+#include <array>
+#include <cmath>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPoint>
+#include <QPolygonF>
 
-QSize PictureSize(TPicture) { return QSize(24, 24); }
-void PaintPicture(QPainter&, TPicture, const QPoint&) {}
+// The game's pictures, drawn with a painter in logical pixels so that they
+// are as sharp at 2x or 3x as at 1x. One style throughout: the minefield's
+// own area colours, a soft dark outline, dark spiked mines with a
+// highlight, red links. Shapes are few and bold; grid lines fall on pixel
+// boundaries so that small grids stay crisp at 1x.
+
+namespace {
+// The palette. Area colours are those of a fresh minefield.
+const QColor Outline(58, 66, 80);
+const QColor Beige(0xDD, 0xCC, 0xAA);
+const QColor Blue(0x9D, 0xB8, 0xD6);
+const QColor Green(0xA9, 0xCC, 0x98);
+const QColor Orange(0xE9, 0xB4, 0x7E);
+const QColor Rose(0xD9, 0xA7, 0xC0);
+const QColor MineBody(42, 45, 52);
+const QColor LinkRed(0xD3, 0x3A, 0x2F);
+const QColor HoleBlack(30, 31, 36);
+const QColor Paper(0xF7, 0xF3, 0xEA);
+
+QPen OutlinePen(qreal width = 1.0, const QColor& colour = Outline) {
+  QPen pen(colour, width);
+  pen.setJoinStyle(Qt::RoundJoin);
+  pen.setCapStyle(Qt::RoundCap);
+  return pen;
+}
+
+// A covered square of the minefield: its colour, a lighter top-left edge
+// and a darker outline, on whole pixels.
+void Cell(QPainter& p, int x, int y, int w, int h, const QColor& fill) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.fillRect(x, y, w, h, fill);
+  if (w >= 4 && h >= 4) {
+    p.fillRect(x + 1, y + 1, w - 2, 1, fill.lighter(118));
+    p.fillRect(x + 1, y + 1, 1, h - 2, fill.lighter(118));
+  }
+  p.setPen(QPen(fill.darker(165), 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(x, y, w - 1, h - 1);
+  p.restore();
+}
+
+// A grid of columns x rows squares of side cell, one pixel of outline
+// shared between neighbours; colourOf(column, row) gives each fill.
+template <typename ColourOf>
+void Grid(QPainter& p, int x, int y, int columns, int rows, int cell, ColourOf colourOf) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, false);
+  for (int c = 0; c < columns; ++c)
+    for (int r = 0; r < rows; ++r) {
+      const QColor fill = colourOf(c, r);
+      const int left = x + c * cell, top = y + r * cell;
+      p.fillRect(left + 1, top + 1, cell - 1, cell - 1, fill);
+      if (cell >= 5) {
+        p.fillRect(left + 1, top + 1, cell - 1, 1, fill.lighter(115));
+        p.fillRect(left + 1, top + 1, 1, cell - 1, fill.lighter(115));
+      }
+    }
+  p.setPen(QPen(Outline, 1));
+  for (int c = 0; c <= columns; ++c) p.drawLine(x + c * cell, y, x + c * cell, y + rows * cell);
+  for (int r = 0; r <= rows; ++r) p.drawLine(x, y + r * cell, x + columns * cell, y + r * cell);
+  p.restore();
+}
+
+// A mine: a dark ball with eight spikes and a small highlight.
+void Mine(QPainter& p, const QPointF& centre, qreal radius) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, true);
+  const qreal spike = radius * 1.55;
+  p.setPen(QPen(MineBody, std::max<qreal>(1.0, radius * 0.42), Qt::SolidLine, Qt::RoundCap));
+  for (int i = 0; i < 4; ++i) {
+    const qreal angle = i * M_PI / 4;
+    const QPointF d(std::cos(angle) * spike, std::sin(angle) * spike);
+    p.drawLine(centre - d, centre + d);
+  }
+  p.setPen(Qt::NoPen);
+  p.setBrush(MineBody);
+  p.drawEllipse(centre, radius, radius);
+  p.setBrush(QColor(255, 255, 255, 210));
+  const qreal glint = std::max<qreal>(0.9, radius * 0.32);
+  p.drawEllipse(centre + QPointF(-radius * 0.38, -radius * 0.38), glint, glint);
+  p.restore();
+}
+
+void Link(QPainter& p, const QPointF& a, const QPointF& b) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(QPen(LinkRed, 2.0, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(a, b);
+  p.restore();
+}
+
+// A light square of paper behind the mines, so that they read as lying on
+// the minefield.
+void Field(QPainter& p, int x, int y, int w, int h) { Cell(p, x, y, w, h, Beige); }
+
+// ---- Toolbar ------------------------------------------------------------
+
+void PaintNewGame(QPainter& p) {
+  // A fresh little minefield with a spark of newness at its corner.
+  Grid(p, 1, 4, 3, 3, 6, [](int c, int r) {
+    static const QColor colours[3][3] = {
+        {Beige, Blue, Green}, {Orange, Beige, Blue}, {Green, Orange, Beige}};
+    return colours[r][c];
+  });
+  QPainterPath star;
+  const QPointF centre(16.5, 5.5);
+  for (int i = 0; i < 8; ++i) {
+    const qreal radius = i % 2 == 0 ? 5.2 : 2.0;
+    const qreal angle = -M_PI / 2 + i * M_PI / 4;
+    const QPointF point = centre + QPointF(std::cos(angle) * radius, std::sin(angle) * radius);
+    if (i == 0) star.moveTo(point); else star.lineTo(point);
+  }
+  star.closeSubpath();
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(OutlinePen(1.0, QColor(150, 100, 20)));
+  p.setBrush(QColor(255, 214, 64));
+  p.drawPath(star);
+}
+
+void PaintMenu(QPainter& p) {
+  // Three bars over a small arrow: a list that drops down.
+  p.setRenderHint(QPainter::Antialiasing, false);
+  for (int i = 0; i < 3; ++i) {
+    p.fillRect(2, 4 + i * 4, 12, 2, Outline);
+  }
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Outline);
+  p.drawPolygon(QPolygonF({QPointF(4, 17), QPointF(12, 17), QPointF(8, 21)}));
+}
+
+void PaintLifeline(QPainter& p) {
+  // A life ring: four red and four white segments round a hole.
+  p.setRenderHint(QPainter::Antialiasing, true);
+  const QRectF outer(1.5, 1.5, 20, 20);
+  const QRectF inner(7, 7, 9, 9);
+  QPainterPath ring;
+  ring.addEllipse(outer);
+  ring.addEllipse(inner);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  p.drawPath(ring);
+  p.setBrush(QColor(0xE0, 0x3C, 0x31));
+  for (int i = 0; i < 4; ++i) {
+    QPainterPath segment;
+    segment.moveTo(outer.center());
+    segment.arcTo(outer, 90 * i + 22.5, 45);
+    segment.closeSubpath();
+    p.drawPath(segment.subtracted([&] { QPainterPath hole; hole.addEllipse(inner); return hole; }()));
+  }
+  p.setBrush(Qt::NoBrush);
+  p.setPen(OutlinePen(1.0));
+  p.drawEllipse(outer);
+  p.drawEllipse(inner);
+}
+
+void PaintPauseBars(QPainter& p, const QColor& fill, const QColor& edge) {
+  p.setRenderHint(QPainter::Antialiasing, false);
+  for (int x : {3, 9}) {
+    p.fillRect(x, 2, 4, 12, fill);
+    p.setPen(QPen(edge, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(x, 2, 3, 11);
+  }
+}
+
+void PaintPause(QPainter& p) { PaintPauseBars(p, QColor(0x5B, 0x8D, 0xC9), QColor(0x2E, 0x4F, 0x7A)); }
+
+void PaintPauseDisabled(QPainter& p) {
+  PaintPauseBars(p, QColor(0xC8, 0xC8, 0xC8), QColor(0x9A, 0x9A, 0x9A));
+}
+
+// ---- Settings of the new game dialog ------------------------------------
+
+void PaintSizeLo(QPainter& p) {
+  Grid(p, 5, 5, 3, 3, 4, [](int, int) { return Beige; });
+}
+
+void PaintSizeHi(QPainter& p) {
+  Grid(p, 1, 1, 5, 5, 4, [](int, int) { return Beige; });
+}
+
+void PaintMinePopLo(QPainter& p) {
+  Field(p, 0, 2, 24, 20);
+  Mine(p, QPointF(7, 8.5), 3.0);
+  Mine(p, QPointF(16.5, 15.5), 3.0);
+}
+
+void PaintMinePopHi(QPainter& p) {
+  Field(p, 0, 2, 24, 20);
+  const QPointF places[] = {{5, 7}, {12, 6.5}, {19, 7.5}, {8.5, 13.5}, {15.5, 13.5},
+                            {5, 18}, {12, 18.5}, {19, 18}};
+  for (const QPointF& place : places) Mine(p, place, 1.9);
+}
+
+void PaintLinkLo(QPainter& p) {
+  Field(p, 0, 2, 24, 20);
+  Mine(p, QPointF(6.5, 8.5), 2.8);
+  Mine(p, QPointF(17.5, 8.5), 2.8);
+  Mine(p, QPointF(12, 16.5), 2.8);
+}
+
+void PaintLinkHi(QPainter& p) {
+  Field(p, 0, 2, 24, 20);
+  const QPointF a(6.5, 8.5), b(17.5, 8.5), c(12, 16.5);
+  Link(p, a, b);
+  Link(p, b, c);
+  Link(p, c, a);
+  for (const QPointF& m : {a, b, c}) Mine(p, m, 2.8);
+}
+
+void PaintLinkPattern(QPainter& p) {
+  // Two columns whose squares pair up by colour: each colour appears once
+  // on either side.
+  const QColor left[3] = {Blue, Orange, Green};
+  const QColor right[3] = {Green, Blue, Orange};
+  for (int i = 0; i < 3; ++i) {
+    Cell(p, 2, 1 + i * 7 + 1, 7, 7, left[i]);
+    Cell(p, 15, 1 + i * 7 + 1, 7, 7, right[i]);
+  }
+}
+
+void PaintSmallSquares(QPainter& p) {
+  Grid(p, 2, 2, 5, 5, 4, [](int c, int r) {
+    static const QColor colours[] = {Beige, Blue, Green, Orange, Rose};
+    return colours[(c * 2 + r * 3 + (c * r) % 2) % 5];
+  });
+}
+
+void PaintCellSizeHi(QPainter& p) {
+  // Three large shaped cells fitted together.
+  p.setRenderHint(QPainter::Antialiasing, false);
+  auto patch = [&p](const QPolygon& outline, const QColor& fill) {
+    p.setPen(QPen(Outline, 1));
+    p.setBrush(fill);
+    p.drawPolygon(outline);
+  };
+  patch(QPolygon({QPoint(1, 1), QPoint(14, 1), QPoint(14, 8), QPoint(8, 8), QPoint(8, 22),
+                  QPoint(1, 22)}),
+        Blue);
+  patch(QPolygon({QPoint(14, 1), QPoint(22, 1), QPoint(22, 15), QPoint(15, 15), QPoint(15, 8),
+                  QPoint(14, 8)}),
+        Orange);
+  patch(QPolygon({QPoint(8, 8), QPoint(15, 8), QPoint(15, 15), QPoint(22, 15), QPoint(22, 22),
+                  QPoint(8, 22)}),
+        Green);
+}
+
+void PaintPattern(QPainter& p) {
+  // The outline of a brick bond: rows of equal bricks, every other row
+  // shifted by half a brick.
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.fillRect(1, 2, 22, 20, Paper);
+  p.setPen(QPen(Outline, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(1, 2, 21, 19);
+  for (int y : {7, 12, 17}) p.drawLine(1, y, 22, y);
+  for (int row = 0; row < 4; ++row) {
+    const int top = 2 + row * 5;
+    const int offset = row % 2 == 0 ? 7 : 11;
+    for (int x = offset; x < 22; x += 8) p.drawLine(x, top, x, top + 5);
+    if (row % 2 == 1) p.drawLine(3, top, 3, top + 5);
+  }
+}
+
+void PaintHolesLo(QPainter& p) {
+  Grid(p, 2, 2, 4, 4, 5, [](int, int) { return Beige; });
+}
+
+void PaintHolesHi(QPainter& p) {
+  Grid(p, 2, 2, 4, 4, 5, [](int c, int r) {
+    const bool hole = (c == 1 && r == 0) || (c == 3 && r == 1) || (c == 0 && r == 2) ||
+                      (c == 2 && r == 2) || (c == 1 && r == 3);
+    return hole ? HoleBlack : Beige;
+  });
+}
+
+void PaintBrain(QPainter& p) {
+  // Two rounded halves with a few folds.
+  p.setRenderHint(QPainter::Antialiasing, true);
+  const QColor pink(0xEE, 0xA9, 0xB8);
+  p.setPen(OutlinePen(1.2, QColor(0x9A, 0x4E, 0x63)));
+  p.setBrush(pink);
+  QPainterPath shape;
+  shape.addRoundedRect(QRectF(2, 4, 20, 16), 8, 8);
+  p.drawPath(shape);
+  QPen fold = OutlinePen(1.1, QColor(0x9A, 0x4E, 0x63));
+  p.setPen(fold);
+  p.setBrush(Qt::NoBrush);
+  p.drawLine(QPointF(12, 5), QPointF(12, 19));
+  QPainterPath folds;
+  folds.moveTo(5, 10); folds.cubicTo(7, 7, 9, 12, 10, 9);
+  folds.moveTo(4.5, 15); folds.cubicTo(7, 12, 8, 17, 10.5, 14.5);
+  folds.moveTo(14, 9); folds.cubicTo(15, 12, 17, 7, 19.5, 10);
+  folds.moveTo(13.5, 14.5); folds.cubicTo(16, 17, 17, 12, 19.5, 15);
+  p.drawPath(folds);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 255, 255, 110));
+  p.drawEllipse(QRectF(5, 6, 5, 2.5));
+}
+
+void PaintTimed(QPainter& p) {
+  // A stopwatch dial with its crown, ticks at the quarters and one hand.
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Outline);
+  p.drawRoundedRect(QRectF(10, 0.5, 4, 3), 1, 1);
+  p.drawRect(QRectF(11, 3, 2, 2));
+  p.setPen(OutlinePen(1.6));
+  p.setBrush(Qt::white);
+  const QPointF centre(12, 14);
+  p.drawEllipse(centre, 9, 9);
+  p.setPen(OutlinePen(1.2));
+  for (int i = 0; i < 4; ++i) {
+    const qreal angle = i * M_PI / 2;
+    const QPointF d(std::cos(angle), std::sin(angle));
+    p.drawLine(centre + d * 6.2, centre + d * 7.6);
+  }
+  p.setPen(OutlinePen(1.8, LinkRed));
+  p.drawLine(centre, centre + QPointF(3.6, -3.6));
+  p.setPen(Qt::NoPen);
+  p.setBrush(Outline);
+  p.drawEllipse(centre, 1.4, 1.4);
+}
+
+void PaintSnail(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing, true);
+  const QColor body(0xC9, 0xB8, 0x8E);
+  const QColor shell(0xD9, 0x8A, 0x4B);
+  const QColor edge(0x6B, 0x4A, 0x2A);
+  // The foot, low and long, with the head raised at the front.
+  QPainterPath foot;
+  foot.moveTo(2, 20);
+  foot.lineTo(17, 20);
+  foot.cubicTo(20, 20, 21, 18, 21, 15);
+  foot.lineTo(21, 12);
+  foot.cubicTo(21, 10, 18, 10, 18, 12);
+  foot.lineTo(18, 16);
+  foot.cubicTo(14, 17, 6, 17, 2, 20);
+  foot.closeSubpath();
+  p.setPen(OutlinePen(1.0, edge));
+  p.setBrush(body);
+  p.drawPath(foot);
+  // Feelers.
+  p.setPen(OutlinePen(1.0, edge));
+  p.drawLine(QPointF(19, 11), QPointF(18, 6));
+  p.drawLine(QPointF(20.5, 11), QPointF(22, 6.5));
+  p.setBrush(edge);
+  p.drawEllipse(QPointF(18, 6), 1.0, 1.0);
+  p.drawEllipse(QPointF(22, 6.5), 1.0, 1.0);
+  // The shell and its spiral.
+  p.setPen(OutlinePen(1.2, edge));
+  p.setBrush(shell);
+  p.drawEllipse(QPointF(10, 12), 7, 6.5);
+  QPainterPath spiral;
+  const QPointF centre(10.3, 12.2);
+  for (int i = 0; i <= 40; ++i) {
+    const qreal t = i / 40.0 * 2.6 * M_PI;
+    const qreal radius = 0.6 + t * 0.62;
+    const QPointF point = centre + QPointF(std::cos(t) * radius, std::sin(t) * radius);
+    if (i == 0) spiral.moveTo(point); else spiral.lineTo(point);
+  }
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(spiral);
+}
+
+void PaintHare(QPainter& p) {
+  // A hare in full stride: long body, long ears laid back, legs stretched.
+  p.setRenderHint(QPainter::Antialiasing, true);
+  const QColor fur(0xB8, 0x94, 0x6A);
+  const QColor edge(0x5E, 0x45, 0x2B);
+  p.setPen(OutlinePen(1.0, edge));
+  p.setBrush(fur);
+  // Legs behind the body.
+  p.drawLine(QPointF(5, 15), QPointF(1, 20));
+  p.drawLine(QPointF(15.5, 16), QPointF(20, 20));
+  p.setPen(OutlinePen(1.6, edge));
+  p.drawLine(QPointF(5, 15), QPointF(1.5, 19.5));
+  p.drawLine(QPointF(15.5, 16), QPointF(19.5, 20));
+  p.setPen(OutlinePen(1.0, edge));
+  // Ears.
+  QPainterPath ears;
+  ears.moveTo(16, 9);
+  ears.cubicTo(14, 5, 11, 3, 8, 2.5);
+  ears.cubicTo(11, 5, 13, 8, 14.5, 10);
+  ears.closeSubpath();
+  ears.moveTo(17.5, 8.5);
+  ears.cubicTo(16.5, 5, 14.5, 2.5, 12, 1);
+  ears.cubicTo(14, 4, 15.5, 7, 16, 9.5);
+  ears.closeSubpath();
+  p.drawPath(ears);
+  // Body and head.
+  p.drawEllipse(QRectF(2.5, 9.5, 14.5, 7.5));
+  p.drawEllipse(QRectF(14, 7.5, 8, 6));
+  // Tail, eye and nose.
+  p.setBrush(Qt::white);
+  p.drawEllipse(QPointF(2.5, 11.5), 1.6, 1.6);
+  p.setPen(Qt::NoPen);
+  p.setBrush(edge);
+  p.drawEllipse(QPointF(18.8, 9.6), 0.9, 0.9);
+  p.drawEllipse(QPointF(21.7, 10.8), 0.7, 0.7);
+}
+
+// ---- The compact button -------------------------------------------------
+
+void PaintTriangleRight(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Outline);
+  p.drawPolygon(QPolygonF({QPointF(6, 4), QPointF(13, 9), QPointF(6, 14)}));
+}
+
+void PaintTriangleDown(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Outline);
+  p.drawPolygon(QPolygonF({QPointF(4, 6), QPointF(14, 6), QPointF(9, 13)}));
+}
+
+// ---- Score header -------------------------------------------------------
+
+// A head and shoulders, centred on x, standing on the bottom at y.
+void Person(QPainter& p, qreal x, qreal bottom, qreal scale, const QColor& fill) {
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(OutlinePen(1.0));
+  p.setBrush(fill);
+  QPainterPath shoulders;
+  const qreal halfWidth = 7.0 * scale, height = 10.0 * scale;
+  shoulders.moveTo(x - halfWidth, bottom);
+  shoulders.lineTo(x - halfWidth, bottom - height * 0.45);
+  shoulders.cubicTo(x - halfWidth, bottom - height, x + halfWidth, bottom - height,
+                    x + halfWidth, bottom - height * 0.45);
+  shoulders.lineTo(x + halfWidth, bottom);
+  shoulders.closeSubpath();
+  p.drawPath(shoulders);
+  const qreal headRadius = 4.3 * scale;
+  p.setBrush(fill.lighter(112));
+  p.drawEllipse(QPointF(x, bottom - height - headRadius + 1.2 * scale), headRadius, headRadius);
+}
+
+void PaintTwoPeople(QPainter& p) {
+  Person(p, 21.5, 24, 1.0, Green);
+  Person(p, 11, 24, 1.05, Blue);
+}
+
+void PaintOnePerson(QPainter& p) { Person(p, 8.5, 24, 1.05, Blue); }
+
+void PaintMatchNarrow(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing, true);
+  const QPointF centre(16, 16);
+  p.setPen(OutlinePen(1.0));
+  p.setBrush(Blue);
+  QPainterPath ring;
+  ring.addEllipse(centre, 14, 14);
+  ring.addEllipse(centre, 9, 9);
+  p.drawPath(ring);
+  p.setBrush(Orange);
+  p.drawEllipse(centre, 4, 4);
+}
+
+void PaintMatchWide(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(OutlinePen(1.0));
+  p.setBrush(Orange);
+  p.drawEllipse(QPointF(16, 16), 14, 14);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 255, 255, 90));
+  p.drawEllipse(QRectF(8, 6, 9, 5));
+}
+
+using TPainterFunction = void (*)(QPainter&);
+
+struct TPictureEntry {
+  int Width, Height;
+  TPainterFunction Paint;
+};
+
+constexpr std::array<TPictureEntry, pic_Count> Pictures = {{
+    {22, 22, PaintNewGame},
+    {16, 22, PaintMenu},
+    {23, 23, PaintLifeline},
+    {16, 16, PaintPause},
+    {16, 16, PaintPauseDisabled},
+    {24, 24, PaintSizeLo},
+    {24, 24, PaintSizeHi},
+    {24, 24, PaintMinePopLo},
+    {24, 24, PaintMinePopHi},
+    {24, 24, PaintLinkLo},
+    {24, 24, PaintLinkHi},
+    {24, 24, PaintLinkPattern},
+    {24, 24, PaintSmallSquares},
+    {24, 24, PaintSmallSquares},
+    {24, 24, PaintCellSizeHi},
+    {24, 24, PaintPattern},
+    {24, 24, PaintHolesLo},
+    {24, 24, PaintHolesHi},
+    {24, 24, PaintBrain},
+    {24, 24, PaintTimed},
+    {24, 24, PaintSnail},
+    {24, 24, PaintHare},
+    {18, 18, PaintTriangleRight},
+    {18, 18, PaintTriangleDown},
+    {33, 25, PaintTwoPeople},
+    {17, 25, PaintOnePerson},
+    {32, 32, PaintMatchNarrow},
+    {32, 32, PaintMatchWide},
+}};
+
+bool Known(TPicture picture) { return picture >= 0 && picture < pic_Count; }
+}  // namespace
+
+QSize PictureSize(TPicture picture) {
+  if (!Known(picture)) return QSize();
+  return QSize(Pictures[picture].Width, Pictures[picture].Height);
+}
+
+void PaintPicture(QPainter& painter, TPicture picture, const QPoint& origin) {
+  if (!Known(picture)) return;
+  painter.save();
+  painter.translate(origin);
+  painter.setClipRect(QRect(QPoint(0, 0), PictureSize(picture)), Qt::IntersectClip);
+  Pictures[picture].Paint(painter);
+  painter.restore();
+}
+
 QPixmap PicturePixmap(TPicture picture, qreal devicePixelRatio) {
-  QPixmap pixmap(PictureSize(picture) * devicePixelRatio);
-  pixmap.setDevicePixelRatio(devicePixelRatio);
+  const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+  const QSize size = PictureSize(picture);
+  QPixmap pixmap(QSize(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio))));
+  pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  PaintPicture(painter, picture, QPoint(0, 0));
   return pixmap;
 }
+
 QIcon PictureIcon(TPicture picture) {
   QIcon icon;
   for (qreal ratio : {1.0, 2.0, 3.0}) icon.addPixmap(PicturePixmap(picture, ratio));

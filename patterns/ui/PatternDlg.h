@@ -24,6 +24,10 @@ class TPatternDlg : public QDialog {
   void FormShow();
   void FillPatternList();
   void OKBtnClick();
+  // The list's current row changed to row (null: none).
+  void ListViewPatternsChange(QTreeWidgetItem* row);
+  // A double-click anywhere on the list: OK when a row is selected.
+  void ListViewPatternsDblClick();
 
   int SelectedRegNoValue() const { return SelectedRegNo; }
 
@@ -38,5 +42,13 @@ class TPatternDlg : public QDialog {
 
  private:
   TForms& Forms;
-  // Further members of the dialog follow.
+
+  void FormCreate();
+  void CreateList();
+  void CreateButtonBar();
+  void CentreOnScreen();
+  // Columns have a least and a greatest width, which the header itself
+  // does not know about.
+  void KeepColumnWithinLimits(int column, int width);
+  void LookUpChosenPattern();
 };

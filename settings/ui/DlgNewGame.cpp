@@ -1,27 +1,330 @@
 #include "settings/ui/DlgNewGame.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include "game/ui/Forms.h"
+#include "game/ui/Hints.h"
+#include "settings/ui/ClickablePicture.h"
+#include "settings/ui/DlgNewGameLayout.h"
+#include "settings/ui/NameLengthValidator.h"
 
-TDlgNewGame::TDlgNewGame(TForms& forms, QWidget* parent) : QDialog(parent), Forms(forms) {}
+// Construction and layout of the dialog. The dialog is 240 pixels wide and
+// laid out at fixed positions like the rest of the game's windows; only the
+// custom group grows and shrinks, by showing or hiding its rows.
+
+namespace {
+using namespace DlgNewGameLayout;
+constexpr int SliderLength = 90;
+constexpr int SliderHeight = 26;
+// Columns of a slider row: low picture, slider, high picture, value label.
+constexpr int LowPictureX = 26;
+constexpr int SliderX = 52;
+constexpr int HighPictureX = SliderX + SliderLength + 2;
+constexpr int ValueLabelX = HighPictureX + 26;
+constexpr int ValueLabelWidth = RowWidth - ValueLabelX - 2;
+constexpr int MaxTypedNameLength = 14;
+
+QSlider* MakeSlider(QWidget* row, const char* name, int least, int greatest, int lineStep,
+                    int pageStep, int tickEvery, int position, int y) {
+  auto* slider = new QSlider(Qt::Horizontal, row);
+  slider->setObjectName(name);
+  slider->setRange(least, greatest);
+  slider->setSingleStep(lineStep);
+  slider->setPageStep(pageStep);
+  slider->setTickInterval(tickEvery);
+  slider->setTickPosition(QSlider::TicksBelow);
+  slider->setValue(position);
+  slider->setGeometry(SliderX, y, SliderLength, SliderHeight);
+  return slider;
+}
+
+TClickablePicture* MakePicture(QWidget* parent, const char* name, TPicture picture, int x, int y) {
+  auto* image = new TClickablePicture(picture, parent);
+  image->setObjectName(name);
+  image->move(x, y);
+  return image;
+}
+
+QLabel* MakeValueLabel(QWidget* row, const char* name, const char* placeholder, int y,
+                       Qt::Alignment alignment) {
+  auto* label = new QLabel(placeholder, row);
+  label->setObjectName(name);
+  label->setAlignment(alignment | Qt::AlignVCenter);
+  label->setGeometry(ValueLabelX, y, ValueLabelWidth, 16);
+  return label;
+}
+
+QWidget* MakeRow(QWidget* parent, const char* name, int height) {
+  auto* row = new QWidget(parent);
+  row->setObjectName(name);
+  row->setFixedSize(RowWidth, height);
+  return row;
+}
+
+QLabel* MakeWrappedLabel(QWidget* row, const char* name, const QRect& geometry) {
+  auto* label = new QLabel(row);
+  label->setObjectName(name);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setGeometry(geometry);
+  return label;
+}
+}  // namespace
+
+TDlgNewGame::TDlgNewGame(TForms& forms, QWidget* parent) : QDialog(parent), Forms(forms) {
+  setObjectName("DlgNewGame");
+  setWindowTitle("New Game");
+  QFont font("Tahoma");
+  font.setPointSize(8);
+  setFont(font);
+  CreateGameGroup();
+  CreateQuickGroup();
+  CreateCustomGroup();
+  CreateBottomBar();
+  ConnectHandlers();
+  FormCreate();
+}
+
 TDlgNewGame::~TDlgNewGame() = default;
-int TDlgNewGame::ShowModal() { FormShow(); return Forms.Seams.ExecDialog(*this); }
-void TDlgNewGame::SetCurrentName(const QString& value) { FCurrentName = value; }
-void TDlgNewGame::SetSizeX(int value) { FSizeX = value; }
-void TDlgNewGame::SetSizeY(int value) { FSizeY = value; }
-void TDlgNewGame::SetMinePopulation(int value) { FMinePopulation = value; }
-void TDlgNewGame::SetHoles(int value) { FHoles = value; }
-void TDlgNewGame::SetCellSize(int value) { FCellSize = value; }
-void TDlgNewGame::SetLinking(int value) { FLinking = value; }
-void TDlgNewGame::SetShapeRandom(bool value) { FShapeRandom = value; }
-void TDlgNewGame::SetPatternID(int value) { FPatternID = value; }
-void TDlgNewGame::SetTimedGame(bool value) { FTimedGame = value; }
-void TDlgNewGame::SetGameSpeed(int value) { FGameSpeed = value; }
-void TDlgNewGame::SetGameType(int value) { FGameType = value; }
-void TDlgNewGame::SetDlgCompact(bool value) { FDlgCompact = value; }
-int TDlgNewGame::HolesThreshold() const { return 0; }
-int TDlgNewGame::ShapeThreshold() const { return 1; }
-int TDlgNewGame::LinkThreshold() const { return 0; }
-TGameRecord TDlgNewGame::BuildRecord() const { return {}; }
-void TDlgNewGame::SaveLastGame(const TGameRecord&) {}
-void TDlgNewGame::LoadLastGame(TGameRecord& dest) { dest.Score = NoRecordScore; }
-void TDlgNewGame::FormShow() {}
-void TDlgNewGame::OKBtnClick() {}
+
+void TDlgNewGame::CreateGameGroup() {
+  GroupGame = new QGroupBox(" &Game ", this);
+  GroupGame->setObjectName("GroupGame");
+  GroupGame->setGeometry(GroupLeft, GameGroupTop, GroupWidth, GameGroupHeight);
+
+  const QString nameHint =
+      "Enter your name here|Enter your name here. Names from previous games will appear here.";
+  LabelPlayerName = new QLabel("Player &Name", GroupGame);
+  LabelPlayerName->setObjectName("LabelPlayerName");
+  LabelPlayerName->setGeometry(8, 24, 74, 20);
+  SetHint(LabelPlayerName, nameHint);
+
+  ComboBoxName = new QComboBox(GroupGame);
+  ComboBoxName->setObjectName("ComboBoxName");
+  ComboBoxName->setEditable(true);
+  ComboBoxName->setInsertPolicy(QComboBox::NoInsert);
+  ComboBoxName->setCompleter(nullptr);
+  ComboBoxName->setGeometry(GroupWidth - 8 - 140, 22, 140, 24);
+  NameValidator = new TNameLengthValidator(MaxTypedNameLength, ComboBoxName);
+  ComboBoxName->lineEdit()->setValidator(NameValidator);
+  SetHint(ComboBoxName, nameHint);
+  LabelPlayerName->setBuddy(ComboBoxName);
+
+  const QString timedHint =
+      "Timed Game?|Activate for a timed game. Timed Game: The game ends when time runs out.";
+  CheckBoxTimedGame = new QCheckBox(GroupGame);
+  CheckBoxTimedGame->setObjectName("CheckBoxTimedGame");
+  CheckBoxTimedGame->setAccessibleName("Timed game");
+  CheckBoxTimedGame->setGeometry(8, 58, 20, 20);
+  SetHint(CheckBoxTimedGame, timedHint);
+  ImageTimed = MakePicture(GroupGame, "ImageTimed", pic_Timed, 30, 56);
+  SetHint(ImageTimed, timedHint);
+
+  ImageTimedSlow = MakePicture(GroupGame, "ImageTimedSlow", pic_TimedSlow, 60, 56);
+  TrackBarTimedGame = MakeSlider(GroupGame, "TrackBarTimedGame", 0, 20, 1, 10, 10, 7, 55);
+  TrackBarTimedGame->move(86, 55);
+  SetHint(TrackBarTimedGame, "<-- Allows more time / Allows less time -->|Set the difficulty of a timed game");
+  ImageTimedFast = MakePicture(GroupGame, "ImageTimedFast", pic_TimedFast, 86 + SliderLength + 2, 56);
+}
+
+void TDlgNewGame::CreateQuickGroup() {
+  GroupQuick = new QGroupBox(" Quick Settings ", this);
+  GroupQuick->setObjectName("GroupQuick");
+  GroupQuick->setGeometry(GroupLeft, QuickGroupTop, GroupWidth, QuickGroupHeight);
+  SetHint(GroupQuick, "Select a level here. High numbers are more difficult.");
+  ImageBrain = MakePicture(GroupQuick, "ImageBrain", pic_Brain, 8, 24);
+  SetHint(ImageBrain, "Select a level here. High numbers are more difficult.");
+
+  constexpr int buttonWidth = 18, buttonPitch = 19, firstButtonX = 36;
+  for (int i = 0; i < 10; ++i) {
+    const int number = i + 1;
+    const QString caption = number < 10 ? QString("&%1").arg(number) : QString("1&0");
+    auto* button = new QPushButton(caption, GroupQuick);
+    button->setObjectName(QString("ButtonQuickStart%1").arg(number));
+    button->setGeometry(firstButtonX + i * buttonPitch, 23, buttonWidth, 26);
+    button->setAutoDefault(false);
+    ButtonQuickStart[i] = button;
+  }
+  SetHint(ButtonQuickStart[0], "Beginner|Discover how the Standard Game works.");
+}
+
+void TDlgNewGame::CreateCustomGroup() {
+  GroupCustom = new QGroupBox(" Custom Game ", this);
+  GroupCustom->setObjectName("GroupCustom");
+  GroupCustom->setGeometry(GroupLeft, CustomGroupTop, GroupWidth, CompactGroupHeight);
+  SetHint(GroupCustom, "|Change the game options");
+  CustomStack = new QVBoxLayout(GroupCustom);
+  CustomStack->setContentsMargins(2, StackTopMargin, 2, 0);
+  CustomStack->setSpacing(0);
+  CustomStack->setAlignment(Qt::AlignTop);
+  RowSize = CreateSizeRow();
+  RowMinePopulation = CreateMinePopulationRow();
+  RowHoles = CreateHolesRow();
+  RowShapes = CreateShapesRow();
+  RowLinking = CreateLinkingRow();
+  for (QWidget* row : {RowSize, RowMinePopulation, RowHoles, RowShapes, RowLinking})
+    CustomStack->addWidget(row);
+}
+
+QWidget* TDlgNewGame::CreateSizeRow() {
+  QWidget* row = MakeRow(GroupCustom, "RowSize", SizeRowHeight);
+  ButtonCompact = new QToolButton(row);
+  ButtonCompact->setObjectName("ButtonCompact");
+  ButtonCompact->setAutoRaise(true);
+  ButtonCompact->setGeometry(4, 10, 18, 18);
+  ButtonCompact->setIconSize(PictureSize(pic_TriangleRight));
+  ImageSizeLo = MakePicture(row, "ImageSizeLo", pic_SizeLo, LowPictureX, 7);
+  TrackBarMinefieldSize = MakeSlider(row, "TrackBarMinefieldSize", 0, 16, 1, 1, 16, 1, 6);
+  SetHint(TrackBarMinefieldSize,
+          "<-- Smaller minefield / Larger minefield -->|Change the size of the minefield");
+  ImageSizeHi = MakePicture(row, "ImageSizeHi", pic_SizeHi, HighPictureX, 7);
+  LabelMinefieldSize = MakeValueLabel(row, "LabelMinefieldSize", "111 x 11", 11, Qt::AlignHCenter);
+  return row;
+}
+
+QWidget* TDlgNewGame::CreateMinePopulationRow() {
+  QWidget* row = MakeRow(GroupCustom, "RowMinePopulation", SingleRowHeight);
+  ImageMinePopLo = MakePicture(row, "ImageMinePopLo", pic_MinePopLo, LowPictureX, 3);
+  TrackBarMinePopulation = MakeSlider(row, "TrackBarMinePopulation", 0, 200, 1, 10, 50, 0, 2);
+  SetHint(TrackBarMinePopulation,
+          "<-- Less mines / More mines -->|Change the number of mines in the minefield");
+  ImageMinePopHi = MakePicture(row, "ImageMinePopHi", pic_MinePopHi, HighPictureX, 3);
+  LabelMinePopulation = MakeValueLabel(row, "LabelMinePopulation", "x", 7, Qt::AlignRight);
+  return row;
+}
+
+QWidget* TDlgNewGame::CreateHolesRow() {
+  QWidget* row = MakeRow(GroupCustom, "RowHoles", SingleRowHeight);
+  Image9 = MakePicture(row, "Image9", pic_HolesLo, LowPictureX, 3);
+  SetHint(Image9, "Click the image for  'No holes'");
+  TrackBarHoles = MakeSlider(row, "TrackBarHoles", 0, 100, 5, 20, 25, 10, 2);
+  SetHint(TrackBarHoles, "<-- Less holes / More holes -->|Change the number of holes in the minefield");
+  ImageHolesHi = MakePicture(row, "ImageHolesHi", pic_HolesHi, HighPictureX, 3);
+  LabelHoles = MakeValueLabel(row, "LabelHoles", "x", 7, Qt::AlignRight);
+  return row;
+}
+
+QWidget* TDlgNewGame::CreateShapesRow() {
+  QWidget* row = MakeRow(GroupCustom, "RowShapes", DoubleRowHeight);
+  const QString randomHint = "Random shapes";
+  const QString patternHint = "Regular shapes|Click the '...' button to select a pattern.";
+  RadioShapeRandom = new QRadioButton(row);
+  RadioShapeRandom->setObjectName("RadioShapeRandom");
+  RadioShapeRandom->setAccessibleName("Random shapes");
+  RadioShapeRandom->setGeometry(4, 5, 20, 20);
+  SetHint(RadioShapeRandom, randomHint);
+  ImageRandom = MakePicture(row, "ImageRandom", pic_Random, 24, 3);
+  SetHint(ImageRandom, randomHint);
+
+  RadioShapePattern = new QRadioButton(row);
+  RadioShapePattern->setObjectName("RadioShapePattern");
+  RadioShapePattern->setAccessibleName("Regular shapes");
+  RadioShapePattern->setGeometry(56, 5, 20, 20);
+  SetHint(RadioShapePattern, patternHint);
+  ImagePattern = MakePicture(row, "ImagePattern", pic_Pattern, 76, 3);
+  SetHint(ImagePattern, patternHint);
+
+  btnChoosePattern = new QPushButton("...", row);
+  btnChoosePattern->setObjectName("btnChoosePattern");
+  btnChoosePattern->setGeometry(104, 4, 26, 22);
+  btnChoosePattern->setAutoDefault(false);
+  SetHint(btnChoosePattern, "Select Pattern...");
+  LabelPatternName = MakeWrappedLabel(row, "LabelPatternName", QRect(134, 0, RowWidth - 136, 30));
+
+  ImageCellSizeLow = MakePicture(row, "ImageCellSizeLow", pic_CellSizeLow, LowPictureX, 33);
+  SetHint(ImageCellSizeLow, "Click the image for  'No shaped cells'");
+  TrackBarCellSize = MakeSlider(row, "TrackBarCellSize", 10, 90, 5, 20, 22, 10, 32);
+  SetHint(TrackBarCellSize,
+          "<-- Less shaped cells / More shaped cells -->|Change the number of shaped cells");
+  ImageCellSizeHi = MakePicture(row, "ImageCellSizeHi", pic_CellSizeHi, HighPictureX, 33);
+  LabelCellSize = MakeValueLabel(row, "LabelCellSize", "x", 37, Qt::AlignRight);
+  LabelPatternDesc = MakeWrappedLabel(row, "LabelPatternDesc", QRect(LowPictureX, 30, RowWidth - LowPictureX - 2, 30));
+  return row;
+}
+
+QWidget* TDlgNewGame::CreateLinkingRow() {
+  QWidget* row = MakeRow(GroupCustom, "RowLinking", DoubleRowHeight);
+  ImageLinkLo = MakePicture(row, "ImageLinkLo", pic_LinkLo, LowPictureX, 3);
+  SetHint(ImageLinkLo, "Click the image for  'No linked mines'");
+  TrackBarLinking = MakeSlider(row, "TrackBarLinking", 0, 90, 5, 20, 25, 10, 2);
+  SetHint(TrackBarLinking,
+          "<-- Less linked cells / More linked cells -->|Change the number of cells that are linked");
+  ImageLinkHi = MakePicture(row, "ImageLinkHi", pic_LinkHi, HighPictureX, 3);
+  LabelLinking = MakeValueLabel(row, "LabelLinking", "x", 7, Qt::AlignRight);
+
+  ImageLinkPattern = MakePicture(row, "ImageLinkPattern", pic_LinkPattern, LowPictureX, 33);
+  ComboLinkPattern = new QComboBox(row);
+  ComboLinkPattern->setObjectName("ComboLinkPattern");
+  ComboLinkPattern->addItems({"Random linking", "Linked Halves", "Linked Thirds", "Linked Quarters"});
+  ComboLinkPattern->setGeometry(SliderX, 33, RowWidth - SliderX - 24, 24);
+  // Only random linking exists so far: the list shows what is to come.
+  ComboLinkPattern->setEnabled(false);
+  return row;
+}
+
+void TDlgNewGame::CreateBottomBar() {
+  BottomBar = new QWidget(this);
+  BottomBar->setObjectName("BottomBar");
+  auto* line = new QFrame(BottomBar);
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  line->setGeometry(0, 0, ClientWidth, 2);
+  constexpr int buttonWidth = 75, buttonHeight = 25, margin = 8, gap = 6;
+  const int buttonY = (BottomBarHeight - buttonHeight) / 2 + 1;
+  CancelBtn = new QPushButton("Cancel", BottomBar);
+  CancelBtn->setObjectName("CancelBtn");
+  CancelBtn->setGeometry(ClientWidth - margin - buttonWidth, buttonY, buttonWidth, buttonHeight);
+  OKBtn = new QPushButton("OK", BottomBar);
+  OKBtn->setObjectName("OKBtn");
+  OKBtn->setGeometry(CancelBtn->x() - gap - buttonWidth, buttonY, buttonWidth, buttonHeight);
+  OKBtn->setDefault(true);
+}
+
+void TDlgNewGame::PlaceBottomBar() {
+  const int top = GroupCustom->geometry().bottom() + 1;
+  BottomBar->setGeometry(0, top, ClientWidth, BottomBarHeight);
+  setFixedSize(ClientWidth, top + BottomBarHeight);
+}
+
+void TDlgNewGame::ConnectHandlers() {
+  connect(TrackBarMinefieldSize, &QSlider::valueChanged, this, [this] { TrackBarMinefieldSizeChange(); });
+  connect(TrackBarMinePopulation, &QSlider::valueChanged, this, [this] { TrackBarMinePopulationChange(); });
+  connect(TrackBarHoles, &QSlider::valueChanged, this, [this] { TrackBarHolesChange(); });
+  connect(TrackBarLinking, &QSlider::valueChanged, this, [this] { TrackBarLinkingChange(); });
+  connect(TrackBarCellSize, &QSlider::valueChanged, this, [this] { TrackBarCellSizeChange(); });
+  connect(TrackBarTimedGame, &QSlider::valueChanged, this, [this] { TrackBarTimedGameChange(); });
+  // The check box's handler runs on every change of its state; a radio
+  // button's only when it becomes checked.
+  connect(CheckBoxTimedGame, &QCheckBox::toggled, this, [this] { CheckBoxTimedGameClick(); });
+  connect(RadioShapeRandom, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioShapeRandomClick(); });
+  connect(RadioShapePattern, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioShapePatternClick(); });
+  ImageLinkLo->SetOnClick([this] { ImageLinkLoClick(); });
+  ImageCellSizeLow->SetOnClick([this] { ImageCellSizeLowClick(); });
+  Image9->SetOnClick([this] { Image9Click(); });
+  ImageTimed->SetOnClick([this] { ImageTimedClick(); });
+  ImageRandom->SetOnClick([this] { ImageRandomClick(); });
+  ImagePattern->SetOnClick([this] { ImagePatternClick(); });
+  connect(btnChoosePattern, &QPushButton::clicked, this, [this] { btnChoosePatternClick(); });
+  connect(ButtonCompact, &QToolButton::clicked, this, [this] { ButtonCompactClick(); });
+  for (int i = 0; i < 10; ++i)
+    connect(ButtonQuickStart[i], &QPushButton::clicked, this, [this, i] { ButtonQuickStartClick(i + 1); });
+  connect(ComboBoxName->lineEdit(), &QLineEdit::textChanged, this,
+          [this](const QString& text) { NameValidator->TextChanged(text); });
+  ComboBoxName->installEventFilter(this);
+  ComboBoxName->lineEdit()->installEventFilter(this);
+  // OK saves before the dialog closes with the result OK, whatever the
+  // saving met on its way.
+  connect(OKBtn, &QPushButton::clicked, this, [this] {
+    OKBtnClick();
+    accept();
+  });
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}

@@ -1,5 +1,7 @@
 #pragma once
 #include <QDialog>
+#include <string>
+#include <vector>
 #include <QString>
 #include <QStringList>
 #include "settings/GameRecord.h"
@@ -12,6 +14,10 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QToolButton;
+class QVBoxLayout;
+class QWidget;
+class TClickablePicture;
+class TNameLengthValidator;
 struct TForms;
 
 // The modal "New Game" dialog: the player's name, the clock, ten quick
@@ -81,6 +87,34 @@ class TDlgNewGame : public QDialog {
   void FormShow();
   void OKBtnClick();
 
+  // Change handlers of the sliders: moving a slider from code acts as the
+  // player moving it.
+  void TrackBarMinefieldSizeChange();
+  void TrackBarMinePopulationChange();
+  void TrackBarHolesChange();
+  void TrackBarLinkingChange();
+  void TrackBarCellSizeChange();
+  void TrackBarTimedGameChange();
+  // Click handlers.
+  void ImageLinkLoClick();
+  void ImageCellSizeLowClick();
+  void Image9Click();
+  void ImageTimedClick();
+  void CheckBoxTimedGameClick();
+  void ImageRandomClick();
+  void ImagePatternClick();
+  void RadioShapeRandomClick();
+  void RadioShapePatternClick();
+  void btnChoosePatternClick();
+  void ButtonCompactClick();
+  // Quick setting 1..10.
+  void ButtonQuickStartClick(int number);
+  void ButtonQuickStart1Click() { ButtonQuickStartClick(1); }
+  // The name box lost the focus: the typed name becomes the current name.
+  void ComboBoxNameExit();
+  // Derives GameType from the linking and shaped-cells settings.
+  void UpdateGameType();
+
   // Controls, reachable for the score screen's column heads and for tests.
   QComboBox* ComboBoxName = nullptr;
   QCheckBox* CheckBoxTimedGame = nullptr;
@@ -117,5 +151,65 @@ class TDlgNewGame : public QDialog {
   int FGameSpeed = 0;
   int FGameType = 0;
   bool FDlgCompact = false;
-  // Further members of the dialog follow.
+  int FHolesThreshold = 0, FShapeThreshold = 0, FLinkThreshold = 0;
+  // The saved names as the file holds them (Windows-1252 bytes), in the
+  // order of the name box's list.
+  std::vector<std::string> FSavedNames;
+
+  QGroupBox* GroupGame = nullptr;
+  QGroupBox* GroupQuick = nullptr;
+  QLabel* LabelPlayerName = nullptr;
+  TNameLengthValidator* NameValidator = nullptr;
+  QWidget* BottomBar = nullptr;
+  // The custom group's rows, stacked from the top.
+  QVBoxLayout* CustomStack = nullptr;
+  QWidget* RowSize = nullptr;
+  QWidget* RowMinePopulation = nullptr;
+  QWidget* RowHoles = nullptr;
+  QWidget* RowShapes = nullptr;
+  QWidget* RowLinking = nullptr;
+  // The pictures; the clickable ones have click handlers above.
+  TClickablePicture* ImageTimed = nullptr;
+  TClickablePicture* ImageTimedSlow = nullptr;
+  TClickablePicture* ImageTimedFast = nullptr;
+  TClickablePicture* ImageBrain = nullptr;
+  TClickablePicture* ImageSizeLo = nullptr;
+  TClickablePicture* ImageSizeHi = nullptr;
+  TClickablePicture* ImageMinePopLo = nullptr;
+  TClickablePicture* ImageMinePopHi = nullptr;
+  TClickablePicture* ImageLinkLo = nullptr;
+  TClickablePicture* ImageLinkHi = nullptr;
+  TClickablePicture* ImageLinkPattern = nullptr;
+  TClickablePicture* ImageRandom = nullptr;
+  TClickablePicture* ImagePattern = nullptr;
+  TClickablePicture* ImageCellSizeLow = nullptr;
+  TClickablePicture* ImageCellSizeHi = nullptr;
+  TClickablePicture* Image9 = nullptr;
+  TClickablePicture* ImageHolesHi = nullptr;
+
+  // Construction (DlgNewGame.cpp).
+  void CreateGameGroup();
+  void CreateQuickGroup();
+  void CreateCustomGroup();
+  QWidget* CreateSizeRow();
+  QWidget* CreateMinePopulationRow();
+  QWidget* CreateHolesRow();
+  QWidget* CreateShapesRow();
+  QWidget* CreateLinkingRow();
+  void CreateBottomBar();
+  void ConnectHandlers();
+  void FormCreate();
+  void PlaceBottomBar();
+  void CentreOnMainForm();
+  // Names (DlgNewGameNames.cpp).
+  bool ReloadSavedNames();
+  bool SaveTypedName();
+  void FillNameList();
+  void ReportFileError(const QString& format, const char* fileName);
+  // The size slider's position for the stored SizeX.
+  void PlaceSizeSliderForSizeX();
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 };

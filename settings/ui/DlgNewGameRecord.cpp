@@ -1,0 +1,115 @@
+#include "settings/ui/DlgNewGame.h"
+#include <QComboBox>
+#include <QEvent>
+#include <QSlider>
+#include <QStatusTipEvent>
+#include "game/ui/Cp1252.h"
+#include "game/ui/Forms.h"
+#include "game/ui/MainForm.h"
+#include "settings/SizeTable.h"
+
+// The dialog's life: creation, each showing, OK, and the record that
+// LastGame.dat keeps between runs.
+
+namespace {
+constexpr const char* LastGameFile = "LastGame.dat";
+}  // namespace
+
+void TDlgNewGame::FormCreate() {
+  SetTimedGame(false);
+  SetGameSpeed(TrackBarTimedGame->value());
+  SetMinePopulation(80);
+  SetHoles(10);
+  SetShapeRandom(true);
+  TrackBarMinefieldSize->setValue(3);
+  TrackBarLinking->setValue(0);
+  SetCellSize(TrackBarCellSize->minimum());
+  ComboLinkPattern->setCurrentIndex(0);
+  FHolesThreshold = TrackBarHoles->minimum();
+  FShapeThreshold = TrackBarCellSize->minimum();
+  FLinkThreshold = TrackBarLinking->minimum();
+  SetDlgCompact(true);
+  // The prompt is the box's text, not the current name.
+  ComboBoxName->setEditText("Remember me");
+  TGameRecord scratch;
+  LoadLastGame(scratch);
+}
+
+int TDlgNewGame::ShowModal() {
+  FormShow();
+  CentreOnMainForm();
+  return Forms.Seams.ExecDialog ? Forms.Seams.ExecDialog(*this) : int(QDialog::Rejected);
+}
+
+void TDlgNewGame::CentreOnMainForm() {
+  if (!Forms.MainForm) return;
+  const QRect owner = Forms.MainForm->frameGeometry();
+  QRect frame = frameGeometry();
+  frame.moveCenter(owner.center());
+  move(frame.topLeft());
+}
+
+void TDlgNewGame::FormShow() {
+  if (!ReloadSavedNames()) return;
+  // Only a stored record of 0 columns, applied while the size slider stood
+  // at its fallback position already, leaves no size: start from level 1.
+  if (FSizeX == 0) ButtonQuickStart1Click();
+}
+
+void TDlgNewGame::OKBtnClick() {
+  if (!SaveTypedName()) return;
+  SaveLastGame(BuildRecord());
+}
+
+TGameRecord TDlgNewGame::BuildRecord() const {
+  TGameRecord record;
+  record.SetPlayerName(ToCp1252(FCurrentName));
+  record.SizeX = FSizeX;
+  record.SizeY = FSizeY;
+  record.MinePopulation = FMinePopulation;
+  record.Holes = FHoles;
+  record.CellSize = FCellSize;
+  record.Linking = FLinking;
+  record.HolesThreshold = FHolesThreshold;
+  record.ShapeThreshold = FShapeThreshold;
+  record.LinkThreshold = FLinkThreshold;
+  record.GameSpeed = FGameSpeed;
+  record.TimedGame = FTimedGame ? 1 : 0;
+  record.PatternFlag = FShapeRandom ? 0 : 1;
+  record.PatternID = FPatternID;
+  return record;
+}
+
+void TDlgNewGame::SaveLastGame(const TGameRecord& record) { SaveLastGameFile(LastGameFile, record); }
+
+void TDlgNewGame::LoadLastGame(TGameRecord& dest) {
+  if (!LoadLastGameFile(LastGameFile, dest)) return;
+  SetTimedGame(dest.Timed());
+  SetGameSpeed(dest.GameSpeed);
+  SetCurrentName(FromCp1252(dest.PlayerName()));
+  SetSizeX(dest.SizeX);
+  SetSizeY(dest.SizeY);
+  SetMinePopulation(dest.MinePopulation);
+  SetHoles(dest.Holes);
+  SetLinking(dest.Linking);
+  SetCellSize(dest.CellSize);
+  SetShapeRandom(!dest.UsesPattern());
+  SetPatternID(dest.PatternID);
+  PlaceSizeSliderForSizeX();
+}
+
+void TDlgNewGame::PlaceSizeSliderForSizeX() {
+  // Moving the slider replaces the stored rows by the table's; a slider
+  // already in place keeps them, even when they are not a row of the table.
+  TrackBarMinefieldSize->setValue(PositionForColumns(FSizeX));
+}
+
+bool TDlgNewGame::event(QEvent* event) {
+  // The long part of a hint goes to the main window's status bar, as for
+  // the main window's own controls.
+  if (event->type() == QEvent::StatusTip && Forms.MainForm) {
+    Forms.MainForm->DisplayHint(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QDialog::event(event);
+}
