@@ -58,3 +58,47 @@ add_custom_command(
 add_custom_target(quorlane-artwork ALL DEPENDS ${art_dir}/icon.svg ${icon_files} ${art_dir}/about-picture.jpg)
 
 target_sources(quorlane-core PRIVATE ${art_dir}/EmbeddedArt.cpp)
+
+# --- Installation -----------------------------------------------------------
+# The game itself still plays in whatever folder it is started in. The menu
+# entry starts it through the launcher, which gives the player a data folder
+# with the pattern library in it.
+
+set(QUORLANE_PATTERN_LIBRARY_DIR ${CMAKE_INSTALL_DATADIR}/quorlane/Patterns)
+install(TARGETS quorlane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Globbed when installing: the library grows without touching this file.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/Patterns/ DESTINATION ${QUORLANE_PATTERN_LIBRARY_DIR}
+        FILES_MATCHING PATTERN "*.tes")
+
+# The launcher finds the game and the library relative to itself, so an
+# installed tree can be moved as a whole.
+function(quorlane_path_from_bindir out target)
+  if(IS_ABSOLUTE "${target}")
+    set(${out} "${target}" PARENT_SCOPE)
+  else()
+    file(RELATIVE_PATH relative /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${target})
+    set(${out} "${relative}" PARENT_SCOPE)
+  endif()
+endfunction()
+quorlane_path_from_bindir(QUORLANE_LAUNCHER_TO_GAME ${CMAKE_INSTALL_BINDIR}/quorlane)
+quorlane_path_from_bindir(QUORLANE_LAUNCHER_TO_PATTERNS ${QUORLANE_PATTERN_LIBRARY_DIR})
+configure_file(${PROJECT_SOURCE_DIR}/about/desktop/quorlane-launcher.in ${art_dir}/quorlane-launcher @ONLY)
+install(PROGRAMS ${art_dir}/quorlane-launcher DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(CODE "
+  set(QUORLANE_DESKTOP_TEMPLATE \"${PROJECT_SOURCE_DIR}/about/desktop/${QUORLANE_APP_ID}.desktop.in\")
+  set(QUORLANE_DESKTOP_STAGING \"${art_dir}/install/${QUORLANE_APP_ID}.desktop\")
+  set(QUORLANE_LAUNCHER_RELATIVE \"${CMAKE_INSTALL_BINDIR}/quorlane-launcher\")
+  set(QUORLANE_APPLICATIONS_DIR \"${CMAKE_INSTALL_DATADIR}/applications\")
+  include(\"${PROJECT_SOURCE_DIR}/about/desktop/InstallDesktopEntry.cmake\")
+")
+
+foreach(size IN LISTS QUORLANE_ICON_SIZES)
+  install(FILES ${art_dir}/icon-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME ${QUORLANE_APP_ID}.png)
+endforeach()
+install(FILES ${art_dir}/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${QUORLANE_APP_ID}.svg)
+install(FILES ${PROJECT_SOURCE_DIR}/about/desktop/${QUORLANE_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
