@@ -42,9 +42,12 @@ int HeightOf(const QWidget* widget, int designHeight) {
 void PaintColumnHeads(QPainter& painter, const TScoreLayout& layout, int personHeight) {
   const int headY = layout.Top + DivRoundHalfEven(6LL * layout.RowHeight, 10);
   const int top = headY - personHeight + 3;
+  // The pictures set pens and brushes of their own; the canvas keeps its.
+  painter.save();
   PaintPicture(painter, pic_OnePerson, QPoint(layout.Left, top));
   for (const THead& head : SettingHeads)
     PaintPicture(painter, head.Picture, QPoint(ColumnX(layout, head.Tenths) - HeadOffset, top));
+  painter.restore();
 }
 
 void TextRightAligned(ICanvas& canvas, int rightEdge, int y, const std::string& text) {
