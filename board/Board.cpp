@@ -1,19 +1,74 @@
 #include "board/Board.h"
 
 TBoard::TBoard() {
+  AreaIndex.assign(std::size_t(MaxColumns) * MaxRows, -1);
   Clear();
   OneMark = false;
 }
 
 TBoard::~TBoard() = default;
 
+// Clear keeps the colour memory (it carries over from game to game) and the
+// edge flags (generation recomputes them); only the cells of the current
+// size are reset, the rest of the grid is never read.
 void TBoard::Clear() {
   if (!ColourList) ColourList = std::make_unique<TColourList>();
+  Hovered = nullptr;  // the hovered area ends with the list
+  Areas.clear();
   for (int row = 1; row <= SizeY; ++row)
     for (int column = 1; column <= SizeX; ++column) {
-      Cell(column, row).Area = nullptr;
-      Cell(column, row).LabelCell = false;
+      TCellRec& cell = Cell(column, row);
+      cell.Area = nullptr;
+      cell.LabelCell = false;
+      AreaIndex[CellId(column, row)] = -1;
     }
-  Hovered = nullptr;
-  Areas.clear();
+  AreaCellStart.assign(1, 0);
+  AreaCells.clear();
+  AreaStamp.clear();
+  StampValue = 0;
+}
+
+int TBoard::AddArea(TColour colour) {
+  auto area = std::make_unique<TAreaProperties>();
+  area->Colour = colour;
+  Areas.push_back(std::move(area));
+  return int(Areas.size()) - 1;
+}
+
+TAreaProperties* TBoard::AreaOfCell(int column, int row) const {
+  return OnField(column, row) ? Cell(column, row).Area : nullptr;
+}
+
+// Points every cell at its area and groups the cell ids by area (a counting
+// sort over the grid in reading order, so each area's cells stay in reading
+// order too).
+void TBoard::PublishCells() {
+  const std::size_t areaCount = Areas.size();
+  AreaCellStart.assign(areaCount + 1, 0);
+  for (int row = 1; row <= SizeY; ++row)
+    for (int column = 1; column <= SizeX; ++column) {
+      const int area = AreaIndex[CellId(column, row)];
+      Cell(column, row).Area = Areas[area].get();
+      ++AreaCellStart[area + 1];
+    }
+  for (std::size_t i = 0; i < areaCount; ++i) AreaCellStart[i + 1] += AreaCellStart[i];
+  AreaCells.assign(std::size_t(SizeX) * SizeY, 0);
+  std::vector<std::int32_t> fill(AreaCellStart.begin(), AreaCellStart.end() - 1);
+  for (int row = 1; row <= SizeY; ++row)
+    for (int column = 1; column <= SizeX; ++column) {
+      const int id = CellId(column, row);
+      AreaCells[fill[AreaIndex[id]]++] = id;
+    }
+  AreaStamp.assign(areaCount, 0);
+  StampValue = 0;
+}
+
+// A fresh mark for one pass over the areas; the stamps are wiped only when
+// the counter wraps.
+std::uint32_t TBoard::NextStamp() {
+  if (++StampValue == 0) {
+    std::fill(AreaStamp.begin(), AreaStamp.end(), 0);
+    StampValue = 1;
+  }
+  return StampValue;
 }

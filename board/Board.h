@@ -110,6 +110,45 @@ class TBoard {
   bool Lifeline = false;
 
  private:
-  // Indexes that keep generation, the flood and the mine count linear in the
-  // field's size.
+  // The tests run single generation steps through this seam.
+  friend struct TBoardSteps;
+
+  // Cells are numbered row by row, so sorting numbers gives the grid's
+  // reading order (rows outer, columns inner).
+  static int CellId(int column, int row) { return (row - 1) * MaxColumns + (column - 1); }
+  static int ColumnOf(int cellId) { return cellId % MaxColumns + 1; }
+  static int RowOf(int cellId) { return cellId / MaxColumns + 1; }
+
+  // Generation steps, in the order Generate runs them. They work on the
+  // index grid AreaIndex; PublishCells then points the cells at their areas.
+  TColour PickColour(bool large);
+  int AddArea(TColour colour);
+  void MakeSingleAreas(bool large, bool coloured);
+  void SeedAreas(int n, bool large);
+  void GrowAreas(int n);
+  void ApplyPattern(const TTess& pattern, bool large);
+  void FillUnassigned();
+  void MakeHoles(std::int32_t holes);
+  void LinkAreas(std::int32_t linking);
+  void PublishCells();
+  void ComputeEdges();
+  void PlaceMines(std::int32_t minePopulation);
+  void CountMines();
+
+  // Play and drawing helpers.
+  TAreaProperties* AreaOfCell(int column, int row) const;
+  void Flood();
+  void PaintGlyph(int column, int row, const TAreaProperties& area, ICanvas& canvas);
+  void PaintCells(const std::vector<std::int32_t>& cellIds, ICanvas& canvas);
+
+  // Indexes that keep generation, the flood, the mine count and the
+  // incremental drawing linear in the field's size. Generate builds them;
+  // Clear empties them.
+  std::vector<std::int32_t> AreaIndex;      // per cell id: index into Areas, -1 none
+  std::vector<std::int32_t> AreaCellStart;  // per area: first entry in AreaCells
+  std::vector<std::int32_t> AreaCells;      // cell ids grouped by area, reading order
+  std::vector<std::uint32_t> AreaStamp;     // per area: scratch mark of one pass
+  std::uint32_t StampValue = 0;
+  std::vector<std::int32_t> Scratch;        // queue and cell lists of one pass
+  std::uint32_t NextStamp();
 };

@@ -1,21 +1,20 @@
 #include "board/ColourUtils.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// One channel of the blend, rounded to nearest with ties to even (the
-// default rounding mode of nearbyint).
-int BlendChannel(int a, int b, float t) {
-  const float mixed = float(a) + float(b - a) * t;
-  return std::clamp(int(std::nearbyint(mixed)), 0, 255);
+// a + (b - a) * t is exact in double for 8-bit channels and a float t (or
+// lands so close to a whole number that no tie is in reach), so double gives
+// the same rounding as extended precision; lrint rounds ties to even.
+int BlendChannel(int a, int b, double t) {
+  return int(std::lrint(double(a) + double(b - a) * t));
 }
 
 }  // namespace
 
 TColour BlendColour(TColour a, TColour b, float t) {
-  if (!(t > 0.0f)) t = 0.0f;  // also catches NaN
+  if (!(t > 0.0f)) t = 0.0f;  // NaN counts as 0
   if (t > 1.0f) t = 1.0f;
   return RGBColour(BlendChannel(RedOf(a), RedOf(b), t),
                    BlendChannel(GreenOf(a), GreenOf(b), t),

@@ -1,0 +1,248 @@
+#include <algorithm>
+#include <numeric>
+
+#include "board/Arithmetic.h"
+#include "board/Board.h"
+#include "board/Random.h"
+#include "patterns/Pattern.h"
+
+namespace {
+
+// The one colour shared by every area of a plain field without links: with
+// one-cell areas that are never joined, colour tells the player nothing.
+constexpr TColour PlainFieldColour = 0xAACCDD;
+
+// A setting takes effect only above its slider's least value.
+bool IsOn(std::int32_t value, std::int32_t threshold) { return value > threshold; }
+
+// round(cells / (cellSize / 10)) seeds, at least one (so that growing can
+// start) and at most one per cell. A size of zero or less asks for the
+// smallest areas there are.
+int SeedCount(int cells, std::int32_t cellSize) {
+  if (cellSize <= 0) return cells;
+  const std::int32_t n = RoundToInt32(cells / (cellSize * 0.1L));
+  return std::clamp(n, 1, cells);
+}
+
+std::int32_t TimeAllowance(int cells, std::int32_t gameSpeed) {
+  return RoundToInt32(cells * 0.2L * (25.0L - gameSpeed));
+}
+
+}  // namespace
+
+void TBoard::Generate(TGameRecord record, std::int32_t& clock, std::int32_t& score) {
+  SizeX = std::clamp(record.SizeX, 1, MaxColumns);
+  SizeY = std::clamp(record.SizeY, 1, MaxRows);
+  FirstMove = true;
+  const int cells = SizeX * SizeY;
+  const bool large = cells > 300;
+  Clear();
+
+  bool shaped = false;
+  if (record.UsesPattern()) {
+    // A pattern that is no longer in the library leaves the record as it
+    // was; the field then takes the random shapes below, as if the game
+    // had been set to random shapes.
+    TTess pattern;
+    pattern.RegNo = std::int64_t(record.PatternID) + 1;  // tells "not found"
+    FindPattern(record.PatternID, pattern);
+    if (pattern.RegNo == record.PatternID) {
+      ApplyPattern(pattern, large);
+      shaped = true;
+    }
+  }
+  if (!shaped && IsOn(record.CellSize, record.ShapeThreshold)) {
+    const int n = SeedCount(cells, record.CellSize);
+    SeedAreas(n, large);
+    GrowAreas(n);
+    shaped = true;
+  }
+  if (!shaped) MakeSingleAreas(large, IsOn(record.Linking, record.LinkThreshold));
+
+  FillUnassigned();
+  if (IsOn(record.Holes, record.HolesThreshold)) MakeHoles(record.Holes);
+  if (IsOn(record.Linking, record.LinkThreshold)) LinkAreas(record.Linking);
+  PublishCells();
+  ComputeEdges();
+  PlaceMines(record.MinePopulation);
+  CountMines();
+
+  clock = record.Timed() ? TimeAllowance(cells, record.GameSpeed) : 0;
+  score = 100;
+}
+
+// A random colour of middle tone. On a small field it must also stay clear
+// of the colours remembered from earlier areas, but only for the first
+// fourteen draws, so the search always ends.
+//
+// The distance rule "round(sqrt(2 dr^2 + 2.5 dg^2 + db^2)) < 40" holds
+// exactly when 2 dr^2 + 2.5 dg^2 + db^2 < 39.5^2; the sum is a multiple of
+// 0.5, so doubled it is the integer test 4 dr^2 + 5 dg^2 + 2 db^2 <= 3120.
+TColour TBoard::PickColour(bool large) {
+  const int remembered = std::clamp(ColourList->Count, 0, TColourList::Capacity);
+  auto nearRemembered = [&](int red, int green, int blue) {
+    for (int i = 0; i < remembered; ++i) {
+      const TColour c = ColourList->Items[i];
+      const int dr = red - RedOf(c), dg = green - GreenOf(c), db = blue - BlueOf(c);
+      if (4 * dr * dr + 5 * dg * dg + 2 * db * db <= 3120) return true;
+    }
+    return false;
+  };
+  for (int tries = 1;; ++tries) {
+    const int red = RandInt(256);
+    const int green = RandInt(256);
+    const int blue = RandInt(256);
+    const bool midtone = red + green > 200 && red + green + blue < 450;
+    if (!midtone) continue;
+    if (large || tries > 14 || !nearRemembered(red, green, blue)) {
+      const TColour colour = RGBColour(red, green, blue);
+      if (ColourList->Count + 1 < TColourList::Capacity) ColourList->Items[ColourList->Count++] = colour;
+      return colour;
+    }
+  }
+}
+
+void TBoard::MakeSingleAreas(bool large, bool coloured) {
+  for (int row = 1; row <= SizeY; ++row)
+    for (int column = 1; column <= SizeX; ++column) {
+      Cell(column, row).LabelCell = true;
+      AreaIndex[CellId(column, row)] = AddArea(coloured ? PickColour(large) : PlainFieldColour);
+    }
+}
+
+// Each seed lands on a cell drawn uniformly among the cells still empty and
+// is its area's label cell.
+void TBoard::SeedAreas(int n, bool large) {
+  std::vector<std::int32_t> empty;
+  for (int row = 1; row <= SizeY; ++row)
+    for (int column = 1; column <= SizeX; ++column)
+      if (AreaIndex[CellId(column, row)] < 0) empty.push_back(CellId(column, row));
+  n = std::min<std::int64_t>(std::max(n, 0), std::int64_t(empty.size()));
+  for (int i = 0; i < n; ++i) {
+    const int pick = RandInt(int(empty.size()));
+    const int id = empty[pick];
+    empty[pick] = empty.back();
+    empty.pop_back();
+    Cell(ColumnOf(id), RowOf(id)).LabelCell = true;
+    AreaIndex[id] = AddArea(PickColour(large));
+  }
+}
+
+// Accretion: again and again a random empty cell that touches a grown area
+// orthogonally joins one of those neighbours, each equally likely. The
+// empty cells touching an area are kept in a vector with their positions,
+// so each step is one draw instead of drawing until a cell qualifies.
+void TBoard::GrowAreas(int n) {
+  const std::int64_t steps = std::int64_t(SizeX) * SizeY - n;
+  if (steps <= 0) return;
+  std::vector<std::int32_t> frontier;
+  std::vector<std::int32_t> position(AreaIndex.size(), -1);
+  auto neighbours = [&](int id, auto&& visit) {
+    const int column = ColumnOf(id), row = RowOf(id);
+    if (column > 1) visit(id - 1);
+    if (column < SizeX) visit(id + 1);
+    if (row > 1) visit(id - MaxColumns);
+    if (row < SizeY) visit(id + MaxColumns);
+  };
+  auto enter = [&](int id) {
+    if (AreaIndex[id] >= 0 || position[id] >= 0) return;
+    position[id] = int(frontier.size());
+    frontier.push_back(id);
+  };
+  for (int row = 1; row <= SizeY; ++row)
+    for (int column = 1; column <= SizeX; ++column)
+      if (AreaIndex[CellId(column, row)] >= 0) neighbours(CellId(column, row), enter);
+
+  for (std::int64_t step = 0; step < steps && !frontier.empty(); ++step) {
+    const int id = frontier[RandInt(int(frontier.size()))];
+    int grown[4], count = 0;
+    neighbours(id, [&](int other) {
+      if (AreaIndex[other] >= 0) grown[count++] = AreaIndex[other];
+    });
+    AreaIndex[id] = grown[RandInt(count)];
+    const int moved = frontier.back();
+    frontier[position[id]] = moved;
+    position[moved] = position[id];
+    frontier.pop_back();
+    position[id] = -1;
+    neighbours(id, enter);
+  }
+}
+
+// Cells still without an area are not part of the game: each becomes a
+// one-cell hole.
+void TBoard::FillUnassigned() {
+  for (int row = 1; row <= SizeY; ++row)
+    for (int column = 1; column <= SizeX; ++column) {
+      std::int32_t& area = AreaIndex[CellId(column, row)];
+      if (area >= 0) continue;
+      area = AddArea(clRed);
+      Areas[area]->Hole = true;
+    }
+}
+
+// Holes: chance out of 500 per cell; any drawn cell turns its whole area.
+void TBoard::MakeHoles(std::int32_t holes) {
+  for (int row = 1; row <= SizeY; ++row)
+    for (int column = 1; column <= SizeX; ++column)
+      if (RandInt(500) < holes) Areas[AreaIndex[CellId(column, row)]]->Hole = true;
+}
+
+void TBoard::ComputeEdges() {
+  for (int row = 1; row <= SizeY; ++row)
+    for (int column = 1; column <= SizeX; ++column) {
+      const int id = CellId(column, row);
+      const int area = AreaIndex[id];
+      if (Areas[area]->Hole) continue;
+      TCellRec& cell = Cell(column, row);
+      cell.EdgeTop = row == 1 || AreaIndex[id - MaxColumns] != area;
+      cell.EdgeLeft = column == 1 || AreaIndex[id - 1] != area;
+      cell.EdgeBottom = row == SizeY || AreaIndex[id + MaxColumns] != area;
+      cell.EdgeRight = column == SizeX || AreaIndex[id + 1] != area;
+    }
+}
+
+// round(areas x population / 500) mines, each on an area drawn uniformly
+// among those still free of mines and holes. When there are fewer such
+// areas than mines asked for, every one of them gets a mine.
+void TBoard::PlaceMines(std::int32_t minePopulation) {
+  const auto count = std::int64_t(Areas.size());
+  std::vector<std::int32_t> free;
+  for (std::int32_t i = 0; i < count; ++i)
+    if (!Areas[i]->Hole && !Areas[i]->Mine) free.push_back(i);
+  const std::int32_t asked = RoundToInt32(count * (long double)minePopulation * 0.002L);
+  const int mines = int(std::clamp<std::int64_t>(asked, 0, std::int64_t(free.size())));
+  for (int i = 0; i < mines; ++i) {
+    const int pick = i + RandInt(int(free.size()) - i);
+    std::swap(free[i], free[pick]);
+    Areas[free[i]]->Mine = true;
+  }
+}
+
+// An area's number: the distinct mine areas among the eight neighbours of
+// any of its cells (itself included when it is a mine of touching cells).
+// Each area's cells are at hand, and a stamp per area tells which mines
+// this area has counted already.
+void TBoard::CountMines() {
+  const std::size_t count = Areas.size();
+  std::vector<char> mine(count);
+  for (std::size_t i = 0; i < count; ++i) mine[i] = Areas[i]->Mine;
+  for (std::size_t a = 0; a < count; ++a) {
+    const std::uint32_t stamp = NextStamp();
+    std::int32_t found = 0;
+    for (std::int32_t k = AreaCellStart[a]; k < AreaCellStart[a + 1]; ++k) {
+      const int id = AreaCells[k];
+      const int column = ColumnOf(id), row = RowOf(id);
+      for (int r = std::max(row - 1, 1); r <= std::min(row + 1, SizeY); ++r)
+        for (int c = std::max(column - 1, 1); c <= std::min(column + 1, SizeX); ++c) {
+          if (c == column && r == row) continue;
+          const int other = AreaIndex[CellId(c, r)];
+          if (mine[other] && AreaStamp[other] != stamp) {
+            AreaStamp[other] = stamp;
+            ++found;
+          }
+        }
+    }
+    Areas[a]->MineCount = found;
+  }
+}

@@ -1,0 +1,122 @@
+#include <algorithm>
+
+#include "board/Arithmetic.h"
+#include "board/Board.h"
+
+namespace {
+
+constexpr TColour TintColour = 0x444470;          // red 112, green 68, blue 68
+constexpr TColour LifelineHoverColour = 0x88FF88;  // red 136, green 255, blue 136
+
+bool Playable(const TAreaProperties& area) { return !area.Uncovered && !area.Marked && !area.Hole; }
+
+}  // namespace
+
+// Returns true exactly when a mine goes off. A mine met under the first-move
+// grace or a lifeline turns into a mark at a price instead.
+bool TBoard::Uncover(int column, int row, std::int32_t bonus, std::int32_t& score,
+                     std::int32_t& clock, bool timed) {
+  TAreaProperties* area = AreaOfCell(column, row);
+  if (!area || !Playable(*area)) return false;
+  bool exploded = false;
+  if (area->Mine) {
+    if (FirstMove || Lifeline) {
+      area->Marked = true;
+      area->Changed = true;
+      score = SaturateToInt32(std::int64_t(score) * 4 / 5 - 30);
+      if (timed) clock = SaturatingAdd(clock, -20);
+    } else {
+      exploded = true;
+    }
+  } else {
+    area->Uncovered = true;
+    area->Changed = true;
+    Flood();
+    if (timed) {
+      clock = SaturatingAdd(clock, bonus);
+      score = SaturatingAdd(score, 10);
+    } else {
+      score = SaturatingAdd(score, 5);
+    }
+  }
+  FirstMove = false;
+  return exploded;
+}
+
+// Every area touching an uncovered area numbered 0 is uncovered, again and
+// again, except marks and holes. The queue starts from every uncovered
+// zero (one uncovered earlier may touch an area whose mark has been taken
+// off since) and visits each area's cells once, so one flood is linear in
+// the field's size.
+void TBoard::Flood() {
+  const std::uint32_t stamp = NextStamp();
+  std::vector<std::int32_t>& queue = Scratch;
+  queue.clear();
+  const std::int32_t count = std::int32_t(Areas.size());
+  for (std::int32_t i = 0; i < count; ++i)
+    if (Areas[i]->Uncovered && Areas[i]->MineCount == 0) {
+      AreaStamp[i] = stamp;
+      queue.push_back(i);
+    }
+  for (std::size_t head = 0; head < queue.size(); ++head) {
+    const std::int32_t a = queue[head];
+    for (std::int32_t k = AreaCellStart[a]; k < AreaCellStart[a + 1]; ++k) {
+      const int id = AreaCells[k];
+      const int column = ColumnOf(id), row = RowOf(id);
+      for (int r = std::max(row - 1, 1); r <= std::min(row + 1, SizeY); ++r)
+        for (int c = std::max(column - 1, 1); c <= std::min(column + 1, SizeX); ++c) {
+          const std::int32_t other = AreaIndex[CellId(c, r)];
+          TAreaProperties& neighbour = *Areas[other];
+          if (!Playable(neighbour)) continue;
+          neighbour.Uncovered = true;
+          neighbour.Changed = true;
+          if (neighbour.MineCount == 0 && AreaStamp[other] != stamp) {
+            AreaStamp[other] = stamp;
+            queue.push_back(other);
+          }
+        }
+    }
+  }
+}
+
+void TBoard::ToggleMark(int column, int row, std::int32_t& score) {
+  TAreaProperties* area = AreaOfCell(column, row);
+  if (!area || area->Uncovered || area->Hole) return;
+  area->Marked = !area->Marked;
+  if (!area->Marked) score = SaturatingAdd(score, -20);
+  area->Changed = true;
+}
+
+// The both-buttons tint: a colour the player can give an area as a note to
+// self. It is not flagged for drawing; the hover repaint shows it.
+void TBoard::Tint(int column, int row) {
+  if (TAreaProperties* area = AreaOfCell(column, row)) area->Colour = TintColour;
+  FirstMove = false;
+}
+
+void TBoard::RevealMines(ICanvas& canvas) {
+  for (auto& area : Areas)
+    if (area->Mine) {
+      area->Exposed = true;
+      area->Changed = true;
+    }
+  PaintChanged(canvas);
+}
+
+bool TBoard::IsCleared() const {
+  for (const auto& area : Areas)
+    if (area->Mine != area->Marked) return false;
+  return true;
+}
+
+std::int32_t TBoard::UnexploredCount() const {
+  std::int32_t count = 0;
+  for (const auto& area : Areas)
+    if (!area->Mine && !area->Marked && !area->Hole && !area->Uncovered) ++count;
+  return count;
+}
+
+void TBoard::SetLifeline(bool flag) {
+  Lifeline = flag;
+  HoverColour = flag ? LifelineHoverColour : clWhite;
+}

@@ -1,0 +1,209 @@
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "board/Board.h"
+
+namespace {
+
+constexpr const char* GlyphFontName = "Tahoma";
+
+TFontSpec GlyphFont(int sizePoints, TColour colour) {
+  TFontSpec font;
+  font.Name = GlyphFontName;
+  font.SizePoints = sizePoints;
+  font.Colour = colour;
+  font.Bold = false;
+  return font;
+}
+
+}  // namespace
+
+// Square cells as large as the space allows, the grid centred in it. The
+// edge tables cover the grid's whole capacity whatever the field's size.
+void TBoard::LayOut(int availWidth, int availHeight, int top) {
+  AvailWidth = availWidth;
+  AvailHeight = availHeight;
+  CellWidth = std::max(AvailWidth / std::max(SizeX, 1), 0);
+  CellHeight = std::max(AvailHeight / std::max(SizeY, 1), 0);
+  CellWidth = CellHeight = std::min(CellWidth, CellHeight);
+  GridWidth = SizeX * CellWidth;
+  GridHeight = SizeY * CellHeight;
+  OriginX = (AvailWidth - GridWidth) / 2 + 1;
+  OriginY = (AvailHeight - GridHeight) / 2 + top;
+  for (int i = 1; i <= MaxColumns; ++i) {
+    ColumnLeft[i] = (i - 1) * CellWidth + OriginX;
+    ColumnRight[i] = i * CellWidth + OriginX - 1;
+  }
+  for (int j = 1; j <= MaxRows; ++j) {
+    RowTop[j] = (j - 1) * CellHeight + OriginY;
+    RowBottom[j] = j * CellHeight + OriginY - 1;
+  }
+}
+
+bool TBoard::CellAt(int x, int y, int& column, int& row) const {
+  column = row = -1;
+  if (SizeX < 1 || SizeY < 1) return false;
+  if (x < ColumnLeft[1] || x > ColumnRight[SizeX] || y < RowTop[1] || y > RowBottom[SizeY])
+    return false;
+  // Inside the grid the cell size is at least one pixel.
+  column = std::min((x - OriginX) / CellWidth + 1, SizeX);
+  row = std::min((y - OriginY) / CellHeight + 1, SizeY);
+  return true;
+}
+
+// A flat tile with a one-pixel bevel on the sides that border another area:
+// covered areas stand out (light top and left), uncovered and marked ones
+// sink in (dark top and left, faint). Later lines own the corners.
+void TBoard::PaintCell(int column, int row, ICanvas& canvas) {
+  const TAreaProperties* area = AreaOfCell(column, row);
+  if (!area) return;
+  const int l = ColumnLeft[column], r = ColumnRight[column];
+  const int t = RowTop[row], b = RowBottom[row];
+  const bool sunken = area->Uncovered || area->Marked;
+  TColour fill = area->Hole ? clBlack : area->Colour;
+  if (sunken) fill = BlendColour(fill, clWhite, 0.35f);
+  if (area == Hovered) fill = BlendColour(BlendColour(fill, clBlack, 0.45f), HoverColour, PulseLevel);
+
+  canvas.SetPenStyle(ps_Clear);
+  canvas.SetBrushStyle(bs_Solid);
+  canvas.SetBrushColour(fill);
+  canvas.FillRect(TRect{l, t, r + 1, b + 1});
+  canvas.SetPenStyle(ps_Solid);
+  canvas.SetPenWidth(1);
+
+  if (!area->Hole) {
+    const TCellRec& cell = Cell(column, row);
+    if (cell.EdgeBottom || cell.EdgeRight) {
+      canvas.SetPenColour(sunken ? BlendColour(fill, clWhite, 0.15f) : BlendColour(fill, clBlack, 0.85f));
+      if (cell.EdgeBottom) {
+        canvas.MoveTo(l, b);
+        canvas.LineTo(r + 1, b);
+      }
+      if (cell.EdgeRight) {
+        canvas.MoveTo(r, t);
+        canvas.LineTo(r, b + 1);
+      }
+    }
+    if (cell.EdgeLeft || cell.EdgeTop) {
+      canvas.SetPenColour(sunken ? BlendColour(fill, clBlack, 0.15f) : BlendColour(fill, clWhite, 0.85f));
+      if (cell.EdgeLeft) {
+        canvas.MoveTo(l, t);
+        canvas.LineTo(l, b + 1);
+      }
+      if (cell.EdgeTop) {
+        canvas.MoveTo(l, t);
+        canvas.LineTo(r + 1, t);
+      }
+    }
+  }
+  PaintGlyph(column, row, *area, canvas);
+}
+
+// Numbers and marks are scaled to the cell: h is the cell height less one.
+// With "One Mark in Areas" only an area's label cells carry its glyph and
+// its other cells show a bullet once it is open or marked.
+void TBoard::PaintGlyph(int column, int row, const TAreaProperties& area, ICanvas& canvas) {
+  const int l = ColumnLeft[column], r = ColumnRight[column], t = RowTop[row];
+  const int h = RowBottom[row] - t;
+  const int markSize = h * 6 / 8, textSize = h * 5 / 8;
+  const bool sunken = area.Uncovered || area.Marked;
+  auto glyph = [&](TGlyph which, int size, TColour colour) {
+    if (size < 1) return;  // no glyph fits a cell this small
+    canvas.SetFont(GlyphFont(size, colour));
+    canvas.GlyphOut((l + r - canvas.GlyphWidth(which)) / 2, t, which);
+  };
+  if (OneMark && !Cell(column, row).LabelCell) {
+    if (sunken) glyph(gl_Bullet, textSize, BlendColour(area.Colour, clBlack, 0.25f));
+  } else if (area.Exposed) {
+    glyph(gl_Mine, markSize, clRed);
+  } else if (area.Marked) {
+    glyph(gl_Mine, markSize, clBlack);
+  } else if (area.Uncovered && textSize >= 1) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, area.MineCount).ptr;
+    const std::string_view text(digits, std::size_t(end - digits));
+    canvas.SetFont(GlyphFont(textSize, clBlack));
+    canvas.TextOut((l + r - canvas.TextWidth(text)) / 2, t, text);
+  }
+}
+
+void TBoard::PaintAll(ICanvas& canvas) {
+  for (int column = 1; column <= SizeX; ++column)
+    for (int row = 1; row <= SizeY; ++row) PaintCell(column, row, canvas);
+}
+
+void TBoard::PaintCells(const std::vector<std::int32_t>& cellIds, ICanvas& canvas) {
+  for (const std::int32_t id : cellIds) PaintCell(ColumnOf(id), RowOf(id), canvas);
+}
+
+// Draws the cells of the changed and the hovered areas in reading order.
+// Each area's cells are at hand, so a tick that changes little draws
+// little; when much has changed, one pass over the grid keeps the order.
+// The hovered area stays flagged so that it is drawn plain once more when
+// the pointer leaves it.
+void TBoard::PaintChanged(ICanvas& canvas) {
+  const std::size_t count = Areas.size();
+  if (AreaCellStart.size() != count + 1) return;  // no field generated yet
+  const std::uint32_t stamp = NextStamp();
+  std::vector<std::int32_t>& cells = Scratch;
+  cells.clear();
+  std::size_t selectedCells = 0;
+  int selectedAreas = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    TAreaProperties& area = *Areas[i];
+    if (!area.Changed && &area != Hovered) continue;
+    AreaStamp[i] = stamp;
+    selectedCells += std::size_t(AreaCellStart[i + 1] - AreaCellStart[i]);
+    ++selectedAreas;
+    if (&area != Hovered) area.Changed = false;
+  }
+  if (selectedCells == 0) return;
+  if (selectedCells * 4 > AreaCells.size()) {
+    for (int row = 1; row <= SizeY; ++row)
+      for (int column = 1; column <= SizeX; ++column)
+        if (AreaStamp[AreaIndex[CellId(column, row)]] == stamp) PaintCell(column, row, canvas);
+    return;
+  }
+  for (std::size_t i = 0; i < count; ++i)
+    if (AreaStamp[i] == stamp)
+      cells.insert(cells.end(), AreaCells.begin() + AreaCellStart[i], AreaCells.begin() + AreaCellStart[i + 1]);
+  if (selectedAreas > 1) std::sort(cells.begin(), cells.end());
+  PaintCells(cells, canvas);
+}
+
+void TBoard::HoverAt(int column, int row, ICanvas& canvas) {
+  if (!OnField(column, row)) {
+    if (Hovered) Hovered->Changed = true;
+    Hovered = nullptr;
+  } else if (TAreaProperties* area = Cell(column, row).Area; area != Hovered) {
+    if (Hovered) Hovered->Changed = true;
+    if (area && !area->Hole) {
+      Hovered = area;
+      area->Changed = true;
+    } else {
+      Hovered = nullptr;  // holes are never hovered
+    }
+    PulseStep = -1;
+    PulseHover();  // the pulse starts at the pure hover colour
+  }
+  PaintChanged(canvas);
+}
+
+void TBoard::ClearHover() { Hovered = nullptr; }
+
+// The hovered area swings between the hover colour and its darkened fill,
+// a full swing about every nine ticks.
+void TBoard::PulseHover() {
+  PulseStep = std::int32_t(std::uint32_t(PulseStep) + 1u);
+  PulseLevel = float(std::cos(PulseStep * 0.7L) * 0.5L + 0.5L);
+}
+
+void TBoard::SetOneMark(bool flag, ICanvas& canvas) {
+  OneMark = flag;
+  for (int row = 1; row <= SizeY; ++row)
+    for (int column = 1; column <= SizeX; ++column) {
+      const TAreaProperties* area = Cell(column, row).Area;
+      if (area && !area->Exposed) PaintCell(column, row, canvas);
+    }
+}

@@ -1,0 +1,78 @@
+#include "board/ui/GlyphArt.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QImage TransparentImage(int width, int height) {
+  QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+// The mine in a unit square: the body, the spikes as one path of thin
+// rounded bars through the centre, and a glint up and to the left.
+QPainterPath MineShape() {
+  QPainterPath shape;
+  shape.setFillRule(Qt::WindingFill);
+  const QPointF centre(0.5, 0.5);
+  shape.addEllipse(centre, 0.27, 0.27);
+  for (int spike = 0; spike < 8; ++spike) {
+    const double angle = spike * M_PI / 4;
+    const double reach = spike % 2 == 0 ? 0.45 : 0.39;  // diagonal spikes shorter
+    const QPointF tip = centre + QPointF(std::cos(angle), std::sin(angle)) * reach;
+    const QPointF side = QPointF(-std::sin(angle), std::cos(angle)) * 0.045;
+    QPainterPath bar;
+    bar.moveTo(centre + side);
+    bar.lineTo(tip + side);
+    bar.lineTo(tip - side);
+    bar.lineTo(centre - side);
+    bar.closeSubpath();
+    shape.addPath(bar);
+  }
+  return shape;
+}
+
+}  // namespace
+
+int MineGlyphWidth(const QFont& font) { return std::max(font.pixelSize(), 1); }
+
+QImage DrawMineGlyph(const QFont& font, QColor colour) {
+  const int size = MineGlyphWidth(font);
+  QImage image = TransparentImage(size, size);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(size, size);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(colour);
+  painter.drawPath(MineShape());
+  // The glint: a lighter spot that makes the body read as a sphere.
+  const QColor hsv = colour.toHsv();
+  painter.setBrush(QColor::fromHsv(hsv.hsvHue(), hsv.hsvSaturation() / 3, 255, 200));
+  painter.drawEllipse(QPointF(0.41, 0.41), 0.075, 0.075);
+  return image;
+}
+
+int BulletGlyphWidth(const QFont& font) {
+  return std::max(QFontMetrics(font).horizontalAdvance(QChar(0x2022)), 1);
+}
+
+// Centred on the advance and on the middle of the x-height above the
+// baseline, with about a third of the em as its diameter.
+QImage DrawBulletGlyph(const QFont& font, QColor colour) {
+  const QFontMetrics metrics(font);
+  QImage image = TransparentImage(BulletGlyphWidth(font), metrics.height());
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(colour);
+  const double radius = std::max(font.pixelSize() * 0.16, 0.9);
+  const QPointF centre(image.width() / 2.0, metrics.ascent() - metrics.xHeight() / 2.0);
+  painter.drawEllipse(centre, radius, radius);
+  return image;
+}
