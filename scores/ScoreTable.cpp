@@ -40,6 +40,12 @@ float AreaDifference(const TGameRecord& a, const TGameRecord& b) {
   const std::int64_t difference = areaA - areaB;
   const std::uint64_t magnitude = difference < 0 ? 0 - static_cast<std::uint64_t>(difference)
                                                  : static_cast<std::uint64_t>(difference);
+  // Below 2^53 the difference is exact in a double, and a correctly rounded
+  // double root rounds to the same float as the extended one (53 bits are
+  // more than twice a float's 24 plus two), at a fraction of the cost.
+  constexpr std::uint64_t ExactInDouble = std::uint64_t{1} << 53;
+  if (magnitude < ExactInDouble)
+    return static_cast<float>(std::sqrt(static_cast<double>(magnitude)));
   return static_cast<float>(std::sqrt(static_cast<long double>(magnitude)));
 }
 
@@ -48,14 +54,16 @@ long double Squared(float value) {
   return wide * wide;
 }
 
-// Rounds to the nearest integer, halves to even, and keeps the distance
-// (D + 1) within 32 bits.
+// Rounds to the nearest integer, halves to even (the default rounding mode,
+// which the game never changes), and keeps the distance (D + 1) within 32
+// bits. llrint is a single instruction where nearbyint would save and
+// restore the floating-point environment on every call.
 std::int32_t RoundedDistance(long double scaled) {
   constexpr auto Largest = std::numeric_limits<std::int32_t>::max();
-  const long double rounded = std::nearbyint(scaled);
-  if (rounded <= 0) return 0;
-  if (rounded >= Largest - 1) return Largest;
-  return static_cast<std::int32_t>(rounded) + 1;
+  if (!(scaled < static_cast<long double>(Largest))) return Largest;
+  const long long whole = std::llrint(scaled);
+  if (whole <= 0) return 0;
+  return whole >= Largest - 1 ? Largest : static_cast<std::int32_t>(whole + 1);
 }
 
 // Records in the score file are visited in large blocks, never one read per
