@@ -70,7 +70,10 @@ void TMainForm::ScoresMouseMove(int, int y) {
 }
 
 void TMainForm::ScoresClick() {
-  if (HoverRow <= 0 || HoverRow > MaxScoreRows) {
+  // A repaint since the last mouse move may have rebuilt the list (the file
+  // changed or vanished): a row that now stands for no game is no challenge.
+  const bool overGame = HoverRow > 0 && HoverRow <= MaxScoreRows && ScoreList[HoverRow].Score != 0;
+  if (!overGame) {
     if (GameActive())
       BtnPauseClick();
     else

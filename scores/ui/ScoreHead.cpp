@@ -33,8 +33,9 @@ QSlider* MakeMatchSlider(QWidget* panel) {
   auto* slider = new QSlider(Qt::Horizontal, panel);
   slider->setRange(0, MatchLevelAll);
   slider->setValue(MatchLevelAll);
-  // A tick interval beyond the range leaves ticks at the two ends only.
-  slider->setTickInterval(100);
+  // Ticks at the two ends only: exact match and all games. (Qt draws a tick
+  // at every interval from the minimum, so the interval is the whole range.)
+  slider->setTickInterval(MatchLevelAll);
   slider->setTickPosition(QSlider::TicksBelow);
   slider->setSingleStep(1);
   slider->setPageStep(5);

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include "ScoreScreenFixture.h"
 #include "scores/ui/ScoreGeometry.h"
@@ -9,8 +10,8 @@ namespace {
 // A game unlike the dialog's defaults in every carried setting.
 TGameRecord ChallengedGame() {
   TGameRecord game = ListedGame("Bob", 900);
-  game.SizeX = 30;
-  game.SizeY = 20;
+  game.SizeX = 34;  // a size of the dialog's size slider
+  game.SizeY = 23;
   game.MinePopulation = 55;
   game.Holes = 25;
   game.CellSize = 34;
@@ -56,8 +57,8 @@ TEST_F(Challenge, WithoutAGameOpensTheDialogWithTheListedSettings) {
   EXPECT_EQ(WarningsAsked, 0);
   EXPECT_EQ(DialogsShown, 1);
   EXPECT_EQ(NameWhenShown, "Ann");
-  EXPECT_EQ(SizeXWhenShown, 30);
-  EXPECT_EQ(Dialog->SizeY(), 20);
+  EXPECT_EQ(SizeXWhenShown, 34);
+  EXPECT_EQ(Dialog->SizeY(), 23);
   EXPECT_EQ(Dialog->MinePopulation(), 55);
   EXPECT_EQ(Dialog->Holes(), 25);
   EXPECT_EQ(Dialog->CellSize(), 34);
@@ -84,8 +85,8 @@ TEST_F(Challenge, ConfirmingPlaysTheChallengedSettingsUnderOwnName) {
   ClickRow(1);
   ASSERT_TRUE(Main->GameActive());
   EXPECT_EQ(Main->ScreenShown(), ss_Game);
-  EXPECT_EQ(Main->GameInPlay.SizeX, 30);
-  EXPECT_EQ(Main->GameInPlay.SizeY, 20);
+  EXPECT_EQ(Main->GameInPlay.SizeX, 34);
+  EXPECT_EQ(Main->GameInPlay.SizeY, 23);
   EXPECT_EQ(Main->GameInPlay.PlayerName(), "Ann");
   // OK saved the dialog's own record over the challenged one.
   const QByteArray saved = LastGameBytes();
@@ -99,7 +100,7 @@ TEST_F(Challenge, ClickingInEitherMarginChallengesThatRow) {
   EXPECT_EQ(SizeXWhenShown, 15);
   ClickRow(1, Main->width() - 2);  // Bob, far right
   EXPECT_EQ(DialogsShown, 2);
-  EXPECT_EQ(SizeXWhenShown, 30);
+  EXPECT_EQ(SizeXWhenShown, 34);
 }
 
 TEST_F(Challenge, PlaceholderRowOpensAPlainNewGame) {
@@ -109,6 +110,19 @@ TEST_F(Challenge, PlaceholderRowOpensAPlainNewGame) {
   EXPECT_EQ(DialogsShown, 1);
   EXPECT_EQ(StateOf(*Dialog), before);
   EXPECT_TRUE(LastGameBytes().isEmpty());
+}
+
+TEST_F(Challenge, ARowEmptiedSinceTheHoverIsNoChallenge) {
+  const TScoreLayout layout = Main->ScoreLayout();
+  Main->FormMouseMove(200, RowTop(layout, 1) + 4);
+  ASSERT_EQ(Main->HoverRow, 1);
+  ASSERT_TRUE(QFile::remove(ScoresFile));
+  Repaint();  // the list is all placeholders now
+  Main->FormClick();
+  EXPECT_EQ(DialogsShown, 1);
+  EXPECT_TRUE(LastGameBytes().isEmpty());
+  EXPECT_EQ(Dialog->SizeX(), SizeXWhenShown);
+  EXPECT_NE(SizeXWhenShown, 34);
 }
 
 class ChallengeDuringAGame : public Challenge {
@@ -147,7 +161,7 @@ TEST_F(ChallengeDuringAGame, YesThenCancelReturnsToTheUntouchedGame) {
   ClickRow(1);
   EXPECT_EQ(WarningsAsked, 1);
   EXPECT_EQ(DialogsShown, 1);
-  EXPECT_EQ(SizeXWhenShown, 30);
+  EXPECT_EQ(SizeXWhenShown, 34);
   EXPECT_TRUE(Main->GameActive());
   EXPECT_EQ(Main->ScreenShown(), ss_Game);
   EXPECT_EQ(Main->GameInPlay, gameBefore);
@@ -160,7 +174,7 @@ TEST_F(ChallengeDuringAGame, YesThenOkAbandonsTheGameForTheChallenge) {
   const QByteArray scoresBefore = ScoresBytes();
   ClickRow(1);
   EXPECT_TRUE(Main->GameActive());
-  EXPECT_EQ(Main->GameInPlay.SizeX, 30);
+  EXPECT_EQ(Main->GameInPlay.SizeX, 34);
   EXPECT_EQ(ScoresBytes(), scoresBefore);  // the abandoned game is not recorded
 }
 

@@ -118,7 +118,7 @@ TEST_F(MatchFilter, LevelSeventyFourHidesFarGamesAndSeventyFiveShowsAll) {
   Main->TrackBarMatchSpec->setValue(74);
   EXPECT_EQ(ListedNames(*Main), (Names{"Nine", "Timed", "Mines", "Same"}));
   Main->TrackBarMatchSpec->setValue(75);
-  EXPECT_EQ(ListedNames(*Main), (Names{"Far", "Nine", "Timed", "Mines", "Same"}));
+  EXPECT_EQ(ListedNames(*Main), (Names{"Nine", "Far", "Timed", "Mines", "Same"}));
 }
 
 TEST_F(MatchFilter, DiscPicturesFilterAtOnce) {

@@ -1,4 +1,5 @@
 #include <QColor>
+#include <QRadioButton>
 #include "ScoreScreenFixture.h"
 #include "scores/ui/ScoreGeometry.h"
 #include "scores/ui/ScoreText.h"
@@ -127,4 +128,26 @@ TEST_F(PaintedTable, PaintCoversWhateverWasOnTheCanvas) {
   EXPECT_EQ(Main->CanvasImage().pixel(2, Main->height() - 30), face);
   EXPECT_EQ(Main->CanvasImage().pixel(Main->width() - 2, 100), face);
   EXPECT_EQ(CountColour(QRect(0, 80, Main->width(), Main->height() - 110), qRgb(255, 0, 0)), 0);
+}
+
+TEST_F(ScoreScreen, FilterChangesNeverPaintOverTheMinefield) {
+  StartGameThroughDialog();
+  ASSERT_EQ(Main->ScreenShown(), ss_Game);
+  const QImage board = Main->CanvasImage().copy();
+  Main->SetShowPlayerOnly(true);
+  Main->TrackBarMatchSpec->setValue(10);
+  Main->PaintScores();
+  EXPECT_EQ(Main->CanvasImage(), board);
+  EXPECT_TRUE(Main->ShowPlayerOnly());
+  EXPECT_TRUE(Main->RadioButtonThisPlayer->isChecked());
+}
+
+TEST_F(ScoreScreen, NothingIsPaintedWithoutTheDialog) {
+  Forms.DlgNewGame = nullptr;
+  QImage& canvas = const_cast<QImage&>(Main->CanvasImage());
+  canvas.fill(Qt::red);
+  Main->PaintScores();
+  Main->SetShowPlayerOnly(true);
+  EXPECT_EQ(Main->CanvasImage().pixel(5, 200), qRgb(255, 0, 0));
+  Forms.DlgNewGame = Dialog.get();
 }
