@@ -56,8 +56,8 @@ long double Squared(float value) {
 
 // Rounds to the nearest integer, halves to even (the default rounding mode,
 // which the game never changes), and keeps the distance (D + 1) within 32
-// bits. llrint is a single instruction where nearbyint would save and
-// restore the floating-point environment on every call.
+// bits. llrint is a plain rounding conversion, where nearbyint would save
+// and restore the floating-point environment on every call.
 std::int32_t RoundedDistance(long double scaled) {
   constexpr auto Largest = std::numeric_limits<std::int32_t>::max();
   if (!(scaled < static_cast<long double>(Largest))) return Largest;
@@ -83,10 +83,6 @@ void ForEachRecord(std::FILE* file, TEachRecord&& eachRecord) {
     std::copy(block.begin() + whole, block.begin() + filled, block.begin());
     if (got == 0) break;  // the end, or an error: a trailing fragment is no record
   }
-}
-
-std::int32_t StoredScore(const std::uint8_t* bytes) {
-  return DecodeRecord(bytes).Score;
 }
 
 }  // namespace
@@ -153,7 +149,7 @@ void LoadScoreRows(const std::string& path, std::span<TGameRecord> rows, int n,
   ForEachRecord(file.get(), [&](const std::uint8_t* bytes) {
     // The score test is the cheapest and rejects most records once the list
     // is full; the three tests only ever skip, so their order changes nothing.
-    if (StoredScore(bytes) <= rows[n].Score) return;
+    if (DecodeScore(bytes) <= rows[n].Score) return;
     const TGameRecord r = DecodeRecord(bytes);
     if (filter.PlayerOnly && r.PlayerName() != player) return;
     if (matchFiltered && MatchDistance(reference, r) > filter.MatchLevel) return;

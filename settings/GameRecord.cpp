@@ -116,6 +116,8 @@ TGameRecord DecodeRecord(const std::uint8_t* bytes) {
   return record;
 }
 
+std::int32_t DecodeScore(const std::uint8_t* bytes) { return GetInt32(bytes, OffScore); }
+
 bool SaveLastGameFile(const std::string& path, const TGameRecord& record) {
   // "wb" creates the file when missing and truncates it otherwise, so the
   // record always ends up as the file's only content.

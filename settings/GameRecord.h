@@ -56,6 +56,8 @@ struct TGameRecord {
 
 TRecordBytes EncodeRecord(const TGameRecord& record);
 TGameRecord DecodeRecord(const std::uint8_t* bytes);  // reads exactly 96 bytes
+// Only the score field of 96 stored bytes, for scans that skip most records.
+std::int32_t DecodeScore(const std::uint8_t* bytes);
 
 // The marker that LoadLastGame puts in the score field to tell "nothing read".
 constexpr std::int32_t NoRecordScore = -9999;

@@ -224,3 +224,11 @@ TEST(LastGameFile, ADirectoryInPlaceOfTheFileCountsAsAbsent) {
   EXPECT_FALSE(LoadLastGameFile("LastGame.dat", dest));
   EXPECT_EQ(dest.Score, NoRecordScore);
 }
+
+TEST(GameRecordLayout, TheScoreAloneDecodesLikeTheWholeRecord) {
+  std::mt19937 random(20);
+  for (int trial = 0; trial < 50; ++trial) {
+    const TRecordBytes bytes = RandomBytes(random);
+    EXPECT_EQ(DecodeScore(bytes.data()), DecodeRecord(bytes.data()).Score);
+  }
+}
