@@ -1,39 +1,241 @@
 #include "game/ui/MainForm.h"
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolButton>
+#include "about/ui/AboutBox.h"
+#include "board/Random.h"
 #include "board/ui/QtCanvas.h"
+#include "game/ui/Cp1252.h"
+#include "game/ui/DirtyCanvas.h"
 #include "game/ui/Forms.h"
+#include "game/ui/Hints.h"
+#include "game/ui/MainFormLayout.h"
+#include "game/ui/WidgetColours.h"
+#include "settings/ui/DlgNewGame.h"
 
-TMainForm::TMainForm(TForms& forms) : Forms(forms), FCanvas(std::make_unique<TQtCanvas>()) {}
-TMainForm::~TMainForm() = default;
+using namespace MainFormDesign;
 
-void TMainForm::SetScreenShown(TScreenShown value) { FScreenShown = value; }
-void TMainForm::SetTicking(bool value) { FTicking = value; }
-void TMainForm::SetGameActive(bool value) { FGameActive = value; }
-void TMainForm::BtnPauseClick() {}
-void TMainForm::MenuPauseResumeClick() {}
-void TMainForm::BtnBossClick() {}
-void TMainForm::MenuBossClick() {}
-void TMainForm::MenuViewClick() {}
-void TMainForm::BtnPopClick() {}
-void TMainForm::OneMark1Click() {}
-void TMainForm::About1Click() {}
-void TMainForm::DisplayHint(const QString&) {}
-void TMainForm::ShowScore() {}
-void TMainForm::GenerateBoard(const TGameRecord&) {}
-void TMainForm::TakeSettingsFromDialog() {}
-void TMainForm::FormResize() {}
-void TMainForm::FormPaint() {}
-void TMainForm::FormCloseQuery() {}
-ICanvas& TMainForm::Canvas() { return *FCanvas; }
-void TMainForm::CanvasChanged(const QRect&) {}
-bool TMainForm::event(QEvent* event) { return QWidget::event(event); }
-void TMainForm::paintEvent(QPaintEvent*) {}
-void TMainForm::resizeEvent(QResizeEvent*) {}
-void TMainForm::mousePressEvent(QMouseEvent*) {}
-void TMainForm::mouseReleaseEvent(QMouseEvent*) {}
-void TMainForm::mouseMoveEvent(QMouseEvent*) {}
-void TMainForm::keyPressEvent(QKeyEvent*) {}
-void TMainForm::closeEvent(QCloseEvent*) {}
-void TMainForm::FormCreate() {}
-void TMainForm::CreateToolbar() {}
-void TMainForm::CreatePopupMenu() {}
-void TMainForm::LayOutChildren() {}
+namespace {
+
+constexpr int GameInterval = 100;  // one tick is one tenth of the game clock
+constexpr int IdleInterval = 30;   // the prompts pulse briskly between games
+
+const QString Title = QStringLiteral("Quorlane v1.0.1 ");
+const QString AuthorCredit = QStringLiteral("by the Quorlane developers");
+
+QFont WindowFont() {
+  QFont font(QStringLiteral("Tahoma"));
+  font.setPointSize(8);
+  return font;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(TForms& forms)
+    : QWidget(nullptr),
+      Forms(forms),
+      FCanvas(std::make_unique<TQtCanvas>()),
+      FCanvasPainter(std::make_unique<QPainter>()) {
+  setFont(WindowFont());
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  // The canvas image covers the whole client area, so Qt need not erase it.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(MinimumWidth, MinimumHeight);
+  resize(ClientWidth, ClientHeight);
+
+  TimerTick = new QTimer(this);
+  TimerTick->setInterval(GameInterval);
+  connect(TimerTick, &QTimer::timeout, this, [this] { TimerTickTimer(); });
+
+  CreateToolbar();
+  CreatePopupMenu();
+  CreateScoreHead();
+  LayOutChildren();
+  SyncCanvasSize();
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect centred(QPoint(0, 0), size());
+    centred.moveCenter(screen->availableGeometry().center());
+    move(centred.topLeft());
+  }
+  FormCreate();
+}
+
+TMainForm::~TMainForm() {
+  FinishCanvasPainting();
+}
+
+void TMainForm::FormCreate() {
+  Creating = true;
+  RandSeedFromClock();
+  setWindowTitle(Title + AuthorCredit);
+  SetScreenShown(ss_Scores);
+  SetShowPlayerOnly(false);
+  BtnPause->setEnabled(false);
+  SetGameActive(false);
+  TimerTick->setInterval(IdleInterval);
+  SetTicking(true);
+  PulseCount = 24;
+  // The status bar follows the hints through event(): Qt hands every status
+  // tip up the window's widgets to here.
+  TakeSettingsFromDialog();
+  Creating = false;
+}
+
+void TMainForm::SetCaptionFor(TScreenShown screen) {
+  setWindowTitle(Title + AuthorCredit +
+                 (screen == ss_Game ? QStringLiteral(" : Play") : QStringLiteral(" : Scores")));
+}
+
+void TMainForm::SetScreenShown(TScreenShown value) {
+  if (value == FScreenShown) return;
+  FScreenShown = value;
+  if (value == ss_Scores) {
+    SetCaptionFor(ss_Scores);
+    MenuView->setText(QStringLiteral("View Game"));
+    TimerTick->setInterval(IdleInterval);
+    SpeedButtonLifeline->setEnabled(false);
+  } else if (value == ss_Game) {
+    SetCaptionFor(ss_Game);
+    MenuView->setText(QStringLiteral("View Scores"));
+    SetHint(this, QString());
+    TimerTick->setInterval(GameInterval);
+    SetTicking(true);
+    SpeedButtonLifeline->setEnabled(true);
+  }
+  if (PanelScoreHead) PanelScoreHead->setVisible(value == ss_Scores);
+  FormResize();
+}
+
+void TMainForm::SetTicking(bool value) {
+  if (value == FTicking) return;
+  FTicking = value;
+  if (value) {
+    TimerTick->start();
+    MenuPauseResume->setText(QStringLiteral("Pause"));
+    const TColour face = FromQColor(palette().color(QPalette::Button));
+    SetBackgroundColour(PanelNewPrompt, face);
+    SetBackgroundColour(PanelPausePrompt, face);
+  } else {
+    TimerTick->stop();
+    MenuPauseResume->setText(QStringLiteral("Resume"));
+  }
+}
+
+void TMainForm::SetGameActive(bool value) {
+  if (value == FGameActive) return;
+  FGameActive = value;
+  FormPaint();
+}
+
+void TMainForm::BtnPauseClick() {
+  if (!FGameActive) {
+    BtnNewGameClick();
+    return;
+  }
+  // Pausing is nothing but showing the scores: the clock runs only on the
+  // game screen.
+  SetScreenShown(FScreenShown == ss_Game ? ss_Scores : ss_Game);
+}
+
+void TMainForm::MenuPauseResumeClick() { BtnPauseClick(); }
+
+void TMainForm::BtnBossClick() {
+  // The score screen first, so the clock stands still while the game hides.
+  SetScreenShown(ss_Scores);
+  MinimiseApplication();
+}
+
+void TMainForm::MenuBossClick() { BtnBossClick(); }
+
+void TMainForm::MinimiseApplication() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    const Qt::WindowType type = window->windowType();
+    if (!window->isVisible() || type == Qt::Popup || type == Qt::ToolTip) continue;
+    window->showMinimized();
+  }
+}
+
+void TMainForm::MenuViewClick() {
+  SetTicking(false);
+  SetScreenShown(ss_Scores);
+}
+
+void TMainForm::BtnPopClick() {
+  const QPoint window = frameGeometry().topLeft();
+  PopupMenu1->popup(QPoint(window.x() + BtnPop->x() - 40, window.y() + BtnPop->y()));
+}
+
+void TMainForm::OneMark1Click() {
+  if (Board) {
+    Board->SetOneMark(!Board->OneMark, BoardCanvas());
+    ShowBoardDrawing();
+  }
+  // The check mark shows the board's flag; a checkable action has already
+  // flipped it by itself when the player chose it.
+  OneMark1->setChecked(Board && Board->OneMark);
+}
+
+void TMainForm::About1Click() {
+  if (Forms.AboutBox) Forms.AboutBox->ShowNonModal();
+}
+
+void TMainForm::DisplayHint(const QString& hint) { StatusBar->setText(QStringLiteral(" ") + hint); }
+
+void TMainForm::ShowScore() {
+  LabelScore->setText(QString::number(Score));
+  PlaceLabels();
+}
+
+void TMainForm::GenerateBoard(const TGameRecord& record) {
+  if (!Board) Board = std::make_unique<TBoard>();
+  // The last press belonged to the old field, whose areas are gone.
+  PressedArea = nullptr;
+  Board->Generate(record, Clock, Score);
+}
+
+void TMainForm::TakeSettingsFromDialog() {
+  const TDlgNewGame* dialog = Forms.DlgNewGame;
+  if (!dialog) return;
+  CurrentGame.HolesThreshold = dialog->HolesThreshold();
+  CurrentGame.ShapeThreshold = dialog->ShapeThreshold();
+  CurrentGame.LinkThreshold = dialog->LinkThreshold();
+  CurrentGame.TimedGame = dialog->TimedGame() ? 1 : 0;
+  CurrentGame.GameSpeed = dialog->GameSpeed();
+  CurrentGame.SetPlayerName(ToCp1252(dialog->CurrentName().left(int(MaxNameLength))));
+  CurrentGame.SizeX = dialog->SizeX();
+  CurrentGame.SizeY = dialog->SizeY();
+  CurrentGame.MinePopulation = dialog->MinePopulation();
+  CurrentGame.Holes = dialog->Holes();
+  CurrentGame.Linking = dialog->Linking();
+  CurrentGame.CellSize = dialog->CellSize();
+  CurrentGame.PatternFlag = dialog->ShapeRandom() ? 0 : 1;
+  CurrentGame.PatternID = dialog->PatternID();
+}
+
+void TMainForm::FormCloseQuery() {
+  TimerTick->stop();
+  Board.reset();
+}
+
+bool TMainForm::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    DisplayHint(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  FormCloseQuery();
+  event->accept();
+}

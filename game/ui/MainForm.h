@@ -11,6 +11,7 @@
 
 class QFrame;
 class QLabel;
+class QPainter;
 class QMenu;
 class QAction;
 class QRadioButton;
@@ -18,6 +19,7 @@ class QSlider;
 class QTimer;
 class QToolButton;
 class TQtCanvas;
+class TDirtyCanvas;
 struct TForms;
 
 enum TScreenShown { ss_None, ss_Scores, ss_Game, ss_Minimised };
@@ -115,7 +117,12 @@ class TMainForm : public QWidget {
   // copies to the screen.
   ICanvas& Canvas();
   void CanvasChanged(const QRect& region);
-  const QImage& CanvasImage() const { return FCanvasImage; }
+  // The canvas as drawn so far; any drawing in progress is finished first, so
+  // that a copy of the image stays as it is.
+  const QImage& CanvasImage() const {
+    FinishCanvasPainting();
+    return FCanvasImage;
+  }
 
   int ScreenShownValue() const { return int(FScreenShown); }
   int ClockValue() const { return Clock; }
@@ -190,6 +197,7 @@ class TMainForm : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   void FormCreate();
@@ -197,6 +205,19 @@ class TMainForm : public QWidget {
   void CreatePopupMenu();
   void CreateScoreHead();  // scores/ui
   void LayOutChildren();
+
+  // The game side's own helpers.
+  void SetCaptionFor(TScreenShown screen);
+  void PlaceLabels();
+  void SyncCanvasSize();
+  void FinishCanvasPainting() const;
+  ICanvas& BoardCanvas();
+  void ShowBoardDrawing();
+  void PaintGameScreen();
+  void UncoverSequence(int column, int row);
+  void BothButtonsAction(int column, int row);
+  void EndGame(const QString& message);
+  void MinimiseApplication();
 
   TScreenShown FScreenShown = ss_None;
   bool FTicking = false;
@@ -207,6 +228,26 @@ class TMainForm : public QWidget {
 
   QImage FCanvasImage;
   std::unique_ptr<TQtCanvas> FCanvas;
+  std::unique_ptr<QPainter> FCanvasPainter;
+  // Wraps the canvas while the board draws, to learn which part of the
+  // window its drawing changed.
+  std::unique_ptr<TDirtyCanvas> FBoardCanvas;
+
+  // Counts the games started, so that a handler that ran a modal loop can
+  // tell whether the game it was acting on is still the one in play.
+  std::uint32_t FGameSerial = 0;
+  // Set while the new game dialog is open, so that it is never opened twice.
+  bool FChoosingGame = false;
+  // The loss in progress is a time-out rather than a mine going off.
+  bool FTimeRanOut = false;
+
+  // Decoration of the window's frame: etched lines and the status bar's grip.
+  QFrame* BevelToolbar = nullptr;
+  QFrame* BevelNewGame = nullptr;
+  QFrame* BevelLifelines = nullptr;
+  QFrame* BevelScore = nullptr;
+  QFrame* BevelStatus = nullptr;
+  QWidget* StatusGrip = nullptr;
 
   // Score side state: private helpers of scores/ui may be added below.
 };

@@ -1,5 +1,60 @@
+#include <limits>
+#include <QLabel>
+#include <QToolButton>
+#include "game/Scoring.h"
 #include "game/ui/MainForm.h"
+#include "game/ui/WidgetColours.h"
 
 void TMainForm::TimerTickTimer() { Tick(); }
-void TMainForm::Tick() {}
-void TMainForm::ShowGameTime(std::int32_t) {}
+
+void TMainForm::Tick() {
+  // A minimised game is a paused game.
+  if (isMinimized() && FScreenShown == ss_Game) SetScreenShown(ss_Scores);
+  const TColour menuColour = FromQColor(palette().color(QPalette::Window));
+
+  if (FScreenShown == ss_Game && FGameActive) {
+    if (GameInPlay.Timed()) {
+      --Clock;
+      if (Clock < 0) {
+        FTimeRanOut = true;
+        LoseGame();
+      }
+    } else if (Clock < std::numeric_limits<std::int32_t>::max()) {
+      ++Clock;
+    }
+    ShowGameTime(Clock);
+  }
+
+  ++PulseCount;
+  const TColour prompt = PromptColour(PulseCount, menuColour);
+  SetBackgroundColour(PanelNewPrompt, prompt);
+  // Before the first game the pause prompt has nothing to invite: it takes
+  // the toolbar's own colour and disappears.
+  SetBackgroundColour(PanelPausePrompt,
+                      BtnPause->isEnabled()
+                          ? prompt
+                          : FromQColor(SpeedPanel->palette().color(SpeedPanel->backgroundRole())));
+
+  if (Board && FScreenShown == ss_Game) {
+    Board->PulseHover();
+    Board->PaintChanged(BoardCanvas());
+    ShowBoardDrawing();
+  }
+}
+
+void TMainForm::ShowGameTime(std::int32_t value) {
+  const int barWidth = CountdownBarWidth(value, PanelCountdown->width());
+  PanelCountdownBar->resize(barWidth, PanelCountdownBar->height());
+  if (GameInPlay.Timed()) {
+    SetBackgroundColour(PanelCountdownBar, CountdownBarColour(barWidth));
+    SetTextColour(LabelTimeB2, CountdownTextColour(barWidth));
+  } else {
+    // An untimed game has no bar to show.
+    SetBackgroundColour(PanelCountdownBar, FromQColor(palette().color(QPalette::Button)));
+    SetTextColour(LabelTimeB2, clBlack);
+  }
+  const QString text = QString::fromStdString(GameTimeText(value));
+  LabelTimeB->setText(text);
+  LabelTimeB2->setText(text);
+  PlaceLabels();
+}

@@ -1,0 +1,216 @@
+#include <QAction>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QSizeGrip>
+#include <QToolButton>
+#include "game/ui/Hints.h"
+#include "game/ui/MainForm.h"
+#include "game/ui/MainFormLayout.h"
+#include "game/ui/Pictures.h"
+
+using namespace MainFormDesign;
+
+namespace {
+
+QFont ToolbarLabelFont() {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(27);
+  font.setBold(true);
+  return font;
+}
+
+// Speed buttons never take the keyboard focus: the keys belong to the window.
+QToolButton* MakeSpeedButton(QWidget* parent, const QIcon& icon, const QSize& iconSize,
+                             const QRect& geometry, const QString& hint) {
+  auto* button = new QToolButton(parent);
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setIcon(icon);
+  button->setIconSize(iconSize);
+  button->setGeometry(geometry);
+  SetHint(button, hint);
+  return button;
+}
+
+QLabel* MakeToolbarLabel(QWidget* parent, const QString& caption, const QString& hint) {
+  auto* label = new QLabel(caption, parent);
+  label->setFont(ToolbarLabelFont());
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setMargin(0);
+  label->setIndent(0);
+  SetHint(label, hint);
+  return label;
+}
+
+// A borderless strip in the highlight colour, under a button that the
+// player is invited to press.
+QWidget* MakePromptPanel(QWidget* parent, const QRect& geometry) {
+  auto* panel = new QWidget(parent);
+  panel->setGeometry(geometry);
+  panel->setAutoFillBackground(true);
+  panel->setBackgroundRole(QPalette::Highlight);
+  return panel;
+}
+
+QFrame* MakeEtchedLine(QWidget* parent, QFrame::Shape shape) {
+  auto* line = new QFrame(parent);
+  line->setFrameShape(shape);
+  line->setFrameShadow(QFrame::Sunken);
+  line->setLineWidth(1);
+  return line;
+}
+
+// The pause picture greys out with its button.
+QIcon PauseIcon() {
+  QIcon icon;
+  for (qreal ratio : {1.0, 2.0}) {
+    icon.addPixmap(PicturePixmap(pic_Pause, ratio), QIcon::Normal);
+    icon.addPixmap(PicturePixmap(pic_PauseDisabled, ratio), QIcon::Disabled);
+  }
+  return icon;
+}
+
+// A label sized to its text with its right edge at x (exclusive).
+void PlaceRightAligned(QLabel* label, int right, int top) {
+  const QFontMetrics metrics(label->font());
+  const int width = metrics.horizontalAdvance(label->text());
+  label->setGeometry(right - width, top, width, metrics.height());
+}
+
+// A label sized to its text with its left edge at x.
+void PlaceLeftAligned(QLabel* label, int left, int top) {
+  const QFontMetrics metrics(label->font());
+  label->setGeometry(left, top, metrics.horizontalAdvance(label->text()), metrics.height());
+}
+
+}  // namespace
+
+void TMainForm::CreateToolbar() {
+  SpeedPanel = new QFrame(this);
+  SpeedPanel->setAutoFillBackground(true);
+  SpeedPanel->setGeometry(0, 0, ClientWidth, ToolbarHeight);
+  BevelToolbar = MakeEtchedLine(SpeedPanel, QFrame::HLine);
+
+  BtnNewGame = MakeSpeedButton(SpeedPanel, PictureIcon(pic_NewGame), QSize(22, 22), {8, 7, 25, 25},
+                               QStringLiteral("Choose a new game (F5)"));
+  PanelNewPrompt = MakePromptPanel(SpeedPanel, {8, 32, 25, 4});
+  BtnPop = MakeSpeedButton(SpeedPanel, PictureIcon(pic_Menu), QSize(16, 22), {34, 7, 25, 25},
+                           QStringLiteral("Menu"));
+  BevelNewGame = MakeEtchedLine(SpeedPanel, QFrame::VLine);
+
+  SpeedButtonLifeline = MakeSpeedButton(
+      SpeedPanel, PictureIcon(pic_Lifeline), QSize(23, 23), {73, 3, 31, 31},
+      QStringLiteral("Lifeline|Click this before activating a mine, and the game continues."));
+  SpeedButtonLifeline->setCheckable(true);
+  LabelNumLifelines = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"),
+                                       QStringLiteral("Number of lifelines remaining"));
+  BevelLifelines = MakeEtchedLine(SpeedPanel, QFrame::VLine);
+
+  LabelScore = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"), QStringLiteral("Score"));
+  BevelScore = MakeEtchedLine(SpeedPanel, QFrame::VLine);
+
+  // The countdown: the text in its own colour, and over it the bar, which
+  // holds the same text in black, cut off at the bar's right edge.
+  PanelCountdown = new QFrame(SpeedPanel);
+  PanelCountdown->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  PanelCountdown->setLineWidth(1);
+  PanelCountdown->resize(CountdownWidth, CountdownHeight);
+  SetHint(PanelCountdown, QStringLiteral("Game Time"));
+  LabelTimeB2 = MakeToolbarLabel(PanelCountdown, QStringLiteral(" 00:00"), QString());
+  LabelTimeB2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  PanelCountdownBar = new QWidget(PanelCountdown);
+  PanelCountdownBar->setGeometry(1, 1, CountdownBarWidth, CountdownBarHeight);
+  PanelCountdownBar->setAutoFillBackground(true);
+  PanelCountdownBar->setBackgroundRole(QPalette::Button);
+  LabelTimeB = MakeToolbarLabel(PanelCountdownBar, QStringLiteral(" 00:00"), QString());
+  LabelTimeB->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+  BtnPause = MakeSpeedButton(SpeedPanel, PauseIcon(), QSize(16, 16), {PauseX, 7, 25, 25},
+                             QStringLiteral("Pause / Resume (F3)"));
+  PanelPausePrompt = MakePromptPanel(SpeedPanel, {PauseX, 32, 25, 4});
+
+  connect(BtnNewGame, &QToolButton::clicked, this, [this] { BtnNewGameClick(); });
+  connect(BtnPop, &QToolButton::clicked, this, [this] { BtnPopClick(); });
+  connect(SpeedButtonLifeline, &QToolButton::clicked, this, [this] { SpeedButtonLifelineClick(); });
+  connect(BtnPause, &QToolButton::clicked, this, [this] { BtnPauseClick(); });
+
+  BevelStatus = MakeEtchedLine(this, QFrame::HLine);
+  StatusBar = new QLabel(QStringLiteral(" "), this);
+  StatusBar->setTextFormat(Qt::PlainText);
+  StatusBar->setAutoFillBackground(true);
+  StatusBar->setContentsMargins(2, 0, 18, 0);
+  StatusGrip = new QSizeGrip(StatusBar);
+}
+
+void TMainForm::CreatePopupMenu() {
+  PopupMenu1 = new QMenu(this);
+  // The short-cut texts are shown, but the keys act through the window's key
+  // handler alone: a short cut that only the (closed) menu itself would see
+  // never fires a second time.
+  auto addItem = [this](const QString& caption, const QKeySequence& keys) {
+    QAction* action = PopupMenu1->addAction(caption);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    return action;
+  };
+  MenuBoss = addItem(QStringLiteral("Boss! (hide)"), QKeySequence(Qt::Key_F2));
+  MenuPauseResume = addItem(QStringLiteral("Pause"), QKeySequence(Qt::Key_F3));
+  MenuNewGame = addItem(QStringLiteral("New Game"), QKeySequence(Qt::Key_F5));
+  PopupMenu1->addSeparator()->setVisible(false);  // Test11
+  MenuView = addItem(QStringLiteral("View Scores"), QKeySequence(Qt::Key_F6));
+  MenuView->setVisible(false);
+  PopupMenu1->addSeparator();  // N2
+  OneMark1 = addItem(QStringLiteral("&One Mark in Areas"), QKeySequence());
+  OneMark1->setCheckable(true);
+  PopupMenu1->addSeparator();  // N1
+  About1 = addItem(QStringLiteral("About"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+  Help1 = addItem(QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
+  Help1->setVisible(false);
+
+  connect(MenuBoss, &QAction::triggered, this, [this] { MenuBossClick(); });
+  connect(MenuPauseResume, &QAction::triggered, this, [this] { MenuPauseResumeClick(); });
+  connect(MenuNewGame, &QAction::triggered, this, [this] { BtnNewGameClick(); });
+  connect(MenuView, &QAction::triggered, this, [this] { MenuViewClick(); });
+  connect(OneMark1, &QAction::triggered, this, [this] { OneMark1Click(); });
+  connect(About1, &QAction::triggered, this, [this] { About1Click(); });
+}
+
+void TMainForm::LayOutChildren() {
+  const int w = width();
+  const int h = height();
+  const int dx = w - ClientWidth;  // the shift of the right-anchored components
+
+  SpeedPanel->setGeometry(0, 0, w, ToolbarHeight);
+  BevelToolbar->setGeometry(0, ToolbarHeight - EtchedLineWidth, w, EtchedLineWidth);
+  BevelNewGame->setGeometry(NewGameSeparatorX, SeparatorTop, EtchedLineWidth, SeparatorHeight);
+  BevelLifelines->setGeometry(LifelinesSeparatorX, SeparatorTop, EtchedLineWidth, SeparatorHeight);
+  BevelScore->setGeometry(ScoreSeparatorX + dx, SeparatorTop, EtchedLineWidth, SeparatorHeight);
+  PanelCountdown->move(CountdownX + dx, CountdownY);
+  BtnPause->move(PauseX + dx, 7);
+  PanelPausePrompt->move(PauseX + dx, 32);
+
+  if (PanelScoreHead)
+    PanelScoreHead->setGeometry(0, ToolbarHeight, w, PanelScoreHead->height());
+
+  BevelStatus->setGeometry(0, h - StatusBarHeight - EtchedLineWidth, w, EtchedLineWidth);
+  StatusBar->setGeometry(0, h - StatusBarHeight, w, StatusBarHeight);
+  const QSize grip = StatusGrip->sizeHint().boundedTo(QSize(StatusBarHeight, StatusBarHeight));
+  StatusGrip->setGeometry(w - grip.width(), StatusBarHeight - grip.height(), grip.width(),
+                          grip.height());
+  PlaceLabels();
+}
+
+void TMainForm::PlaceLabels() {
+  const int dx = width() - ClientWidth;
+  PlaceRightAligned(LabelNumLifelines, NumLifelinesRight, NumLifelinesTop);
+  PlaceRightAligned(LabelScore, ScoreRight + dx, ScoreTop);
+  // Both clock texts stand at one place, so the bar's black part continues
+  // the coloured part exactly; the bar sits one pixel inside the bevel.
+  const int timeTop = (CountdownHeight - QFontMetrics(LabelTimeB2->font()).height()) / 2;
+  PlaceLeftAligned(LabelTimeB2, 2, timeTop);
+  PlaceLeftAligned(LabelTimeB, 1, timeTop - 1);
+}
