@@ -1,24 +1,76 @@
 # The two commands a new player or developer needs:
 #   make run   installs what is missing, builds, and starts the game
 #   make test  installs what is missing, builds, and runs the whole test suite
+#
+# make test runs, in turn: the suite in the normal build; the same suite built
+# with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan); every
+# file reader's fuzz target for FUZZ_SECONDS_CI seconds each (build-fuzz).
+# The soak of real play is one of the suite's programs (tests/soak), so it
+# runs in both builds.
+#
+# Other targets:
+#   make asan   only the sanitizer build and its run of the suite
+#   make fuzz   builds the fuzz targets and runs each for FUZZ_SECONDS (60)
 
-BUILD   ?= build
-JOBS    ?= $(shell nproc)
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS    ?= 60
+FUZZ_SECONDS_CI ?= 5
+# Games the soak plays in the normal build and in the (slower) sanitizer build.
+SOAK_GAMES      ?= 1200
+SOAK_GAMES_ASAN ?= 250
+
 PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev \
            libjpeg-dev libjpeg-turbo-progs libgtest-dev libgmock-dev libbenchmark-dev \
-           fonts-dejavu-core fonts-liberation desktop-file-utils appstream
+           fonts-dejavu-core fonts-liberation desktop-file-utils appstream \
+           clang-14 libclang-rt-14-dev llvm-14
 
-.PHONY: run test build deps clean
+SANITIZE = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+# Leaks are checked; the suppressions name only the system's libraries (fonts,
+# the offscreen platform), whose caches live until the process ends.
+ASAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+           LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/sanitizers/lsan.supp:print_suppressions=0 \
+           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: run test build deps clean asan asan-build fuzz fuzz-build fuzz-ci unit
 
 run: build
 	./$(BUILD)/quorlane
 
-test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+test: unit asan fuzz-ci
+
+unit: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen QUORLANE_SOAK_GAMES=$(SOAK_GAMES) \
+	  ctest --output-on-failure -j$(JOBS)
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j$(JOBS)
+
+# The sanitizer build needs no benchmarks; undefined behaviour stops the
+# program at once and fails its test.
+asan-build: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORLANE_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="-O1 -g $(SANITIZE)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+
+asan: asan-build
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen QUORLANE_SOAK_GAMES=$(SOAK_GAMES_ASAN) $(ASAN_ENV) \
+	  ctest --output-on-failure -j$(JOBS)
+
+fuzz-build: deps
+	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++-14
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
+fuzz: fuzz-build
+	FUZZ_BUILD=$(FUZZ_BUILD) fuzz/run-fuzzers.sh $(FUZZ_SECONDS)
+
+fuzz-ci: fuzz-build
+	FUZZ_BUILD=$(FUZZ_BUILD) fuzz/run-fuzzers.sh $(FUZZ_SECONDS_CI)
 
 # Installs only the Debian packages that are not there yet.
 deps:
@@ -29,4 +81,4 @@ deps:
 	fi
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
