@@ -93,7 +93,7 @@ void Mine(QPainter& p, const QPointF& centre, qreal radius) {
 void Link(QPainter& p, const QPointF& a, const QPointF& b) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
-  p.setPen(QPen(LinkRed, 2.0, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(LinkRed, 2.2, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(a, b);
   p.restore();
 }
@@ -197,25 +197,22 @@ void PaintMinePopLo(QPainter& p) {
 
 void PaintMinePopHi(QPainter& p) {
   Field(p, 0, 2, 24, 20);
-  const QPointF places[] = {{5, 7}, {12, 6.5}, {19, 7.5}, {8.5, 13.5}, {15.5, 13.5},
-                            {5, 18}, {12, 18.5}, {19, 18}};
-  for (const QPointF& place : places) Mine(p, place, 1.9);
+  const QPointF places[] = {{5, 7.5}, {12, 7}, {19, 7.5}, {5, 16.5}, {12, 17}, {19, 16.5}};
+  for (const QPointF& place : places) Mine(p, place, 2.1);
 }
+
+// Three mines far enough apart for the links between them to show.
+const QPointF LinkedMines[3] = {{5.5, 7.5}, {18.5, 7.5}, {12, 17.5}};
 
 void PaintLinkLo(QPainter& p) {
   Field(p, 0, 2, 24, 20);
-  Mine(p, QPointF(6.5, 8.5), 2.8);
-  Mine(p, QPointF(17.5, 8.5), 2.8);
-  Mine(p, QPointF(12, 16.5), 2.8);
+  for (const QPointF& mine : LinkedMines) Mine(p, mine, 2.6);
 }
 
 void PaintLinkHi(QPainter& p) {
   Field(p, 0, 2, 24, 20);
-  const QPointF a(6.5, 8.5), b(17.5, 8.5), c(12, 16.5);
-  Link(p, a, b);
-  Link(p, b, c);
-  Link(p, c, a);
-  for (const QPointF& m : {a, b, c}) Mine(p, m, 2.8);
+  for (int i = 0; i < 3; ++i) Link(p, LinkedMines[i], LinkedMines[(i + 1) % 3]);
+  for (const QPointF& mine : LinkedMines) Mine(p, mine, 2.6);
 }
 
 void PaintLinkPattern(QPainter& p) {
@@ -256,19 +253,19 @@ void PaintCellSizeHi(QPainter& p) {
 }
 
 void PaintPattern(QPainter& p) {
-  // The outline of a brick bond: rows of equal bricks, every other row
-  // shifted by half a brick.
+  // The outline of a brick bond: four rows of equal bricks, every other
+  // row shifted by half a brick.
   p.setRenderHint(QPainter::Antialiasing, false);
-  p.fillRect(1, 2, 22, 20, Paper);
+  constexpr int left = 1, top = 2, right = 22, rowHeight = 5, rows = 4, brick = 8;
+  p.fillRect(left, top, right - left + 1, rows * rowHeight + 1, Paper);
   p.setPen(QPen(Outline, 1));
   p.setBrush(Qt::NoBrush);
-  p.drawRect(1, 2, 21, 19);
-  for (int y : {7, 12, 17}) p.drawLine(1, y, 22, y);
-  for (int row = 0; row < 4; ++row) {
-    const int top = 2 + row * 5;
-    const int offset = row % 2 == 0 ? 7 : 11;
-    for (int x = offset; x < 22; x += 8) p.drawLine(x, top, x, top + 5);
-    if (row % 2 == 1) p.drawLine(3, top, 3, top + 5);
+  p.drawRect(left, top, right - left, rows * rowHeight);
+  for (int row = 0; row < rows; ++row) {
+    const int y = top + row * rowHeight;
+    if (row > 0) p.drawLine(left, y, right, y);
+    for (int x = left + (row % 2 == 0 ? brick : brick / 2); x < right; x += brick)
+      p.drawLine(x, y, x, y + rowHeight);
   }
 }
 
@@ -293,7 +290,7 @@ void PaintBrain(QPainter& p) {
   QPainterPath shape;
   shape.addRoundedRect(QRectF(2, 4, 20, 16), 8, 8);
   p.drawPath(shape);
-  QPen fold = OutlinePen(1.1, QColor(0x9A, 0x4E, 0x63));
+  QPen fold = OutlinePen(1.3, QColor(0x8A, 0x3E, 0x55));
   p.setPen(fold);
   p.setBrush(Qt::NoBrush);
   p.drawLine(QPointF(12, 5), QPointF(12, 19));

@@ -20,7 +20,7 @@ struct TRun {
   QString Output;
 };
 
-TRun Run(const QString& program, const QStringList& arguments,
+TRun RunTool(const QString& program, const QStringList& arguments,
          const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
   process.setProcessEnvironment(environment);
@@ -44,7 +44,7 @@ class InstalledGame : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     Prefix = new QTemporaryDir();
-    Install = new TRun(Run(QStringLiteral(QUORLANE_CMAKE_COMMAND),
+    Install = new TRun(RunTool(QStringLiteral(QUORLANE_CMAKE_COMMAND),
                            {"--install", QStringLiteral(QUORLANE_BUILD_DIR), "--prefix", Prefix->path()}));
   }
   static void TearDownTestSuite() {
@@ -109,7 +109,7 @@ TEST_F(InstalledGame, MenuEntryStartsTheInstalledLauncherWithTheIcon) {
 TEST_F(InstalledGame, MenuEntryPassesDesktopFileValidate) {
   const QString validator = QStringLiteral(QUORLANE_DESKTOP_FILE_VALIDATE);
   ASSERT_FALSE(validator.isEmpty()) << "desktop-file-validate is not installed (package desktop-file-utils)";
-  const TRun run = Run(validator, {Installed("share/applications/" + kAppId + ".desktop")});
+  const TRun run = RunTool(validator, {Installed("share/applications/" + kAppId + ".desktop")});
   EXPECT_EQ(run.ExitCode, 0) << run.Output.toStdString();
   EXPECT_TRUE(run.Output.trimmed().isEmpty()) << "no warnings either: " << run.Output.toStdString();
 }
@@ -119,7 +119,7 @@ TEST_F(InstalledGame, MetadataPassesAppstreamValidation) {
   ASSERT_FALSE(validator.isEmpty()) << "appstreamcli is not installed (package appstream)";
   const QString metainfo = Installed("share/metainfo/" + kAppId + ".metainfo.xml");
   ASSERT_TRUE(QFileInfo::exists(metainfo));
-  const TRun run = Run(validator, {"validate", "--no-net", metainfo});
+  const TRun run = RunTool(validator, {"validate", "--no-net", metainfo});
   EXPECT_EQ(run.ExitCode, 0) << run.Output.toStdString();
   EXPECT_TRUE(ReadWholeFile(metainfo).contains("<launchable type=\"desktop-id\">" + kAppId.toUtf8() + ".desktop"));
 }
