@@ -1,0 +1,121 @@
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "game/ui/Forms.h"
+#include "game/ui/MainForm.h"
+#include "scores/ScoreTable.h"
+#include "settings/ui/DlgNewGame.h"
+
+namespace {
+
+// The windows need an application object; the benchmark's own main has
+// none, so the first score screen benchmark makes one, headless.
+void EnsureApplication() {
+  if (QApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "quorlane-bench";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+}
+
+// The score screen at its design size over a table of 100 000 games, in a
+// working directory of its own. Every paint re-reads the whole file, as the
+// game does on each paint message, filter change and slider step.
+class TScoreScreenRig {
+ public:
+  static constexpr int Games = 100000;
+
+  TScoreScreenRig() : Previous(QDir::currentPath()) {
+    EnsureApplication();
+    QDir::setCurrent(Dir.path());
+    WriteScores();
+    Forms.Seams.ExecDialog = [](QDialog&) { return int(QDialog::Rejected); };
+    Forms.Seams.AskWarningYesNo = [](QWidget*, const QString&) { return false; };
+    Forms.Seams.ShowInformation = [](QWidget*, const QString&) {};
+    Forms.Seams.ShowError = [](QWidget*, const QString&) {};
+    Main = std::make_unique<TMainForm>(Forms);
+    Forms.MainForm = Main.get();
+    Dialog = std::make_unique<TDlgNewGame>(Forms);
+    Forms.DlgNewGame = Dialog.get();
+    Main->show();
+    Main->resize(478, 511);
+    QApplication::processEvents();
+  }
+  ~TScoreScreenRig() {
+    Forms.DlgNewGame = nullptr;
+    Dialog.reset();
+    Forms.MainForm = nullptr;
+    Main.reset();
+    QDir::setCurrent(Previous);
+  }
+
+  TMainForm& Window() { return *Main; }
+
+ private:
+  static void WriteScores() {
+    std::mt19937 random(77);
+    QByteArray content;
+    content.reserve(Games * int(GameRecordSize));
+    for (int i = 0; i < Games; ++i) {
+      TGameRecord game;
+      game.SetPlayerName(random() % 3 ? "Ann" : "Bob");
+      game.Score = int(random() % 4000) - 500;
+      game.SizeX = 9 + int(random() % 20);
+      game.SizeY = 9 + int(random() % 12);
+      game.MinePopulation = int(random() % 201);
+      game.CellSize = 10 + int(random() % 81);
+      game.TimedGame = random() % 2;
+      game.GameSpeed = int(random() % 21);
+      const TRecordBytes bytes = EncodeRecord(game);
+      content.append(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    }
+    QFile file(ScoresFile);
+    if (file.open(QIODevice::WriteOnly)) file.write(content);
+  }
+
+  QTemporaryDir Dir;
+  QString Previous;
+  TForms Forms;
+  std::unique_ptr<TMainForm> Main;
+  std::unique_ptr<TDlgNewGame> Dialog;
+};
+
+TScoreScreenRig& Rig() {
+  static TScoreScreenRig rig;
+  return rig;
+}
+
+void BM_PaintScores100k(benchmark::State& state) {
+  TMainForm& window = Rig().Window();
+  for (auto _ : state) {
+    window.PaintScores();
+    benchmark::DoNotOptimize(window.ScoreList.data());
+  }
+  // The best listed game, to show that the table was really rebuilt.
+  state.counters["best"] = window.ScoreList[1].Score;
+}
+BENCHMARK(BM_PaintScores100k)->Unit(benchmark::kMillisecond);
+
+// A pointer moving down the table: markers erased and drawn, hints set.
+void BM_ScoresMouseMove(benchmark::State& state) {
+  TMainForm& window = Rig().Window();
+  window.PaintScores();
+  const TScoreLayout layout = window.ScoreLayout();
+  int row = 0;
+  for (auto _ : state) {
+    row = row % layout.RowCount + 1;
+    window.ScoresMouseMove(200, layout.Top + row * layout.RowHeight + 2);
+    benchmark::DoNotOptimize(window.HoverRow);
+  }
+}
+BENCHMARK(BM_ScoresMouseMove)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
