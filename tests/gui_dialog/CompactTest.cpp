@@ -1,3 +1,4 @@
+#include <QPushButton>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <QGroupBox>
