@@ -1,0 +1,159 @@
+// The game's files when the file system fails them: a directory in a file's
+// place, a full disk, a read-only disk, a device that refuses every write.
+// Whatever fails, nothing crashes, the failure is told to the caller, and
+// the records already in a file stay as they were.
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+#include <gtest/gtest.h>
+
+#include "SmallDisk.h"
+#include "scores/ScoreTable.h"
+#include "settings/GameRecord.h"
+#include "settings/PlayerNames.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void Write(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TGameRecord Game(std::int32_t score) {
+  TGameRecord record;
+  record.SetPlayerName("Ann");
+  record.Score = score;
+  record.SizeX = record.SizeY = 9;
+  record.MinePopulation = 40;
+  record.ShapeThreshold = record.CellSize = 10;
+  return record;
+}
+
+std::string Bytes(const TGameRecord& record) {
+  const TRecordBytes bytes = EncodeRecord(record);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+// A fresh scratch directory as the working directory.
+class FileFaults : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Previous = fs::current_path();
+    std::string dir = (fs::temp_directory_path() / "quorlane-faults-XXXXXX").string();
+    ASSERT_NE(mkdtemp(dir.data()), nullptr);
+    Dir = dir;
+    fs::current_path(Dir);
+  }
+  void TearDown() override {
+    fs::current_path(Previous);
+    fs::remove_all(Dir);
+  }
+  fs::path Previous, Dir;
+};
+
+TEST_F(FileFaults, ADirectoryInPlaceOfEveryFileFailsQuietlyAndStaysADirectory) {
+  for (const char* name : {ScoresFile, "LastGame.dat", SavedNamesFile}) fs::create_directory(name);
+
+  EXPECT_FALSE(AppendScore(ScoresFile, Game(50)));
+  std::vector<TGameRecord> rows(MaxScoreRows + 1);
+  LoadScoreRows(ScoresFile, rows, 10, {});
+  EXPECT_EQ(rows[1], PlaceholderRow());
+
+  EXPECT_FALSE(SaveLastGameFile("LastGame.dat", Game(1)));
+  TGameRecord loaded;
+  EXPECT_FALSE(LoadLastGameFile("LastGame.dat", loaded));
+  EXPECT_EQ(loaded.Score, NoRecordScore);
+
+  std::vector<std::string> names = {"kept"};
+  EXPECT_FALSE(WriteSavedNames(SavedNamesFile, {"Ann"}));
+  EXPECT_EQ(ReadSavedNames(SavedNamesFile, names), TNamesRead::nr_Unreadable);
+  EXPECT_EQ(names, std::vector<std::string>{"kept"});
+
+  for (const char* name : {ScoresFile, "LastGame.dat", SavedNamesFile}) EXPECT_TRUE(fs::is_directory(name));
+}
+
+TEST_F(FileFaults, ADeviceThatRefusesEveryWriteIsReportedAsAFailure) {
+  // /dev/full takes every open and fails every write, as a full disk does.
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  fs::create_symlink("/dev/full", "LastGame.dat");
+  fs::create_symlink("/dev/full", SavedNamesFile);
+  EXPECT_FALSE(SaveLastGameFile("LastGame.dat", Game(1)));
+  EXPECT_FALSE(WriteSavedNames(SavedNamesFile, {"Ann", "Bob"}));
+}
+
+TEST(FullDisk, AnAppendThatDoesNotFitKeepsEveryEarlierRecord) {
+  TSmallDisk disk(12288);
+  SKIP_WITHOUT_MOUNT(disk);
+  // 85 records fill two pages but for 32 bytes, the filler the third page;
+  // the next record does not fit.
+  std::string before;
+  for (int i = 0; i < 85; ++i) before += Bytes(Game(100 + i));
+  Write(ScoresFile, before);
+  Write("filler", std::string(4096, 'x'));  // the rest of the disk
+  while (AppendScore(ScoresFile, Game(7))) before += Bytes(Game(7));
+
+  const std::string after = Read(ScoresFile);
+  ASSERT_GE(after.size(), before.size());
+  EXPECT_EQ(after.substr(0, before.size()), before) << "an earlier record changed";
+  // The list still shows the best of the records that were there.
+  std::vector<TGameRecord> rows(MaxScoreRows + 1);
+  LoadScoreRows(ScoresFile, rows, 3, {});
+  EXPECT_EQ(rows[1].Score, 184);
+
+  // Once there is room again, the next append lands on a record boundary.
+  fs::remove("filler");
+  ASSERT_TRUE(AppendScore(ScoresFile, Game(9)));
+  const std::string healed = Read(ScoresFile);
+  EXPECT_EQ(healed.size() % GameRecordSize, 0u);
+  EXPECT_EQ(healed.substr(0, before.size()), before);
+  EXPECT_EQ(healed.substr(healed.size() - GameRecordSize), Bytes(Game(9)));
+}
+
+TEST(FullDisk, SavingTheLastGameOrTheNamesOnAFullDiskFailsWithoutACrash) {
+  TSmallDisk disk(4096);
+  SKIP_WITHOUT_MOUNT(disk);
+  Write("filler", std::string(4096, 'x'));
+  EXPECT_FALSE(SaveLastGameFile("LastGame.dat", Game(1)));
+  EXPECT_FALSE(WriteSavedNames(SavedNamesFile, {"Ann"}));
+  EXPECT_FALSE(AppendScore(ScoresFile, Game(1)));
+  TGameRecord loaded;
+  EXPECT_FALSE(LoadLastGameFile("LastGame.dat", loaded));
+}
+
+TEST(ReadOnlyDisk, NoWriteSucceedsAndEveryFileKeepsItsBytes) {
+  TSmallDisk disk(64 * 1024);
+  SKIP_WITHOUT_MOUNT(disk);
+  const std::string scores = Bytes(Game(10)) + Bytes(Game(20)) + "frag";
+  const std::string lastGame = Bytes(Game(30));
+  const std::string names = "Ann\r\nBob\r\n";
+  Write(ScoresFile, scores);
+  Write("LastGame.dat", lastGame);
+  Write(SavedNamesFile, names);
+  ASSERT_TRUE(disk.MakeReadOnly());
+
+  EXPECT_FALSE(AppendScore(ScoresFile, Game(40)));
+  EXPECT_FALSE(SaveLastGameFile("LastGame.dat", Game(50)));
+  EXPECT_FALSE(WriteSavedNames(SavedNamesFile, {"Ann", "Bob", "Cy"}));
+  EXPECT_EQ(Read(ScoresFile), scores);
+  EXPECT_EQ(Read("LastGame.dat"), lastGame);
+  EXPECT_EQ(Read(SavedNamesFile), names);
+
+  // Reading still works.
+  TGameRecord loaded;
+  EXPECT_TRUE(LoadLastGameFile("LastGame.dat", loaded));
+  EXPECT_EQ(loaded.Score, 30);
+  std::vector<std::string> read;
+  EXPECT_EQ(ReadSavedNames(SavedNamesFile, read), TNamesRead::nr_Read);
+  EXPECT_EQ(read, (std::vector<std::string>{"Ann", "Bob"}));
+}
+
+}  // namespace
