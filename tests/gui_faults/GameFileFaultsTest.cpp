@@ -1,0 +1,170 @@
+// The real windows when the game's files cannot be written: the game plays
+// to its end, announces it, offers the next game and keeps running, and
+// every record already in a file stays as it was.
+#include <memory>
+#include <string>
+#include <gtest/gtest.h>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "about/ui/AboutBox.h"
+#include "core_faults/SmallDisk.h"
+#include "game/ui/Forms.h"
+#include "game/ui/MainForm.h"
+#include "patterns/ui/PatternDlg.h"
+#include "scores/ScoreTable.h"
+#include "settings/PlayerNames.h"
+#include "settings/ui/DlgNewGame.h"
+#include "support/GuiTestSupport.h"
+
+namespace {
+
+QByteArray Bytes(const TGameRecord& record) {
+  const TRecordBytes bytes = EncodeRecord(record);
+  return QByteArray(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
+}
+
+TGameRecord Listed(std::int32_t score) {
+  TGameRecord record;
+  record.SetPlayerName("Ann");
+  record.Score = score;
+  record.SizeX = record.SizeY = 9;
+  record.MinePopulation = 40;
+  record.CellSize = record.ShapeThreshold = 10;
+  return record;
+}
+
+// The four windows in the current working directory, with every modal
+// dialog answered: the new game dialog with OK on a small field.
+class GameFileFaults : public ::testing::Test {
+ protected:
+  void CreateWindows() {
+    Forms.Seams.ExecDialog = [this](QDialog& dialog) {
+      if (&dialog != Dialog.get()) return int(QDialog::Rejected);
+      ++DialogsShown;
+      Dialog->ButtonQuickStartClick(1);
+      Dialog->SetCurrentName(QStringLiteral("Cy"));
+      Dialog->OKBtnClick();
+      return int(QDialog::Accepted);
+    };
+    Forms.Seams.ShowInformation = [this](QWidget*, const QString& text) { Messages << text; };
+    Forms.Seams.AskWarningYesNo = [](QWidget*, const QString&) { return false; };
+    Forms.Seams.ShowError = [this](QWidget*, const QString& text) { Errors << text; };
+    Main = std::make_unique<TMainForm>(Forms);
+    Forms.MainForm = Main.get();
+    Dialog = std::make_unique<TDlgNewGame>(Forms);
+    Forms.DlgNewGame = Dialog.get();
+    About = std::make_unique<TAboutBox>(Forms);
+    Forms.AboutBox = About.get();
+    Patterns = std::make_unique<TPatternDlg>(Forms);
+    Forms.PatternDlg = Patterns.get();
+    Main->resize(478, 511);
+    Main->show();
+  }
+  void TearDown() override {
+    Forms.PatternDlg = nullptr;
+    Patterns.reset();
+    Forms.AboutBox = nullptr;
+    About.reset();
+    Forms.DlgNewGame = nullptr;
+    Dialog.reset();
+    Forms.MainForm = nullptr;
+    Main.reset();
+  }
+
+  // Marks every mine with right clicks on the field: the game is won.
+  void WinTheGame() {
+    ASSERT_TRUE(Main->GameActive());
+    TBoard& board = *Main->Board;
+    const int games = DialogsShown;
+    for (int row = 1; row <= board.SizeY; ++row)
+      for (int column = 1; column <= board.SizeX; ++column) {
+        if (!board.AreaAt(column, row)->Mine || board.AreaAt(column, row)->Marked) continue;
+        const int x = (board.ColumnLeft[column] + board.ColumnRight[column]) / 2;
+        const int y = (board.RowTop[row] + board.RowBottom[row]) / 2;
+        Main->FormMouseDown(Qt::RightButton, x, y);
+        Main->FormMouseUp(Qt::RightButton, x, y);
+        if (DialogsShown != games) return;  // won, and the next game began
+      }
+  }
+
+  void PlayTwoGames() {
+    Main->BtnNewGameClick();
+    ASSERT_EQ(DialogsShown, 1);
+    WinTheGame();
+    ASSERT_EQ(Messages.size(), 1);
+    EXPECT_TRUE(Messages[0].startsWith(QStringLiteral("Success!!")));
+    // The end offered the next game, which is under way.
+    EXPECT_EQ(DialogsShown, 2);
+    EXPECT_TRUE(Main->GameActive());
+    WinTheGame();
+    EXPECT_EQ(Messages.size(), 2);
+    Main->SetScreenShown(ss_Scores);
+    Main->FormPaint();  // the score screen reads what it can
+  }
+
+  TForms Forms;
+  std::unique_ptr<TMainForm> Main;
+  std::unique_ptr<TDlgNewGame> Dialog;
+  std::unique_ptr<TAboutBox> About;
+  std::unique_ptr<TPatternDlg> Patterns;
+  int DialogsShown = 0;
+  QStringList Messages;
+  QStringList Errors;
+};
+
+TEST_F(GameFileFaults, WithADirectoryInPlaceOfEveryFileTheGamesStillEndAndFollowEachOther) {
+  TTempWorkDir dir;
+  for (const char* name : {ScoresFile, "LastGame.dat", SavedNamesFile})
+    ASSERT_TRUE(QDir().mkdir(QString::fromLatin1(name)));
+  CreateWindows();
+  PlayTwoGames();
+  // The names file can be neither read nor written; the player is told so,
+  // in the words the game has always used.
+  EXPECT_TRUE(Errors.contains(QStringLiteral("Cannot open file SavedNames.txt")) ||
+              Errors.contains(QStringLiteral("Cannot create file SavedNames.txt")))
+      << Errors.join(QStringLiteral(" / ")).toStdString();
+  for (const char* name : {ScoresFile, "LastGame.dat", SavedNamesFile})
+    EXPECT_TRUE(QFileInfo(QString::fromLatin1(name)).isDir());
+}
+
+TEST_F(GameFileFaults, OnAFullDiskTheRecordsAlreadyKeptStayByteForByte) {
+  TSmallDisk disk(12288);
+  SKIP_WITHOUT_MOUNT(disk);
+  QByteArray before;
+  for (int i = 0; i < 85; ++i) before += Bytes(Listed(100 + i));
+  WriteWholeFile(QString::fromLatin1(ScoresFile), before);
+  CreateWindows();
+  WriteWholeFile(QStringLiteral("filler"), QByteArray(8192, 'x'));  // whatever room is left
+  PlayTwoGames();
+  const QByteArray after = ReadWholeFile(QString::fromLatin1(ScoresFile));
+  ASSERT_GE(after.size(), before.size());
+  EXPECT_TRUE(after.left(before.size()) == before) << "an earlier record changed";
+  // The best listed game is still the best that was kept.
+  EXPECT_EQ(Main->ScoreList[1].Score, 184);
+}
+
+TEST_F(GameFileFaults, OnAReadOnlyDiskEveryFileKeepsItsBytes) {
+  TSmallDisk disk(64 * 1024);
+  SKIP_WITHOUT_MOUNT(disk);
+  const QByteArray scores = Bytes(Listed(10)) + Bytes(Listed(20));
+  TGameRecord last = Listed(0);
+  last.Score = 5;
+  const QByteArray lastGame = Bytes(last);
+  const QByteArray names = "Ann\r\nBob\r\n";
+  WriteWholeFile(QString::fromLatin1(ScoresFile), scores);
+  WriteWholeFile(QStringLiteral("LastGame.dat"), lastGame);
+  WriteWholeFile(QString::fromLatin1(SavedNamesFile), names);
+  ASSERT_TRUE(disk.MakeReadOnly());
+  CreateWindows();
+  PlayTwoGames();
+  EXPECT_TRUE(ReadWholeFile(QString::fromLatin1(ScoresFile)) == scores);
+  EXPECT_TRUE(ReadWholeFile(QStringLiteral("LastGame.dat")) == lastGame);
+  EXPECT_TRUE(ReadWholeFile(QString::fromLatin1(SavedNamesFile)) == names);
+  EXPECT_TRUE(Errors.contains(QStringLiteral("Cannot create file SavedNames.txt")))
+      << Errors.join(QStringLiteral(" / ")).toStdString();
+}
+
+}  // namespace
