@@ -59,7 +59,7 @@ asan-build: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORLANE_BENCH=OFF \
 	  -DCMAKE_CXX_FLAGS="-O1 -g $(SANITIZE)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
-	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	$(ASAN_ENV) QT_QPA_PLATFORM=offscreen cmake --build $(ASAN_BUILD) -j$(JOBS)
 
 asan: asan-build
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen QUORLANE_SOAK_GAMES=$(SOAK_GAMES_ASAN) $(ASAN_ENV) \
