@@ -20,7 +20,7 @@ FUZZ_SECONDS    ?= 60
 FUZZ_SECONDS_CI ?= 5
 # Games the soak plays in the normal build and in the (slower) sanitizer build.
 SOAK_GAMES      ?= 1000
-SOAK_GAMES_ASAN ?= 200
+SOAK_GAMES_ASAN ?= 500
 
 PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev \
            libjpeg-dev libjpeg-turbo-progs libgtest-dev libgmock-dev libbenchmark-dev \
