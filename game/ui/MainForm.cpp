@@ -25,9 +25,6 @@ using namespace MainFormDesign;
 
 namespace {
 
-constexpr int GameInterval = 100;  // one tick is one tenth of the game clock
-constexpr int IdleInterval = 30;   // the prompts pulse briskly between games
-
 const QString Title = QStringLiteral("Quorlane v1.0.1 ");
 const QString AuthorCredit = QStringLiteral("by the Quorlane developers");
 
@@ -107,7 +104,11 @@ void TMainForm::SetScreenShown(TScreenShown value) {
   } else if (value == ss_Game) {
     SetCaptionFor(ss_Game);
     MenuView->setText(QStringLiteral("View Scores"));
+    // The score screen's own hint goes; so does its text in the status bar.
+    const QString ownStatus = statusTip();
     SetHint(this, QString());
+    if (!ownStatus.isEmpty() && StatusBar->text() == QStringLiteral(" ") + ownStatus)
+      DisplayHint(QString());
     TimerTick->setInterval(GameInterval);
     SetTicking(true);
     SpeedButtonLifeline->setEnabled(true);

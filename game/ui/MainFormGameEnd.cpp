@@ -4,10 +4,11 @@
 #include "game/Scoring.h"
 #include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
+#include "game/ui/MainFormLayout.h"
+
+using MainFormDesign::IdleInterval;
 
 namespace {
-
-constexpr int IdleInterval = 30;
 
 // The stored line breaks of the game's messages are a line feed followed by
 // a carriage return.

@@ -33,6 +33,17 @@ TGameRecord RecordForPlay(const TGameRecord& settings) {
   return record;
 }
 
+// The keys of the window's commands; every other key goes on to Qt.
+bool IsWindowKey(int key) {
+  switch (key) {
+    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_F5: case Qt::Key_N:
+    case Qt::Key_W: case Qt::Key_F1: case Qt::Key_F2: case Qt::Key_F3: case Qt::Key_F6:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 void TMainForm::BtnNewGameClick() {
@@ -195,18 +206,6 @@ void TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
       break;
   }
 }
-
-namespace {
-bool IsWindowKey(int key) {
-  switch (key) {
-    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_F5: case Qt::Key_N:
-    case Qt::Key_W: case Qt::Key_F1: case Qt::Key_F2: case Qt::Key_F3: case Qt::Key_F6:
-      return true;
-    default:
-      return false;
-  }
-}
-}  // namespace
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
   if (!IsWindowKey(event->key())) {

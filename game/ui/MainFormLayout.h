@@ -1,6 +1,6 @@
 #pragma once
 
-// The main window's design geometry. The toolbar's right-hand components are
+// The main window's design geometry and timing. The toolbar's right-hand components are
 // anchored to the right edge: they keep their distance from it as the window
 // is resized, so their x positions are given at the design width.
 namespace MainFormDesign {
@@ -32,4 +32,9 @@ constexpr int CountdownHeight = 32;
 constexpr int CountdownBarWidth = 40;
 constexpr int CountdownBarHeight = 30;
 constexpr int PauseX = 447;  // anchored right
+
+// One tick of the game screen is one tenth of the game clock; elsewhere the
+// prompts pulse briskly.
+constexpr int GameInterval = 100;
+constexpr int IdleInterval = 30;
 }  // namespace MainFormDesign

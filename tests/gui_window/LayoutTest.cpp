@@ -115,7 +115,9 @@ TEST_F(WindowTest, HintsGiveTheirShortPartAsToolTipAndTheLongPartToTheStatusBar)
 TEST_F(WindowTest, TheGameScreenClearsTheWindowsOwnHint) {
   Main->setToolTip("Challenge this score");
   Main->setStatusTip("Click to play a game with the same settings.");
+  Main->DisplayHint(Main->statusTip());
   StartGame();
   EXPECT_TRUE(Main->toolTip().isEmpty());
   EXPECT_TRUE(Main->statusTip().isEmpty());
+  EXPECT_EQ(Main->StatusBar->text(), " ");
 }
