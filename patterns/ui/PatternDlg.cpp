@@ -32,13 +32,18 @@ constexpr TColumnLimits ColumnLimits[pc_Count] = {
 constexpr int RegNoWidthAtShow = 120;
 
 // The list answers a double-click anywhere in it, on a row or below the
-// rows, after the press has done its usual selecting.
+// rows, after the press has done its usual selecting. A press below the
+// rows keeps the selected row, so that a double-click there confirms it.
 class TPatternList : public QTreeWidget {
  public:
   using QTreeWidget::QTreeWidget;
   std::function<void()> OnDoubleClick;
 
  protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (indexAt(event->position().toPoint()).isValid()) QTreeWidget::mousePressEvent(event);
+    else event->accept();
+  }
   void mouseDoubleClickEvent(QMouseEvent* event) override {
     QTreeWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && OnDoubleClick) OnDoubleClick();

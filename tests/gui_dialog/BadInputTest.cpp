@@ -47,7 +47,7 @@ TEST(DamagedLastGame, DISABLED_SizesBeyondTheGridAndNegativeDensitiesAreHeldAndS
   EXPECT_EQ(dialog.MinePopulation(), -5);
   EXPECT_EQ(dialog.LabelMinePopulation->text(), "-1.0%");
   EXPECT_EQ(dialog.TrackBarMinePopulation->value(), 0);
-  EXPECT_EQ(dialog.LabelHoles->text(), "-858993459.2%");
+  EXPECT_EQ(dialog.LabelHoles->text(), "-429496729.6%");
   EXPECT_EQ(dialog.LabelLinking->text(), "214748364.7");
   EXPECT_EQ(dialog.LabelCellSize->text(), "-0.1");
   EXPECT_EQ(dialog.GameSpeed(), 0);
