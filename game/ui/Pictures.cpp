@@ -413,14 +413,14 @@ void PaintTriangleRight(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setPen(Qt::NoPen);
   p.setBrush(Outline);
-  p.drawPolygon(QPolygonF({QPointF(6, 4), QPointF(13, 9), QPointF(6, 14)}));
+  p.drawPolygon(QPolygonF({QPointF(6, 3.5), QPointF(13, 9), QPointF(6, 14.5)}));
 }
 
 void PaintTriangleDown(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setPen(Qt::NoPen);
   p.setBrush(Outline);
-  p.drawPolygon(QPolygonF({QPointF(4, 6), QPointF(14, 6), QPointF(9, 13)}));
+  p.drawPolygon(QPolygonF({QPointF(3.5, 6), QPointF(14.5, 6), QPointF(9, 13)}));
 }
 
 // ---- Score header -------------------------------------------------------

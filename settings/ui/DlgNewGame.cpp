@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include "game/ui/Forms.h"
@@ -61,6 +63,25 @@ QLabel* MakeValueLabel(QWidget* row, const char* name, const char* placeholder, 
   label->setGeometry(ValueLabelX, y, ValueLabelWidth, 16);
   return label;
 }
+
+// The compact button: flat, showing its triangle at the full size of the
+// button as the symbol font's triangles did, over the usual raised panel
+// while the pointer is on it.
+class TCompactButton : public QToolButton {
+ public:
+  using QToolButton::QToolButton;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    if (option.state & (QStyle::State_MouseOver | QStyle::State_Sunken))
+      painter.drawPrimitive(QStyle::PE_PanelButtonTool, option);
+    const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
+    icon().paint(&painter, rect(), Qt::AlignCenter, mode);
+  }
+};
 
 QWidget* MakeRow(QWidget* parent, const char* name, int height) {
   auto* row = new QWidget(parent);
@@ -162,7 +183,7 @@ void TDlgNewGame::CreateCustomGroup() {
   GroupCustom->setGeometry(GroupLeft, CustomGroupTop, GroupWidth, CompactGroupHeight);
   SetHint(GroupCustom, "|Change the game options");
   CustomStack = new QVBoxLayout(GroupCustom);
-  CustomStack->setContentsMargins(2, StackTopMargin, 2, 0);
+  CustomStack->setContentsMargins(2, 0, 2, 0);
   CustomStack->setSpacing(0);
   CustomStack->setAlignment(Qt::AlignTop);
   RowSize = CreateSizeRow();
@@ -176,7 +197,7 @@ void TDlgNewGame::CreateCustomGroup() {
 
 QWidget* TDlgNewGame::CreateSizeRow() {
   QWidget* row = MakeRow(GroupCustom, "RowSize", SizeRowHeight);
-  ButtonCompact = new QToolButton(row);
+  ButtonCompact = new TCompactButton(row);
   ButtonCompact->setObjectName("ButtonCompact");
   ButtonCompact->setAutoRaise(true);
   ButtonCompact->setGeometry(4, 10, 18, 18);

@@ -20,7 +20,8 @@ static_assert(CustomGroupTop + ExpandedGroupHeight + BottomBarHeight == Expanded
 // The rows of the custom group: the size row is always shown; the shown
 // rows of expanded mode fill the rest of the group.
 constexpr int RowWidth = GroupWidth - 4;
-constexpr int StackTopMargin = 16;
+// The group's title and frame take about this much above the stack.
+constexpr int StackTopMargin = 20;
 constexpr int SizeRowHeight = 40;
 constexpr int SingleRowHeight = 30;
 constexpr int DoubleRowHeight = 60;
