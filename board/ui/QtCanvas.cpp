@@ -72,8 +72,8 @@ struct TQtCanvas::TState {
   int PenWidth = 1;
   QPoint Current;
 
-  TFontSpec Spec;
-  int FontSlot = -1;  // index into Fonts for Spec, -1 until first used
+  TFontSpec Requested;
+  int FontSlot = -1;  // index into Fonts for Requested, -1 until first used
   std::vector<TFontEntry> Fonts;
   std::map<std::tuple<std::string, int, bool>, int> FontSlots;
   std::unordered_map<std::string, TPrepared> Prepared;
@@ -87,14 +87,14 @@ struct TQtCanvas::TState {
 
 TFontEntry& TQtCanvas::TState::CurrentFont() {
   if (FontSlot < 0) {
-    const int pixels = PointsToPixels(Spec.SizePoints);
-    const auto key = std::make_tuple(Spec.Name, pixels, Spec.Bold);
+    const int pixels = PointsToPixels(Requested.SizePoints);
+    const auto key = std::make_tuple(Requested.Name, pixels, Requested.Bold);
     auto found = FontSlots.find(key);
     if (found == FontSlots.end()) {
       TFontEntry entry;
-      entry.Font = QFont(QString::fromStdString(Spec.Name));
+      entry.Font = QFont(QString::fromStdString(Requested.Name));
       entry.Font.setPixelSize(pixels);
-      entry.Font.setBold(Spec.Bold);
+      entry.Font.setBold(Requested.Bold);
       entry.Ascent = QFontMetrics(entry.Font).ascent();
       Fonts.push_back(std::move(entry));
       found = FontSlots.emplace(key, int(Fonts.size()) - 1).first;
@@ -106,7 +106,7 @@ TFontEntry& TQtCanvas::TState::CurrentFont() {
 
 const TPrepared& TQtCanvas::TState::PreparedText(std::string_view text) {
   const TFontEntry& font = CurrentFont();
-  std::string key = PreparedKey(FontSlot, Spec.Colour, pk_Text, text);
+  std::string key = PreparedKey(FontSlot, Requested.Colour, pk_Text, text);
   if (auto found = Prepared.find(key); found != Prepared.end()) return found->second;
   if (Prepared.size() >= MaxPreparedImages) Prepared.clear();
 
@@ -122,7 +122,7 @@ const TPrepared& TQtCanvas::TState::PreparedText(std::string_view text) {
   prepared.Offset = QPoint(ink.left(), ink.top() + font.Ascent);
   QPainter painter(&prepared.Image);
   painter.setFont(font.Font);
-  painter.setPen(ToQColor(Spec.Colour));
+  painter.setPen(ToQColor(Requested.Colour));
   painter.drawText(-ink.left(), -ink.top(), unicode);
   painter.end();
   return Prepared.emplace(std::move(key), std::move(prepared)).first->second;
@@ -131,12 +131,12 @@ const TPrepared& TQtCanvas::TState::PreparedText(std::string_view text) {
 const TPrepared& TQtCanvas::TState::PreparedGlyph(TGlyph glyph) {
   const TFontEntry& font = CurrentFont();
   const TPreparedKind kind = glyph == gl_Mine ? pk_Mine : pk_Bullet;
-  std::string key = PreparedKey(FontSlot, Spec.Colour, kind, {});
+  std::string key = PreparedKey(FontSlot, Requested.Colour, kind, {});
   if (auto found = Prepared.find(key); found != Prepared.end()) return found->second;
   if (Prepared.size() >= MaxPreparedImages) Prepared.clear();
   TPrepared prepared;
-  prepared.Image = glyph == gl_Mine ? DrawMineGlyph(font.Font, ToQColor(Spec.Colour))
-                                    : DrawBulletGlyph(font.Font, ToQColor(Spec.Colour));
+  prepared.Image = glyph == gl_Mine ? DrawMineGlyph(font.Font, ToQColor(Requested.Colour))
+                                    : DrawBulletGlyph(font.Font, ToQColor(Requested.Colour));
   return Prepared.emplace(std::move(key), std::move(prepared)).first->second;
 }
 
@@ -201,13 +201,13 @@ void TQtCanvas::LineTo(int x, int y) {
 }
 
 void TQtCanvas::SetFont(const TFontSpec& font) {
-  TFontSpec& spec = State->Spec;
+  TFontSpec& spec = State->Requested;
   if (font.Name != spec.Name || font.SizePoints != spec.SizePoints || font.Bold != spec.Bold)
     State->FontSlot = -1;
   spec = font;
 }
 
-const TFontSpec& TQtCanvas::Font() const { return State->Spec; }
+const TFontSpec& TQtCanvas::Font() const { return State->Requested; }
 
 int TQtCanvas::TextWidth(std::string_view text) {
   TFontEntry& font = State->CurrentFont();
