@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcutEvent>
 #include <QSlider>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
@@ -16,7 +17,7 @@
 #include "game/ui/Hints.h"
 #include "settings/ui/ClickablePicture.h"
 #include "settings/ui/DlgNewGameLayout.h"
-#include "settings/ui/NameLengthValidator.h"
+#include "settings/ui/NameEdit.h"
 
 // Construction and layout of the dialog. The dialog is 240 pixels wide and
 // laid out at fixed positions like the rest of the game's windows; only the
@@ -83,6 +84,24 @@ class TCompactButton : public QToolButton {
   }
 };
 
+// A quick setting button. Its Alt+digit acts at once, like a click: a
+// button's own shortcut only starts an animated click that completes a
+// tenth of a second later, and an OK pressed within that time would start
+// the game without the chosen level.
+class TQuickButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+      click();
+      return true;
+    }
+    return QPushButton::event(event);
+  }
+};
+
 QWidget* MakeRow(QWidget* parent, const char* name, int height) {
   auto* row = new QWidget(parent);
   row->setObjectName(name);
@@ -131,11 +150,11 @@ void TDlgNewGame::CreateGameGroup() {
   ComboBoxName = new QComboBox(GroupGame);
   ComboBoxName->setObjectName("ComboBoxName");
   ComboBoxName->setEditable(true);
+  ComboBoxName->setLineEdit(new TNameEdit(MaxTypedNameLength, ComboBoxName));
   ComboBoxName->setInsertPolicy(QComboBox::NoInsert);
+  // After the editor: the box gives a new editor a completer of its own.
   ComboBoxName->setCompleter(nullptr);
   ComboBoxName->setGeometry(GroupWidth - 8 - 140, 22, 140, 24);
-  NameValidator = new TNameLengthValidator(MaxTypedNameLength, ComboBoxName);
-  ComboBoxName->lineEdit()->setValidator(NameValidator);
   SetHint(ComboBoxName, nameHint);
   LabelPlayerName->setBuddy(ComboBoxName);
 
@@ -168,7 +187,7 @@ void TDlgNewGame::CreateQuickGroup() {
   for (int i = 0; i < 10; ++i) {
     const int number = i + 1;
     const QString caption = number < 10 ? QString("&%1").arg(number) : QString("1&0");
-    auto* button = new QPushButton(caption, GroupQuick);
+    auto* button = new TQuickButton(caption, GroupQuick);
     button->setObjectName(QString("ButtonQuickStart%1").arg(number));
     button->setGeometry(firstButtonX + i * buttonPitch, 23, buttonWidth, 26);
     button->setAutoDefault(false);
@@ -337,8 +356,6 @@ void TDlgNewGame::ConnectHandlers() {
   connect(ButtonCompact, &QToolButton::clicked, this, [this] { ButtonCompactClick(); });
   for (int i = 0; i < 10; ++i)
     connect(ButtonQuickStart[i], &QPushButton::clicked, this, [this, i] { ButtonQuickStartClick(i + 1); });
-  connect(ComboBoxName->lineEdit(), &QLineEdit::textChanged, this,
-          [this](const QString& text) { NameValidator->TextChanged(text); });
   ComboBoxName->installEventFilter(this);
   ComboBoxName->lineEdit()->installEventFilter(this);
   // OK saves before the dialog closes with the result OK, whatever the

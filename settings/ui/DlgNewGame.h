@@ -17,7 +17,6 @@ class QToolButton;
 class QVBoxLayout;
 class QWidget;
 class TClickablePicture;
-class TNameLengthValidator;
 struct TForms;
 
 // The modal "New Game" dialog: the player's name, the clock, ten quick
@@ -159,7 +158,6 @@ class TDlgNewGame : public QDialog {
   QGroupBox* GroupGame = nullptr;
   QGroupBox* GroupQuick = nullptr;
   QLabel* LabelPlayerName = nullptr;
-  TNameLengthValidator* NameValidator = nullptr;
   QWidget* BottomBar = nullptr;
   // The custom group's rows, stacked from the top.
   QVBoxLayout* CustomStack = nullptr;

@@ -5,5 +5,5 @@ TNameLengthValidator::TNameLengthValidator(int maxTyped, QObject* parent)
 
 QValidator::State TNameLengthValidator::validate(QString& input, int&) const {
   const bool tooLong = input.size() > FMaxTyped && input.size() > FCurrent.size();
-  return tooLong ? Invalid : Acceptable;
+  return FPlayerEditing && tooLong ? Invalid : Acceptable;
 }

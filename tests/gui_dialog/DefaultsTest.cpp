@@ -177,7 +177,7 @@ TEST(NewGameDialogControls, EveryControlCarriesItsHint) {
   for (int i = 1; i < 10; ++i) EXPECT_TRUE(dialog.ButtonQuickStart[i]->toolTip().isEmpty());
 }
 
-TEST(NewGameDialogControls, DISABLED_NameLabelAndQuickButtonsHaveTheirShortcuts) {
+TEST(NewGameDialogControls, NameLabelAndQuickButtonsHaveTheirShortcuts) {
   TDialogHarness harness;
   TDlgNewGame& dialog = harness.CreateDialog();
   EXPECT_EQ(dialog.findChild<QLabel*>("LabelPlayerName")->buddy(), dialog.ComboBoxName);

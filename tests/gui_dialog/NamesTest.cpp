@@ -172,7 +172,7 @@ TEST(CurrentName, SetterComparesExactlyAndSetsTheBox) {
   EXPECT_EQ(dialog.ComboBoxName->currentText(), "ann");
 }
 
-TEST(NameBox, DISABLED_TypingStopsAtFourteenCharactersButLongerSavedNamesStayWhole) {
+TEST(NameBox, TypingStopsAtFourteenCharactersButLongerSavedNamesStayWhole) {
   TDialogHarness harness;
   TDlgNewGame& dialog = harness.CreateDialog();
   WriteSavedNames(harness, "Twentycharactername1\r\n");
