@@ -6,6 +6,7 @@
 #include "game/ui/Cp1252.h"
 #include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
+#include "settings/PlayableSettings.h"
 #include "settings/SizeTable.h"
 
 // The dialog's life: creation, each showing, OK, and the record that
@@ -84,17 +85,20 @@ void TDlgNewGame::SaveLastGame(const TGameRecord& record) { SaveLastGameFile(Las
 
 void TDlgNewGame::LoadLastGame(TGameRecord& dest) {
   if (!LoadLastGameFile(LastGameFile, dest)) return;
-  SetTimedGame(dest.Timed());
-  SetGameSpeed(dest.GameSpeed);
-  SetCurrentName(FromCp1252(dest.PlayerName()));
-  SetSizeX(dest.SizeX);
-  SetSizeY(dest.SizeY);
-  SetMinePopulation(dest.MinePopulation);
-  SetHoles(dest.Holes);
-  SetLinking(dest.Linking);
-  SetCellSize(dest.CellSize);
-  SetShapeRandom(!dest.UsesPattern());
-  SetPatternID(dest.PatternID);
+  // dest keeps what the file holds; the dialog takes only values the game
+  // can play, so a damaged file never reaches a label or the board as such.
+  const TGameRecord stored = WithPlayableSettings(dest, TrackBarCellSize->minimum());
+  SetTimedGame(stored.Timed());
+  SetGameSpeed(stored.GameSpeed);
+  SetCurrentName(FromCp1252(stored.PlayerName()));
+  SetSizeX(stored.SizeX);
+  SetSizeY(stored.SizeY);
+  SetMinePopulation(stored.MinePopulation);
+  SetHoles(stored.Holes);
+  SetLinking(stored.Linking);
+  SetCellSize(stored.CellSize);
+  SetShapeRandom(!stored.UsesPattern());
+  SetPatternID(stored.PatternID);
   PlaceSizeSliderForSizeX();
 }
 
