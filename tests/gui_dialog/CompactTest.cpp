@@ -36,7 +36,7 @@ TEST(CompactMode, CompactShowsOnlyTheSizeRow) {
   EXPECT_TRUE(dialog.OKBtn->mapTo(&dialog, QPoint(0, dialog.OKBtn->height())).y() <= 272);
 }
 
-TEST(CompactMode, DISABLED_ExpandingListsTheRowsInTheirOrderAndTwicePressedGivesTheSameLayout) {
+TEST(CompactMode, ExpandingListsTheRowsInTheirOrderAndTwicePressedGivesTheSameLayout) {
   TDialogHarness harness;
   TDlgNewGame& dialog = harness.CreateDialog();
   dialog.ButtonCompact->click();
