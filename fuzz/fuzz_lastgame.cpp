@@ -1,5 +1,6 @@
-// LastGame.dat as the new game dialog loads it, then the field the record
-// generates and a few moves played on it.
+// LastGame.dat as the new game dialog loads it, the settings the dialog
+// takes from it, then the field generated from them and a few moves played
+// on it.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -10,10 +11,13 @@
 #include "board/Random.h"
 #include "checks/BoardInvariants.h"
 #include "settings/GameRecord.h"
+#include "settings/PlayableSettings.h"
+#include "settings/SizeTable.h"
 
 namespace {
 
 constexpr const char* LastGamePath = "LastGame.dat";
+constexpr std::int32_t LeastCellSize = 10;  // the cell size slider's low end
 
 void CheckLoad(std::span<const std::uint8_t> bytes, const TGameRecord& loaded, bool applied) {
   if (bytes.size() < GameRecordSize) {
@@ -27,6 +31,28 @@ void CheckLoad(std::span<const std::uint8_t> bytes, const TGameRecord& loaded, b
   fuzz::Check(std::memcmp(again.data(), bytes.data(), GameRecordSize) == 0,
               "the record does not encode back to its bytes");
   fuzz::Check(loaded.PlayerName().size() <= MaxNameLength, "a name longer than 16 bytes");
+}
+
+// The dialog takes only settings the game can play, and keeps the ones that
+// already are.
+void CheckPlayable(const TGameRecord& loaded, const TGameRecord& playable) {
+  const TFieldSize largest = SizeAtPosition(MaxSizePosition);
+  const bool noSize = playable.SizeX == 0 && playable.SizeY == 0;
+  fuzz::Check(noSize || (playable.SizeX >= 1 && playable.SizeX <= largest.Columns && playable.SizeY >= 1 &&
+                         playable.SizeY <= largest.Rows),
+              "a playable size off the grid");
+  if (!noSize) fuzz::Check(playable.SizeX == loaded.SizeX && playable.SizeY == loaded.SizeY, "a size that fits moved");
+  fuzz::Check(playable.MinePopulation >= 0 && playable.MinePopulation <= 500, "mines beyond all or below none");
+  fuzz::Check(playable.Holes >= 0 && playable.Holes <= 500, "holes beyond all or below none");
+  fuzz::Check(playable.Linking >= 0 && playable.Linking <= 100, "linking beyond all or below none");
+  fuzz::Check(playable.CellSize >= LeastCellSize, "a cell size below the slider's end");
+  fuzz::Check(playable.GameSpeed >= 0 && playable.GameSpeed <= 20, "a game speed off the slider");
+  if (loaded.MinePopulation >= 0 && loaded.MinePopulation <= 500)
+    fuzz::Check(playable.MinePopulation == loaded.MinePopulation, "a playable mine population moved");
+  fuzz::Check(playable.PlayerName() == loaded.PlayerName() && playable.PatternFlag == loaded.PatternFlag &&
+                  playable.PatternID == loaded.PatternID,
+              "the name or the shape mode changed");
+  fuzz::Check(WithPlayableSettings(playable, LeastCellSize) == playable, "playable settings moved again");
 }
 
 void CheckSaveRoundTrip(const TGameRecord& record) {
@@ -108,13 +134,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!applied) return 0;
   CheckSaveRoundTrip(loaded);
 
+  const TGameRecord playable = WithPlayableSettings(loaded, LeastCellSize);
+  CheckPlayable(loaded, playable);
+
+  // Mostly the settings the dialog plays; now and then the raw record, which
+  // the board must survive too.
   const std::uint64_t digest = fuzz::Digest(bytes);
+  const bool raw = digest % 4 == 0 || (playable.SizeX == 0 && playable.SizeY == 0);
+  const TGameRecord& record = raw ? loaded : playable;
   RandSeed(digest);
   static TBoard board;  // one board for the run, as in the game
   std::int32_t clock = -1, score = -1;
-  board.Generate(loaded, clock, score);
-  const std::string fault = board_checks::CheckFreshField(board, loaded, clock, score);
+  board.Generate(record, clock, score);
+  const std::string fault = board_checks::CheckFreshField(board, record, clock, score);
   if (!fault.empty()) fuzz::Fail(fault);
-  PlaySome(board, digest, loaded.Timed());
+  PlaySome(board, digest, record.Timed());
   return 0;
 }
