@@ -131,42 +131,51 @@ void TBoard::SeedAreas(int n, bool large) {
 // Accretion: again and again a random empty cell that touches a grown area
 // orthogonally joins one of those neighbours, each equally likely. The
 // empty cells touching an area are kept in a vector with their positions,
-// so each step is one draw instead of drawing until a cell qualifies.
+// so each step is one draw instead of drawing until a cell qualifies. The
+// work happens on a copy of the grid with a border, so that neighbours
+// need no bounds checks.
 void TBoard::GrowAreas(int n) {
   const std::int64_t steps = std::int64_t(SizeX) * SizeY - n;
   if (steps <= 0) return;
+  constexpr std::int32_t Empty = -1, Border = -2;
+  const int stride = SizeX + 2;
+  std::vector<std::int32_t> grid(std::size_t(stride) * (SizeY + 2), Border);
+  auto at = [&](int column, int row) { return row * stride + column; };
+  for (int row = 1; row <= SizeY; ++row)
+    for (int column = 1; column <= SizeX; ++column)
+      grid[at(column, row)] = AreaIndex[CellId(column, row)];
+  const int around[4] = {-1, 1, -stride, stride};
+
   std::vector<std::int32_t> frontier;
-  std::vector<std::int32_t> position(AreaIndex.size(), -1);
-  auto neighbours = [&](int id, auto&& visit) {
-    const int column = ColumnOf(id), row = RowOf(id);
-    if (column > 1) visit(id - 1);
-    if (column < SizeX) visit(id + 1);
-    if (row > 1) visit(id - MaxColumns);
-    if (row < SizeY) visit(id + MaxColumns);
-  };
-  auto enter = [&](int id) {
-    if (AreaIndex[id] >= 0 || position[id] >= 0) return;
-    position[id] = int(frontier.size());
-    frontier.push_back(id);
+  std::vector<std::int32_t> position(grid.size(), -1);
+  auto enter = [&](int cell) {
+    if (grid[cell] != Empty || position[cell] >= 0) return;
+    position[cell] = int(frontier.size());
+    frontier.push_back(cell);
   };
   for (int row = 1; row <= SizeY; ++row)
     for (int column = 1; column <= SizeX; ++column)
-      if (AreaIndex[CellId(column, row)] >= 0) neighbours(CellId(column, row), enter);
+      if (grid[at(column, row)] >= 0)
+        for (const int offset : around) enter(at(column, row) + offset);
 
   for (std::int64_t step = 0; step < steps && !frontier.empty(); ++step) {
-    const int id = frontier[RandInt(int(frontier.size()))];
-    int grown[4], count = 0;
-    neighbours(id, [&](int other) {
-      if (AreaIndex[other] >= 0) grown[count++] = AreaIndex[other];
-    });
-    AreaIndex[id] = grown[RandInt(count)];
+    const int cell = frontier[RandInt(int(frontier.size()))];
+    std::int32_t grown[4];
+    int count = 0;
+    for (const int offset : around)
+      if (grid[cell + offset] >= 0) grown[count++] = grid[cell + offset];
+    grid[cell] = grown[RandInt(count)];
     const int moved = frontier.back();
-    frontier[position[id]] = moved;
-    position[moved] = position[id];
+    frontier[position[cell]] = moved;
+    position[moved] = position[cell];
     frontier.pop_back();
-    position[id] = -1;
-    neighbours(id, enter);
+    position[cell] = -1;
+    for (const int offset : around) enter(cell + offset);
   }
+
+  for (int row = 1; row <= SizeY; ++row)
+    for (int column = 1; column <= SizeX; ++column)
+      AreaIndex[CellId(column, row)] = grid[at(column, row)];
 }
 
 // Cells still without an area are not part of the game: each becomes a
@@ -221,28 +230,26 @@ void TBoard::PlaceMines(std::int32_t minePopulation) {
 
 // An area's number: the distinct mine areas among the eight neighbours of
 // any of its cells (itself included when it is a mine of touching cells).
-// Each area's cells are at hand, and a stamp per area tells which mines
-// this area has counted already.
+// Counted from the mines' side: all the cells of one mine are visited
+// together, so a stamp per area saying "this mine counted you already" is
+// all it takes to count each pair once.
 void TBoard::CountMines() {
-  const std::size_t count = Areas.size();
-  std::vector<char> mine(count);
-  for (std::size_t i = 0; i < count; ++i) mine[i] = Areas[i]->Mine;
-  for (std::size_t a = 0; a < count; ++a) {
-    const std::uint32_t stamp = NextStamp();
-    std::int32_t found = 0;
-    for (std::int32_t k = AreaCellStart[a]; k < AreaCellStart[a + 1]; ++k) {
+  const std::int32_t count = std::int32_t(Areas.size());
+  for (auto& area : Areas) area->MineCount = 0;
+  std::vector<std::int32_t> countedBy(std::size_t(count), -1);
+  for (std::int32_t m = 0; m < count; ++m) {
+    if (!Areas[m]->Mine) continue;
+    for (std::int32_t k = AreaCellStart[m]; k < AreaCellStart[m + 1]; ++k) {
       const int id = AreaCells[k];
       const int column = ColumnOf(id), row = RowOf(id);
       for (int r = std::max(row - 1, 1); r <= std::min(row + 1, SizeY); ++r)
         for (int c = std::max(column - 1, 1); c <= std::min(column + 1, SizeX); ++c) {
           if (c == column && r == row) continue;
-          const int other = AreaIndex[CellId(c, r)];
-          if (mine[other] && AreaStamp[other] != stamp) {
-            AreaStamp[other] = stamp;
-            ++found;
-          }
+          const std::int32_t touched = AreaIndex[CellId(c, r)];
+          if (countedBy[touched] == m) continue;
+          countedBy[touched] = m;
+          ++Areas[touched]->MineCount;
         }
     }
-    Areas[a]->MineCount = found;
   }
 }

@@ -92,9 +92,11 @@ void TBoard::LinkAreas(std::int32_t linking) {
       ++kept;
     }
   Areas.resize(std::size_t(kept));
+  std::vector<std::int32_t> finalIndex(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) finalIndex[i] = newIndex[Survivor(into, i)];
   for (int row = 1; row <= SizeY; ++row)
     for (int column = 1; column <= SizeX; ++column) {
       std::int32_t& index = AreaIndex[CellId(column, row)];
-      index = newIndex[Survivor(into, index)];
+      index = finalIndex[index];
     }
 }

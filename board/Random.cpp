@@ -8,9 +8,9 @@ namespace {
 // filled from the seed with splitmix64 as its authors recommend.
 class TGenerator {
  public:
-  explicit TGenerator(std::uint64_t seed) { Seed(seed); }
+  constexpr explicit TGenerator(std::uint64_t seed) { Seed(seed); }
 
-  void Seed(std::uint64_t seed) {
+  constexpr void Seed(std::uint64_t seed) {
     for (auto& word : State) {
       seed += 0x9E3779B97F4A7C15ull;
       std::uint64_t z = seed;
@@ -33,20 +33,18 @@ class TGenerator {
   }
 
  private:
-  static std::uint64_t RotateLeft(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+  static constexpr std::uint64_t RotateLeft(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
   std::uint64_t State[4]{};
 };
 
 // The one process-wide generator: every random choice of the game draws
-// from it, so a seeded test replays a whole field.
-TGenerator& Generator() {
-  static TGenerator generator{0x5EEDu};
-  return generator;
-}
+// from it, so a seeded test replays a whole field. It is ready at compile
+// time, so no call can find it unseeded.
+constinit TGenerator Generator{0x5EEDu};
 
 }  // namespace
 
-void RandSeed(std::uint64_t seed) { Generator().Seed(seed); }
+void RandSeed(std::uint64_t seed) { Generator.Seed(seed); }
 
 void RandSeedFromClock() {
   const auto now = std::chrono::high_resolution_clock::now().time_since_epoch();
@@ -58,12 +56,12 @@ void RandSeedFromClock() {
 int RandInt(int n) {
   if (n <= 0) return 0;
   const auto range = std::uint32_t(n);
-  std::uint64_t product = (Generator().Next() >> 32) * range;
+  std::uint64_t product = (Generator.Next() >> 32) * range;
   auto low = std::uint32_t(product);
   if (low < range) {
     const std::uint32_t threshold = std::uint32_t(-range) % range;
     while (low < threshold) {
-      product = (Generator().Next() >> 32) * range;
+      product = (Generator.Next() >> 32) * range;
       low = std::uint32_t(product);
     }
   }

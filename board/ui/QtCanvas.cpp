@@ -12,49 +12,72 @@
 #include <unordered_map>
 #include <vector>
 
+#include "board/ui/DirectRaster.h"
 #include "board/ui/GlyphArt.h"
 #include "game/ui/Cp1252.h"
 
 namespace {
 
-QColor ToQColor(TColour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+QRgb ToQRgb(TColour colour) { return qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+QColor ToQColor(TColour colour) { return QColor(ToQRgb(colour)); }
 
 // The game was laid out at 96 dots per inch: N points are N * 96 / 72
 // pixels, rounded, whatever the screen's own resolution. A size of zero or
 // less means the default 8 points, as it does for the system's fonts.
 int PointsToPixels(int points) {
   if (points <= 0) points = 8;
+  points = std::min(points, 10000);  // nothing larger fits any screen
   return std::max((points * 96 + 36) / 72, 1);
 }
 
-// One font with what it costs to measure: kept for the canvas's life.
-struct TFontEntry {
-  QFont Font;
-  int Ascent = 0;
-  std::unordered_map<std::string, int> Widths;
-  int MineWidth = -1;
-  int BulletWidth = -1;
-};
-
 // A text or symbol drawn once into a premultiplied image; Offset is where
-// its top-left lies from the text's top-left.
+// the image's top-left lies from the text's top-left.
 struct TPrepared {
   QImage Image;
   QPoint Offset;
 };
 
-enum TPreparedKind : char { pk_Text = 'T', pk_Mine = 'M', pk_Bullet = 'B' };
+// One text in one font: its width and its images by colour (a text seldom
+// shows in more than one or two colours).
+struct TTextEntry {
+  int Width = -1;
+  std::vector<std::pair<TColour, TPrepared>> Images;
+};
 
-// A prepared image is found by font, colour, kind and text, packed into
-// one short string.
-std::string PreparedKey(int font, TColour colour, TPreparedKind kind, std::string_view text) {
-  std::string key;
-  key.reserve(9 + text.size());
-  key.append(reinterpret_cast<const char*>(&font), sizeof font);
-  key.append(reinterpret_cast<const char*>(&colour), sizeof colour);
-  key.push_back(kind);
-  key.append(text);
-  return key;
+// A symbol in one font: its width and its images by colour (the bullet
+// takes the colour of every area).
+struct TGlyphEntry {
+  int Width = -1;
+  std::unordered_map<TColour, TPrepared> Images;
+};
+
+// One font with what it costs to measure and draw, kept for the canvas's
+// life.
+struct TFontEntry {
+  QFont Font;
+  int Ascent = 0;
+  std::unordered_map<std::string, TTextEntry> Texts;
+  TGlyphEntry Glyphs[2];  // by TGlyph
+};
+
+// Cuts a prepared image down to its ink, moving its offset to match, so
+// that drawing it touches no empty pixels.
+void CropToInk(TPrepared& prepared) {
+  const QImage& image = prepared.Image;
+  int left = image.width(), right = -1, top = image.height(), bottom = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(line[x]) != 0) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+  }
+  if (right < 0) left = top = right = bottom = 0;  // no ink: one clear pixel
+  prepared.Image = image.copy(left, top, right - left + 1, bottom - top + 1);
+  prepared.Offset += QPoint(left, top);
 }
 
 // Enough for every number, mark and bullet colour of a large field and a
@@ -65,6 +88,7 @@ constexpr std::size_t MaxPreparedImages = 20000;
 
 struct TQtCanvas::TState {
   QPainter* Painter = nullptr;
+  TDirectRaster Raster;
   TColour BrushColour = clWhite;
   TBrushStyle BrushStyle = bs_Solid;
   TColour PenColour = clBlack;
@@ -73,43 +97,74 @@ struct TQtCanvas::TState {
   QPoint Current;
 
   TFontSpec Requested;
-  int FontSlot = -1;  // index into Fonts for Requested, -1 until first used
-  std::vector<TFontEntry> Fonts;
-  std::map<std::tuple<std::string, int, bool>, int> FontSlots;
-  std::unordered_map<std::string, TPrepared> Prepared;
+  TFontEntry* Font = nullptr;  // the entry for Requested, found when first needed
+  std::vector<std::unique_ptr<TFontEntry>> Fonts;
+  std::map<std::tuple<std::string, int, bool>, TFontEntry*> FontsByKey;
+  std::size_t PreparedCount = 0;
+  // The text last measured or drawn: a number is measured and then drawn
+  // at once, so the second look-up is free.
+  TFontEntry* LastFont = nullptr;
+  std::string LastText;
+  TTextEntry* LastEntry = nullptr;
 
   TFontEntry& CurrentFont();
+  TTextEntry& TextEntry(std::string_view text);
   const TPrepared& PreparedText(std::string_view text);
   const TPrepared& PreparedGlyph(TGlyph glyph);
-  void Plot(int left, int top, int width, int height);
+  void NotePrepared();
+  void Fill(const QRect& rect, TColour colour);
   void Blit(int x, int y, const TPrepared& prepared);
 };
 
 TFontEntry& TQtCanvas::TState::CurrentFont() {
-  if (FontSlot < 0) {
+  if (!Font) {
     const int pixels = PointsToPixels(Requested.SizePoints);
-    const auto key = std::make_tuple(Requested.Name, pixels, Requested.Bold);
-    auto found = FontSlots.find(key);
-    if (found == FontSlots.end()) {
-      TFontEntry entry;
-      entry.Font = QFont(QString::fromStdString(Requested.Name));
-      entry.Font.setPixelSize(pixels);
-      entry.Font.setBold(Requested.Bold);
-      entry.Ascent = QFontMetrics(entry.Font).ascent();
+    auto key = std::make_tuple(Requested.Name, pixels, Requested.Bold);
+    auto found = FontsByKey.find(key);
+    if (found == FontsByKey.end()) {
+      auto entry = std::make_unique<TFontEntry>();
+      entry->Font = QFont(QString::fromStdString(Requested.Name));
+      entry->Font.setPixelSize(pixels);
+      entry->Font.setBold(Requested.Bold);
+      entry->Ascent = QFontMetrics(entry->Font).ascent();
+      found = FontsByKey.emplace(std::move(key), entry.get()).first;
       Fonts.push_back(std::move(entry));
-      found = FontSlots.emplace(key, int(Fonts.size()) - 1).first;
     }
-    FontSlot = found->second;
+    Font = found->second;
   }
-  return Fonts[FontSlot];
+  return *Font;
+}
+
+TTextEntry& TQtCanvas::TState::TextEntry(std::string_view text) {
+  TFontEntry& font = CurrentFont();
+  if (LastEntry && LastFont == &font && LastText == text) return *LastEntry;
+  auto found = font.Texts.find(std::string(text));
+  if (found == font.Texts.end()) found = font.Texts.emplace(std::string(text), TTextEntry{}).first;
+  LastFont = &font;
+  LastText.assign(text);
+  LastEntry = &found->second;
+  return found->second;
+}
+
+// Past the limit every prepared image is dropped and made again on demand.
+void TQtCanvas::TState::NotePrepared() {
+  if (++PreparedCount <= MaxPreparedImages) return;
+  for (auto& font : Fonts) {
+    font->Texts.clear();
+    for (auto& glyph : font->Glyphs) glyph.Images.clear();
+  }
+  LastEntry = nullptr;
+  PreparedCount = 1;
 }
 
 const TPrepared& TQtCanvas::TState::PreparedText(std::string_view text) {
-  const TFontEntry& font = CurrentFont();
-  std::string key = PreparedKey(FontSlot, Requested.Colour, pk_Text, text);
-  if (auto found = Prepared.find(key); found != Prepared.end()) return found->second;
-  if (Prepared.size() >= MaxPreparedImages) Prepared.clear();
+  TTextEntry* entry = &TextEntry(text);
+  for (const auto& [colour, prepared] : entry->Images)
+    if (colour == Requested.Colour) return prepared;
+  NotePrepared();
+  entry = &TextEntry(text);  // the caches may just have been emptied
 
+  const TFontEntry& font = CurrentFont();
   const QString unicode = FromCp1252(text);
   const QFontMetrics metrics(font.Font);
   // The ink may reach past the advance (overhangs, italics): cover both.
@@ -125,97 +180,122 @@ const TPrepared& TQtCanvas::TState::PreparedText(std::string_view text) {
   painter.setPen(ToQColor(Requested.Colour));
   painter.drawText(-ink.left(), -ink.top(), unicode);
   painter.end();
-  return Prepared.emplace(std::move(key), std::move(prepared)).first->second;
+  CropToInk(prepared);
+  entry->Images.emplace_back(Requested.Colour, std::move(prepared));
+  return entry->Images.back().second;
 }
 
 const TPrepared& TQtCanvas::TState::PreparedGlyph(TGlyph glyph) {
-  const TFontEntry& font = CurrentFont();
-  const TPreparedKind kind = glyph == gl_Mine ? pk_Mine : pk_Bullet;
-  std::string key = PreparedKey(FontSlot, Requested.Colour, kind, {});
-  if (auto found = Prepared.find(key); found != Prepared.end()) return found->second;
-  if (Prepared.size() >= MaxPreparedImages) Prepared.clear();
+  auto& images = CurrentFont().Glyphs[glyph].Images;
+  if (auto found = images.find(Requested.Colour); found != images.end()) return found->second;
+  NotePrepared();
+  const QFont& font = CurrentFont().Font;
   TPrepared prepared;
-  prepared.Image = glyph == gl_Mine ? DrawMineGlyph(font.Font, ToQColor(Requested.Colour))
-                                    : DrawBulletGlyph(font.Font, ToQColor(Requested.Colour));
-  return Prepared.emplace(std::move(key), std::move(prepared)).first->second;
+  prepared.Image = glyph == gl_Mine ? DrawMineGlyph(font, ToQColor(Requested.Colour))
+                                    : DrawBulletGlyph(font, ToQColor(Requested.Colour));
+  CropToInk(prepared);
+  return CurrentFont().Glyphs[glyph].Images.emplace(Requested.Colour, std::move(prepared)).first->second;
 }
 
-// Lines are drawn as filled rectangles of whole pixels: exact, and much
-// faster than the painter's line drawing.
-void TQtCanvas::TState::Plot(int left, int top, int width, int height) {
-  if (Painter && width > 0 && height > 0)
-    Painter->fillRect(QRect(left, top, width, height), ToQColor(PenColour));
+void TQtCanvas::TState::Fill(const QRect& rect, TColour colour) {
+  if (!Painter || rect.isEmpty()) return;
+  if (Raster.Usable())
+    Raster.Fill(rect, ToQRgb(colour));
+  else
+    Painter->fillRect(rect, ToQColor(colour));
 }
 
 void TQtCanvas::TState::Blit(int x, int y, const TPrepared& prepared) {
-  if (Painter) Painter->drawImage(QPoint(x, y) + prepared.Offset, prepared.Image);
+  if (!Painter) return;
+  const QPoint at = QPoint(x, y) + prepared.Offset;
+  if (Raster.Usable())
+    Raster.Blend(at.x(), at.y(), prepared.Image);
+  else
+    Painter->drawImage(at, prepared.Image);
 }
 
 TQtCanvas::TQtCanvas() : State(std::make_unique<TState>()) {}
 TQtCanvas::~TQtCanvas() = default;
 
-void TQtCanvas::Attach(QPainter* painter) { State->Painter = painter; }
-void TQtCanvas::Detach() { State->Painter = nullptr; }
+void TQtCanvas::Attach(QPainter* painter) {
+  State->Painter = painter;
+  State->Raster.Bind(painter);
+}
+
+void TQtCanvas::Detach() {
+  State->Painter = nullptr;
+  State->Raster.Unbind();
+}
+
 QPainter* TQtCanvas::Painter() const { return State->Painter; }
 
 void TQtCanvas::SetBrushColour(TColour colour) { State->BrushColour = colour; }
 void TQtCanvas::SetBrushStyle(TBrushStyle style) { State->BrushStyle = style; }
 void TQtCanvas::SetPenColour(TColour colour) { State->PenColour = colour; }
 void TQtCanvas::SetPenStyle(TPenStyle style) { State->PenStyle = style; }
-void TQtCanvas::SetPenWidth(int width) { State->PenWidth = std::max(width, 1); }
+void TQtCanvas::SetPenWidth(int width) { State->PenWidth = std::clamp(width, 1, 10000); }
 
 void TQtCanvas::FillRect(const TRect& rect) {
-  if (!State->Painter || State->BrushStyle == bs_Clear) return;
+  if (State->BrushStyle == bs_Clear) return;
   if (rect.Right <= rect.Left || rect.Bottom <= rect.Top) return;
-  State->Painter->fillRect(QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top),
-                           ToQColor(State->BrushColour));
+  State->Fill(QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top), State->BrushColour);
 }
 
 void TQtCanvas::MoveTo(int x, int y) { State->Current = QPoint(x, y); }
 
-// From the current point up to, not including, (x, y). A wider pen widens
-// the line about its middle.
+// From the current point up to, not including, (x, y), drawn as filled
+// rectangles of whole pixels: exact, and much faster than the painter's
+// lines. A wider pen widens the line about its middle.
 void TQtCanvas::LineTo(int x, int y) {
   const QPoint from = State->Current;
   State->Current = QPoint(x, y);
   if (State->PenStyle == ps_Clear || from == State->Current) return;
   const int width = State->PenWidth, before = (width - 1) / 2;
+  const TColour colour = State->PenColour;
   if (from.y() == y) {
     const int left = x > from.x() ? from.x() : x + 1;
-    State->Plot(left, y - before, std::abs(x - from.x()), width);
+    State->Fill(QRect(left, y - before, std::abs(x - from.x()), width), colour);
   } else if (from.x() == x) {
     const int top = y > from.y() ? from.y() : y + 1;
-    State->Plot(x - before, top, width, std::abs(y - from.y()));
+    State->Fill(QRect(x - before, top, width, std::abs(y - from.y())), colour);
   } else {
     // Any other slope: Bresenham's pixels, the end point left out.
     const int dx = std::abs(x - from.x()), dy = -std::abs(y - from.y());
     const int sx = from.x() < x ? 1 : -1, sy = from.y() < y ? 1 : -1;
     int px = from.x(), py = from.y(), error = dx + dy;
     while (px != x || py != y) {
-      State->Plot(px - before, py - before, width, width);
+      State->Fill(QRect(px - before, py - before, width, width), colour);
       const int twice = 2 * error;
-      if (twice >= dy) { error += dy; px += sx; }
-      if (twice <= dx) { error += dx; py += sy; }
+      if (twice >= dy) {
+        error += dy;
+        px += sx;
+      }
+      if (twice <= dx) {
+        error += dx;
+        py += sy;
+      }
     }
   }
 }
 
 void TQtCanvas::SetFont(const TFontSpec& font) {
   TFontSpec& spec = State->Requested;
-  if (font.Name != spec.Name || font.SizePoints != spec.SizePoints || font.Bold != spec.Bold)
-    State->FontSlot = -1;
-  spec = font;
+  if (font.SizePoints != spec.SizePoints || font.Bold != spec.Bold || font.Name != spec.Name) {
+    State->Font = nullptr;
+    spec.Name = font.Name;
+    spec.SizePoints = font.SizePoints;
+    spec.Bold = font.Bold;
+  }
+  spec.Colour = font.Colour;
 }
 
 const TFontSpec& TQtCanvas::Font() const { return State->Requested; }
 
 int TQtCanvas::TextWidth(std::string_view text) {
-  TFontEntry& font = State->CurrentFont();
-  std::string key(text);
-  if (auto found = font.Widths.find(key); found != font.Widths.end()) return found->second;
-  const int width = QFontMetrics(font.Font).horizontalAdvance(FromCp1252(text));
-  font.Widths.emplace(std::move(key), width);
-  return width;
+  TTextEntry& entry = State->TextEntry(text);
+  if (entry.Width < 0)
+    entry.Width = QFontMetrics(State->CurrentFont().Font).horizontalAdvance(FromCp1252(text));
+  return entry.Width;
 }
 
 void TQtCanvas::TextOut(int x, int y, std::string_view text) {
@@ -225,7 +305,7 @@ void TQtCanvas::TextOut(int x, int y, std::string_view text) {
 
 int TQtCanvas::GlyphWidth(TGlyph glyph) {
   TFontEntry& font = State->CurrentFont();
-  int& width = glyph == gl_Mine ? font.MineWidth : font.BulletWidth;
+  int& width = font.Glyphs[glyph].Width;
   if (width < 0) width = glyph == gl_Mine ? MineGlyphWidth(font.Font) : BulletGlyphWidth(font.Font);
   return width;
 }

@@ -1,0 +1,96 @@
+#include "board/ui/DirectRaster.h"
+
+#include <QPainter>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// x * a / 255 for 8-bit values, rounded the way the painter's own blending
+// rounds.
+inline quint32 MultiplyByte(quint32 x, quint32 a) {
+  const quint32 t = x * a;
+  return (t + (t >> 8) + 0x80) >> 8;
+}
+
+bool WholePixelOffset(const QTransform& transform, int& dx, int& dy) {
+  if (transform.type() > QTransform::TxTranslate) return false;
+  dx = int(std::lround(transform.dx()));
+  dy = int(std::lround(transform.dy()));
+  return dx == transform.dx() && dy == transform.dy();
+}
+
+}  // namespace
+
+// The image's own properties cannot change while a painter is active on it
+// (copies of it are then deep), so they are checked once here.
+void TDirectRaster::Bind(QPainter* painter) {
+  Unbind();
+  Painter = painter;
+  if (!painter || !painter->isActive() || !painter->device()) return;
+  if (painter->device()->devType() != QInternal::Image) return;
+  auto* image = static_cast<QImage*>(painter->device());
+  const QImage::Format format = image->format();
+  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) return;
+  if (image->devicePixelRatio() != 1.0) return;
+  Image = image;
+  Bits = image->bits();
+  Stride = image->bytesPerLine();
+  Width = image->width();
+  Height = image->height();
+}
+
+void TDirectRaster::Unbind() {
+  Painter = nullptr;
+  Image = nullptr;
+  Bits = nullptr;
+}
+
+// The painter's state may change between any two calls: the caller may
+// clip, translate, fade or end and begin again on another device.
+bool TDirectRaster::Usable() {
+  return Image && Painter->isActive() && Painter->device() == Image && Image->constBits() == Bits &&
+         !Painter->hasClipping() && Painter->opacity() == 1.0 &&
+         Painter->compositionMode() == QPainter::CompositionMode_SourceOver &&
+         WholePixelOffset(Painter->worldTransform(), Dx, Dy);
+}
+
+void TDirectRaster::Fill(QRect rect, QRgb colour) {
+  const int left = std::max(rect.left() + Dx, 0), right = std::min(rect.right() + Dx, Width - 1);
+  const int top = std::max(rect.top() + Dy, 0), bottom = std::min(rect.bottom() + Dy, Height - 1);
+  const quint32 pixel = colour | 0xFF000000u;
+  for (int y = top; y <= bottom; ++y) {
+    auto* line = reinterpret_cast<quint32*>(Bits + y * Stride);
+    for (int x = left; x <= right; ++x) line[x] = pixel;
+  }
+}
+
+void TDirectRaster::Blend(int x, int y, const QImage& image) {
+  x += Dx;
+  y += Dy;
+  const int left = std::max(x, 0), right = std::min(x + image.width(), Width);
+  const int top = std::max(y, 0), bottom = std::min(y + image.height(), Height);
+  if (left >= right || top >= bottom) return;
+  const uchar* sourceBits = image.constBits();
+  const qsizetype sourceStride = image.bytesPerLine();
+  for (int row = top; row < bottom; ++row) {
+    const auto* source = reinterpret_cast<const quint32*>(sourceBits + (row - y) * sourceStride) + (left - x);
+    auto* line = reinterpret_cast<quint32*>(Bits + row * Stride) + left;
+    for (int i = 0; i < right - left; ++i) {
+      const quint32 s = source[i];
+      const quint32 alpha = s >> 24;
+      if (alpha == 0) continue;
+      if (alpha == 255) {
+        line[i] = s;
+        continue;
+      }
+      const quint32 d = line[i], keep = 255 - alpha;
+      const quint32 r = ((s >> 16) & 0xFF) + MultiplyByte((d >> 16) & 0xFF, keep);
+      const quint32 g = ((s >> 8) & 0xFF) + MultiplyByte((d >> 8) & 0xFF, keep);
+      const quint32 b = (s & 0xFF) + MultiplyByte(d & 0xFF, keep);
+      const quint32 a = alpha + MultiplyByte(d >> 24, keep);
+      line[i] = (a << 24) | (r << 16) | (g << 8) | b;
+    }
+  }
+}
