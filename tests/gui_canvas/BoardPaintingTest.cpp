@@ -1,0 +1,296 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "CanvasTestSupport.h"
+#include "core_board/BoardTestSupport.h"
+
+// The board painted through the Qt canvas into an image, checked pixel by
+// pixel: fills, bevels, the hover pulse and where the glyphs land.
+
+namespace {
+
+constexpr TColour PlainColour = 0xAACCDD;
+
+// A plain field of 40-pixel cells whose grid starts at (1, 0).
+void PlainField(TBoard& board, int sizeX, int sizeY) {
+  RandSeed(11);
+  Generate(board, PlainRecord(sizeX, sizeY));
+  board.LayOut(sizeX * 40, sizeY * 40, 0);
+}
+
+// Joins the cell to the area of its left neighbour, as a shaped area would
+// have it, with the edges between them gone.
+void JoinLeft(TBoard& board, int column, int row) {
+  board.Cell(column, row).Area = board.AreaAt(column - 1, row);
+  board.Cell(column, row).LabelCell = false;
+  board.Cell(column, row).EdgeLeft = false;
+  board.Cell(column - 1, row).EdgeRight = false;
+}
+
+struct TCellBox {
+  int L, R, T, B;
+};
+TCellBox Box(const TBoard& board, int column, int row) {
+  return {board.ColumnLeft[column], board.ColumnRight[column], board.RowTop[row], board.RowBottom[row]};
+}
+
+int CountColourIn(const QImage& image, TColour colour, const TCellBox& box) {
+  int count = 0;
+  for (int y = box.T; y <= box.B; ++y)
+    for (int x = box.L; x <= box.R; ++x) {
+      const QRgb rgb = image.pixel(x, y);
+      count += RGBColour(qRed(rgb), qGreen(rgb), qBlue(rgb)) == colour;
+    }
+  return count;
+}
+
+TColour PixelOf(const QImage& image, int x, int y) {
+  const QRgb rgb = image.pixel(x, y);
+  return RGBColour(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+}  // namespace
+
+TEST(BoardPainting, ACoveredTileIsRaisedAndItsLightEdgesOwnTheMixedCorners) {
+  TBoard board;
+  PlainField(board, 2, 1);
+  TCanvasImage image(90, 50);
+  board.PaintAll(image.Canvas);
+  const QImage& done = image.Finish();
+  const TCellBox c = Box(board, 1, 1);
+  const TColour light = BlendColour(PlainColour, clWhite, 0.85f);
+  const TColour dark = BlendColour(PlainColour, clBlack, 0.85f);
+  EXPECT_EQ(PixelOf(done, c.L + 20, c.T + 20), PlainColour) << "a covered tile shows no glyph";
+  EXPECT_EQ(PixelOf(done, c.L + 20, c.T), light);
+  EXPECT_EQ(PixelOf(done, c.L, c.T + 20), light);
+  EXPECT_EQ(PixelOf(done, c.L + 20, c.B), dark);
+  EXPECT_EQ(PixelOf(done, c.R, c.T + 20), dark);
+  // Bottom and right come first, left and top after them.
+  EXPECT_EQ(PixelOf(done, c.L, c.B), light) << "the left edge owns the lower left corner";
+  EXPECT_EQ(PixelOf(done, c.R, c.T), light) << "the top edge owns the upper right corner";
+  EXPECT_EQ(PixelOf(done, c.R, c.B), dark);
+  EXPECT_EQ(PixelOf(done, c.L, c.T), light);
+}
+
+TEST(BoardPainting, AnUncoveredOrMarkedTileIsSunkenAndPaler) {
+  TBoard board;
+  PlainField(board, 2, 1);
+  board.AreaAt(1, 1)->Uncovered = true;
+  board.AreaAt(2, 1)->Marked = true;
+  TCanvasImage image(90, 50);
+  board.PaintAll(image.Canvas);
+  const QImage& done = image.Finish();
+  const TColour fill = BlendColour(PlainColour, clWhite, 0.35f);
+  const TColour light = BlendColour(fill, clWhite, 0.15f);
+  const TColour dark = BlendColour(fill, clBlack, 0.15f);
+  for (const int column : {1, 2}) {
+    const TCellBox c = Box(board, column, 1);
+    EXPECT_EQ(PixelOf(done, c.L + 2, c.B - 2), fill) << "column " << column;
+    EXPECT_EQ(PixelOf(done, c.L + 20, c.T), dark);
+    EXPECT_EQ(PixelOf(done, c.L, c.T + 20), dark);
+    EXPECT_EQ(PixelOf(done, c.L + 20, c.B), light);
+    EXPECT_EQ(PixelOf(done, c.R, c.T + 20), light);
+    EXPECT_EQ(PixelOf(done, c.L, c.B), dark) << "the left edge owns the lower left corner";
+    EXPECT_EQ(PixelOf(done, c.R, c.T), dark) << "the top edge owns the upper right corner";
+  }
+}
+
+TEST(BoardPainting, AShapedAreaHasNoBevelBetweenItsOwnCellsAndHolesAreBlackWithout) {
+  TBoard board;
+  PlainField(board, 3, 1);
+  JoinLeft(board, 2, 1);
+  board.AreaAt(3, 1)->Hole = true;
+  TCanvasImage image(130, 50);
+  board.PaintAll(image.Canvas);
+  const QImage& done = image.Finish();
+  const TCellBox first = Box(board, 1, 1), second = Box(board, 2, 1), hole = Box(board, 3, 1);
+  EXPECT_EQ(PixelOf(done, first.R, first.T + 20), PlainColour);
+  EXPECT_EQ(PixelOf(done, second.L, second.T + 20), PlainColour);
+  EXPECT_EQ(PixelOf(done, second.R, second.T + 20), BlendColour(PlainColour, clBlack, 0.85f));
+  EXPECT_EQ(CountColourIn(done, clBlack, hole), 40 * 40) << "a hole is black to its edges";
+}
+
+TEST(BoardPainting, TheHoveredAreaStartsAtTheHoverColourAndPulsesTowardItsDarkenedFill) {
+  TBoard board;
+  PlainField(board, 2, 2);
+  board.SetLifeline(false);
+  const TCellBox c = Box(board, 2, 2);
+  TCanvasImage entered(90, 90);
+  board.PaintAll(entered.Canvas);
+  board.PaintChanged(entered.Canvas);
+  board.HoverAt(2, 2, entered.Canvas);
+  const QImage& first = entered.Finish();
+  EXPECT_EQ(PixelOf(first, c.L + 20, c.T + 20), clWhite);
+  EXPECT_EQ(PixelOf(first, c.R, c.T + 20), BlendColour(clWhite, clBlack, 0.85f));
+
+  TCanvasImage tick(90, 90);
+  board.PulseHover();
+  board.PaintChanged(tick.Canvas);
+  const TColour pulsed = BlendColour(BlendColour(PlainColour, clBlack, 0.45f), clWhite, board.PulseLevel);
+  EXPECT_NE(pulsed, clWhite);
+  EXPECT_EQ(tick.Pixel(c.L + 20, c.T + 20), pulsed);
+  EXPECT_EQ(tick.Pixel(Box(board, 1, 2).L + 20, c.T + 20), clWhite) << "nothing else is drawn";
+
+  // A lifeline in use pulses toward light green instead.
+  TCanvasImage green(90, 90);
+  board.SetLifeline(true);
+  board.HoverAt(1, 1, green.Canvas);
+  EXPECT_EQ(green.Pixel(Box(board, 1, 1).L + 20, Box(board, 1, 1).T + 20), TColour(0x88FF88));
+}
+
+TEST(BoardPainting, WithOneMarkOnlyLabelCellsCarryTheNumberAndTheOthersABullet) {
+  TBoard board;
+  PlainField(board, 3, 1);
+  JoinLeft(board, 2, 1);
+  board.AreaAt(1, 1)->Uncovered = true;
+  const TColour bullet = BlendColour(PlainColour, clBlack, 0.25f);
+
+  TCanvasImage plain(130, 50);
+  board.PaintAll(plain.Canvas);
+  const QImage& without = plain.Finish();
+  EXPECT_GT(CountColourIn(without, clBlack, Box(board, 1, 1)), 0) << "the number in the label cell";
+  EXPECT_GT(CountColourIn(without, clBlack, Box(board, 2, 1)), 0) << "and in the other cell too";
+
+  TCanvasImage marked(130, 50);
+  board.SetOneMark(true, marked.Canvas);
+  const QImage& with = marked.Finish();
+  EXPECT_GT(CountColourIn(with, clBlack, Box(board, 1, 1)), 0);
+  EXPECT_EQ(CountColourIn(with, clBlack, Box(board, 2, 1)), 0);
+  EXPECT_GT(CountColourIn(with, bullet, Box(board, 2, 1)), 0) << "a bullet of the darkened colour";
+  EXPECT_EQ(CountColourIn(with, clBlack, Box(board, 3, 1)), 0) << "covered: nothing at all";
+  EXPECT_EQ(CountColourIn(with, PlainColour, Box(board, 3, 1)), 38 * 38);
+}
+
+TEST(BoardPainting, RandomShapesWithOneMarkShowNumbersOnlyInTheSeedCells) {
+  TBoard board;
+  RandSeed(21);
+  TGameRecord record = PlainRecord(15, 15);
+  record.CellSize = 90;
+  record.MinePopulation = 100;
+  Generate(board, record);
+  for (auto& area : board.Areas) area->Uncovered = !area->Mine;
+  board.LayOut(600, 600, 0);
+  TCanvasImage image(603, 603);
+  board.SetOneMark(true, image.Canvas);
+  const QImage& done = image.Finish();
+  for (int row = 1; row <= 15; ++row)
+    for (int column = 1; column <= 15; ++column) {
+      if (board.AreaAt(column, row)->Mine) continue;
+      const bool label = board.Cell(column, row).LabelCell;
+      EXPECT_EQ(CountColourIn(done, clBlack, Box(board, column, row)) > 0, label)
+          << "cell " << column << "," << row;
+    }
+}
+
+TEST(BoardPainting, MarksAreBlackAndExposedMinesRedEvenWhenMarked) {
+  TBoard board;
+  PlainField(board, 2, 1);
+  board.AreaAt(1, 1)->Mine = true;
+  board.AreaAt(1, 1)->Marked = true;
+  board.AreaAt(2, 1)->Marked = true;
+  TCanvasImage image(90, 50);
+  board.PaintAll(image.Canvas);
+  board.RevealMines(image.Canvas);
+  const QImage& done = image.Finish();
+  EXPECT_GT(CountColourIn(done, clRed, Box(board, 1, 1)), 50);
+  EXPECT_EQ(CountColourIn(done, clBlack, Box(board, 1, 1)), 0);
+  EXPECT_GT(CountColourIn(done, clBlack, Box(board, 2, 1)), 50);
+}
+
+// The direct pixel path must give exactly the painter's pixels, and the
+// canvas must go back to the painter whenever the painter's state is one
+// the direct path does not reproduce.
+class DirectPixels : public testing::Test {
+ protected:
+  // A busy field: shaped areas, holes, open, marked and exposed areas, the
+  // hover, bullets and numbers, all antialiased glyphs over many colours.
+  static void MakeField(TBoard& board) {
+    RandSeed(31);
+    TGameRecord record = PlainRecord(20, 14);
+    record.CellSize = 40;
+    record.Holes = 60;
+    record.Linking = 20;
+    record.MinePopulation = 120;
+    Generate(board, record);
+    int i = 0;
+    for (auto& area : board.Areas) {
+      ++i;
+      if (area->Hole) continue;
+      if (area->Mine) {
+        area->Marked = i % 2 == 0;
+        area->Exposed = i % 3 == 0;
+      } else {
+        area->Uncovered = i % 4 != 0;
+      }
+    }
+    board.OneMark = true;
+    board.LayOut(400, 280, 5);
+  }
+
+  static QImage Paint(QImage::Format format, bool clipped, const std::function<void(QPainter&)>& setUp) {
+    TBoard board;
+    MakeField(board);
+    QImage image(410, 300, format);
+    image.fill(QColor(30, 60, 90));
+    QPainter painter(&image);
+    if (clipped) painter.setClipRect(image.rect());
+    TQtCanvas canvas;
+    canvas.Attach(&painter);
+    setUp(painter);  // after attaching: the canvas must notice
+    board.PaintAll(canvas);
+    board.HoverAt(7, 5, canvas);
+    board.PulseHover();
+    board.PaintChanged(canvas);
+    canvas.Detach();
+    painter.end();
+    return image;
+  }
+
+  void ExpectSamePixels(QImage::Format format, const std::function<void(QPainter&)>& setUp) {
+    const QImage direct = Paint(format, false, setUp);
+    const QImage painted = Paint(format, true, setUp);
+    ASSERT_EQ(direct.size(), painted.size());
+    int differing = 0;
+    for (int y = 0; y < direct.height(); ++y)
+      for (int x = 0; x < direct.width(); ++x) differing += direct.pixel(x, y) != painted.pixel(x, y);
+    EXPECT_EQ(differing, 0);
+  }
+};
+
+TEST_F(DirectPixels, MatchThePaintersOnOpaqueAndPremultipliedImages) {
+  ExpectSamePixels(QImage::Format_RGB32, [](QPainter&) {});
+  ExpectSamePixels(QImage::Format_ARGB32_Premultiplied, [](QPainter&) {});
+  ExpectSamePixels(QImage::Format_RGB32, [](QPainter& painter) { painter.translate(-7, 3); });
+}
+
+TEST_F(DirectPixels, GiveWayToThePainterForWhatTheyCannotDo) {
+  ExpectSamePixels(QImage::Format_RGB32, [](QPainter& painter) { painter.setOpacity(0.5); });
+  ExpectSamePixels(QImage::Format_RGB32, [](QPainter& painter) {
+    painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+  });
+  ExpectSamePixels(QImage::Format_RGB32, [](QPainter& painter) { painter.scale(1.5, 0.75); });
+  ExpectSamePixels(QImage::Format_RGB32, [](QPainter& painter) { painter.translate(0.5, 0.25); });
+  ExpectSamePixels(QImage::Format_ARGB32, [](QPainter&) {});
+  ExpectSamePixels(QImage::Format_RGB16, [](QPainter&) {});
+}
+
+TEST(DirectPixelsImage, AHighResolutionImageIsLeftToThePainter) {
+  auto paint = [](bool clipped) {
+    QImage image(80, 80, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2.0);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    if (clipped) painter.setClipRect(0, 0, 40, 40);
+    TQtCanvas canvas;
+    canvas.Attach(&painter);
+    canvas.SetBrushColour(RGBColour(10, 20, 30));
+    canvas.FillRect({3, 3, 20, 20});
+    canvas.Detach();
+    painter.end();
+    return image;
+  };
+  const QImage direct = paint(false);
+  EXPECT_EQ(direct, paint(true));
+  EXPECT_EQ(PixelOf(direct, 39, 39), RGBColour(10, 20, 30)) << "device pixels of logical (19, 19)";
+}
