@@ -17,6 +17,7 @@
 #include "game/ui/Hints.h"
 #include "settings/ui/ClickablePicture.h"
 #include "settings/ui/DlgNewGameLayout.h"
+#include "settings/ui/FittedLabel.h"
 #include "settings/ui/NameEdit.h"
 
 // Construction and layout of the dialog. The dialog is 240 pixels wide and
@@ -110,9 +111,8 @@ QWidget* MakeRow(QWidget* parent, const char* name, int height) {
 }
 
 QLabel* MakeWrappedLabel(QWidget* row, const char* name, const QRect& geometry) {
-  auto* label = new QLabel(row);
+  auto* label = new TFittedLabel(row);
   label->setObjectName(name);
-  label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   label->setGeometry(geometry);
   return label;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -58,6 +59,32 @@ TEST(ChoosingAPattern, OkWithNothingEverSelectedHandsOnMinusOne) {
   dialog.btnChoosePatternClick();
   EXPECT_EQ(dialog.PatternID(), -1);
   EXPECT_EQ(dialog.LabelPatternName->text(), "");
+}
+
+// Whether a row of the picture holds anything but the background colour.
+bool RowIsDrawnOn(const QImage& image, int y) {
+  const QRgb background = image.pixel(0, y);
+  for (int x = 0; x < image.width(); ++x)
+    if (qGray(image.pixel(x, y)) < qGray(background) - 60) return true;
+  return false;
+}
+
+TEST(ChoosingAPattern, ADescriptionTooLongForItsLinesShowsNoLineCutInHalf) {
+  TDialogHarness harness;
+  harness.Dir.CopyShippedPatterns();
+  TDlgNewGame& dialog = harness.CreateDialog();
+  dialog.SetDlgCompact(false);
+  dialog.SetShapeRandom(false);
+  dialog.SetPatternID(105);  // "Large and small squares in a turning lattice, ..."
+  EXPECT_EQ(dialog.LabelPatternDesc->text(),
+            "Large and small squares in a turning lattice, each small square framed by four large ones");
+  dialog.LabelPatternDesc->setText(dialog.LabelPatternDesc->text().repeated(3));
+  const QImage picture = dialog.LabelPatternDesc->grab().toImage();
+  int drawnRows = 0;
+  for (int y = 0; y < picture.height(); ++y) drawnRows += RowIsDrawnOn(picture, y) ? 1 : 0;
+  EXPECT_GT(drawnRows, 0);
+  EXPECT_FALSE(RowIsDrawnOn(picture, 0));
+  EXPECT_FALSE(RowIsDrawnOn(picture, picture.height() - 1));
 }
 
 }  // namespace
