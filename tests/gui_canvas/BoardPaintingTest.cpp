@@ -294,3 +294,27 @@ TEST(DirectPixelsImage, AHighResolutionImageIsLeftToThePainter) {
   EXPECT_EQ(direct, paint(true));
   EXPECT_EQ(PixelOf(direct, 39, 39), RGBColour(10, 20, 30)) << "device pixels of logical (19, 19)";
 }
+
+TEST(DirectPixelsImage, GlyphsOverTransparentPixelsMatchThePainter) {
+  auto paint = [](bool clipped) {
+    QImage image(120, 60, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    if (clipped) painter.setClipRect(image.rect());
+    TQtCanvas canvas;
+    canvas.Attach(&painter);
+    canvas.SetBrushColour(RGBColour(200, 40, 10));
+    canvas.FillRect({60, 0, 120, 60});  // half opaque, half transparent below the glyphs
+    TFontSpec font;
+    font.SizePoints = 20;
+    font.Colour = RGBColour(20, 90, 160);
+    canvas.SetFont(font);
+    canvas.TextOut(30, 5, "8,5");
+    canvas.GlyphOut(10, 20, gl_Mine);
+    canvas.GlyphOut(70, 20, gl_Bullet);
+    canvas.Detach();
+    painter.end();
+    return image;
+  };
+  EXPECT_EQ(paint(false), paint(true));
+}
