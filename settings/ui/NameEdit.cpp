@@ -24,12 +24,14 @@ class TPlayerEditing {
 }  // namespace
 
 TNameEdit::TNameEdit(int maxTyped, QWidget* parent)
-    : QLineEdit(parent), FValidator(new TNameLengthValidator(maxTyped, this)) {
+    : QLineEdit(parent) {
+  FValidator = new TNameLengthValidator(maxTyped, this);
   setValidator(FValidator);
   connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { FValidator->TextChanged(text); });
 }
 
 bool TNameEdit::event(QEvent* event) {
+  if (!FValidator) return QLineEdit::event(event);
   const TPlayerEditing editing(*FValidator);
   return QLineEdit::event(event);
 }

@@ -17,5 +17,7 @@ class TNameEdit : public QLineEdit {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  TNameLengthValidator* FValidator;
+  // Set once the validator exists: making it, as this editor's child,
+  // already sends the editor an event.
+  TNameLengthValidator* FValidator = nullptr;
 };
