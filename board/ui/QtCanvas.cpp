@@ -279,14 +279,14 @@ void TQtCanvas::LineTo(int x, int y) {
 }
 
 void TQtCanvas::SetFont(const TFontSpec& font) {
-  TFontSpec& spec = State->Requested;
-  if (font.SizePoints != spec.SizePoints || font.Bold != spec.Bold || font.Name != spec.Name) {
+  TFontSpec& requested = State->Requested;
+  if (font.SizePoints != requested.SizePoints || font.Bold != requested.Bold || font.Name != requested.Name) {
     State->Font = nullptr;
-    spec.Name = font.Name;
-    spec.SizePoints = font.SizePoints;
-    spec.Bold = font.Bold;
+    requested.Name = font.Name;
+    requested.SizePoints = font.SizePoints;
+    requested.Bold = font.Bold;
   }
-  spec.Colour = font.Colour;
+  requested.Colour = font.Colour;
 }
 
 const TFontSpec& TQtCanvas::Font() const { return State->Requested; }

@@ -85,15 +85,15 @@ TEST(NewGameDialogControls, SlidersHaveTheirRangesStepsAndTicks) {
       {"holes", &TDlgNewGame::TrackBarHoles, 0, 100, 5, 20, 25},
       {"timed", &TDlgNewGame::TrackBarTimedGame, 0, 20, 1, 10, 10},
   };
-  for (const TSliderSpec& spec : specs) {
-    SCOPED_TRACE(spec.Name);
-    const QSlider* slider = dialog.*spec.Slider;
+  for (const TSliderSpec& expected : specs) {
+    SCOPED_TRACE(expected.Name);
+    const QSlider* slider = dialog.*expected.Slider;
     EXPECT_EQ(slider->orientation(), Qt::Horizontal);
-    EXPECT_EQ(slider->minimum(), spec.Least);
-    EXPECT_EQ(slider->maximum(), spec.Greatest);
-    EXPECT_EQ(slider->singleStep(), spec.LineStep);
-    EXPECT_EQ(slider->pageStep(), spec.PageStep);
-    EXPECT_EQ(slider->tickInterval(), spec.TickEvery);
+    EXPECT_EQ(slider->minimum(), expected.Least);
+    EXPECT_EQ(slider->maximum(), expected.Greatest);
+    EXPECT_EQ(slider->singleStep(), expected.LineStep);
+    EXPECT_EQ(slider->pageStep(), expected.PageStep);
+    EXPECT_EQ(slider->tickInterval(), expected.TickEvery);
     EXPECT_EQ(slider->tickPosition(), QSlider::TicksBelow);
     EXPECT_EQ(slider->width(), 90);
   }
@@ -167,12 +167,12 @@ TEST(NewGameDialogControls, EveryControlCarriesItsHint) {
       {"TrackBarHoles", "<-- Less holes / More holes -->", "Change the number of holes in the minefield"},
       {"ButtonCompact", "More options", "Click to show more game options"},
   };
-  for (const THintSpec& spec : specs) {
-    SCOPED_TRACE(spec.Name);
-    const QWidget* widget = dialog.findChild<QWidget*>(spec.Name);
+  for (const THintSpec& expected : specs) {
+    SCOPED_TRACE(expected.Name);
+    const QWidget* widget = dialog.findChild<QWidget*>(expected.Name);
     ASSERT_NE(widget, nullptr);
-    EXPECT_EQ(widget->toolTip(), spec.ToolTip);
-    EXPECT_EQ(widget->statusTip(), spec.StatusTip);
+    EXPECT_EQ(widget->toolTip(), expected.ToolTip);
+    EXPECT_EQ(widget->statusTip(), expected.StatusTip);
   }
   for (int i = 1; i < 10; ++i) EXPECT_TRUE(dialog.ButtonQuickStart[i]->toolTip().isEmpty());
 }

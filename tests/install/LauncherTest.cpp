@@ -78,7 +78,7 @@ TEST_F(Launcher, FollowsXdgDataHome) {
   EXPECT_TRUE(QFileInfo::exists(data + "/Patterns/101.tes"));
 }
 
-// The base directory specification says a relative path is to be ignored.
+// The XDG base directory rules say a relative path is to be ignored.
 TEST_F(Launcher, IgnoresARelativeXdgDataHome) {
   Environment.insert("XDG_DATA_HOME", "relative/data");
   ASSERT_EQ(Launch(), 0) << Errors.toStdString();
