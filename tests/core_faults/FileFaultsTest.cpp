@@ -90,15 +90,22 @@ TEST_F(FileFaults, ADeviceThatRefusesEveryWriteIsReportedAsAFailure) {
   EXPECT_FALSE(WriteSavedNames(SavedNamesFile, {"Ann", "Bob"}));
 }
 
-TEST(FullDisk, AnAppendThatDoesNotFitKeepsEveryEarlierRecord) {
-  TSmallDisk disk(12288);
-  SKIP_WITHOUT_MOUNT(disk);
-  // 85 records fill two pages but for 32 bytes, the filler the third page;
-  // the next record does not fit.
+class FullDisk : public ::testing::TestWithParam<TDiskKind> {};
+class ReadOnlyDisk : public ::testing::TestWithParam<TDiskKind> {};
+INSTANTIATE_TEST_SUITE_P(Disks, FullDisk, ::testing::Values(TDiskKind::Tmpfs, TDiskKind::Simulated),
+                         DiskKindName);
+INSTANTIATE_TEST_SUITE_P(Disks, ReadOnlyDisk, ::testing::Values(TDiskKind::Tmpfs, TDiskKind::Simulated),
+                         DiskKindName);
+
+TEST_P(FullDisk, AnAppendThatDoesNotFitKeepsEveryEarlierRecord) {
+  TSmallDisk disk(GetParam(), 12288);
+  ENTER_DISK(disk);
+  // 85 records fill two pages but for 32 bytes; on the full disk the next
+  // record does not fit.
   std::string before;
   for (int i = 0; i < 85; ++i) before += Bytes(Game(100 + i));
   Write(ScoresFile, before);
-  Write("filler", std::string(4096, 'x'));  // the rest of the disk
+  disk.Fill();
   while (AppendScore(ScoresFile, Game(7))) before += Bytes(Game(7));
 
   const std::string after = Read(ScoresFile);
@@ -110,7 +117,7 @@ TEST(FullDisk, AnAppendThatDoesNotFitKeepsEveryEarlierRecord) {
   EXPECT_EQ(rows[1].Score, 184);
 
   // Once there is room again, the next append lands on a record boundary.
-  fs::remove("filler");
+  disk.MakeRoom();
   ASSERT_TRUE(AppendScore(ScoresFile, Game(9)));
   const std::string healed = Read(ScoresFile);
   EXPECT_EQ(healed.size() % GameRecordSize, 0u);
@@ -118,10 +125,10 @@ TEST(FullDisk, AnAppendThatDoesNotFitKeepsEveryEarlierRecord) {
   EXPECT_EQ(healed.substr(healed.size() - GameRecordSize), Bytes(Game(9)));
 }
 
-TEST(FullDisk, SavingTheLastGameOrTheNamesOnAFullDiskFailsWithoutACrash) {
-  TSmallDisk disk(4096);
-  SKIP_WITHOUT_MOUNT(disk);
-  Write("filler", std::string(4096, 'x'));
+TEST_P(FullDisk, SavingTheLastGameOrTheNamesOnAFullDiskFailsWithoutACrash) {
+  TSmallDisk disk(GetParam(), 4096);
+  ENTER_DISK(disk);
+  disk.Fill();
   EXPECT_FALSE(SaveLastGameFile("LastGame.dat", Game(1)));
   EXPECT_FALSE(WriteSavedNames(SavedNamesFile, {"Ann"}));
   EXPECT_FALSE(AppendScore(ScoresFile, Game(1)));
@@ -129,9 +136,9 @@ TEST(FullDisk, SavingTheLastGameOrTheNamesOnAFullDiskFailsWithoutACrash) {
   EXPECT_FALSE(LoadLastGameFile("LastGame.dat", loaded));
 }
 
-TEST(ReadOnlyDisk, NoWriteSucceedsAndEveryFileKeepsItsBytes) {
-  TSmallDisk disk(64 * 1024);
-  SKIP_WITHOUT_MOUNT(disk);
+TEST_P(ReadOnlyDisk, NoWriteSucceedsAndEveryFileKeepsItsBytes) {
+  TSmallDisk disk(GetParam(), 64 * 1024);
+  ENTER_DISK(disk);
   const std::string scores = Bytes(Game(10)) + Bytes(Game(20)) + "frag";
   const std::string lastGame = Bytes(Game(30));
   const std::string names = "Ann\r\nBob\r\n";
@@ -154,6 +161,29 @@ TEST(ReadOnlyDisk, NoWriteSucceedsAndEveryFileKeepsItsBytes) {
   std::vector<std::string> read;
   EXPECT_EQ(ReadSavedNames(SavedNamesFile, read), TNamesRead::nr_Read);
   EXPECT_EQ(read, (std::vector<std::string>{"Ann", "Bob"}));
+}
+
+TEST(ReadOnlyFiles, NoWriteSucceedsAndEveryFileKeepsItsBytes) {
+  TSmallDisk disk(TDiskKind::Simulated, 64 * 1024);
+  ASSERT_TRUE(disk.Ready);
+  const std::string scores = Bytes(Game(10)) + Bytes(Game(20));
+  const std::string lastGame = Bytes(Game(30));
+  const std::string names = "Ann\r\nBob\r\n";
+  Write(ScoresFile, scores);
+  Write("LastGame.dat", lastGame);
+  Write(SavedNamesFile, names);
+  ASSERT_TRUE(disk.MakeFilesReadOnly(ScoresFile));
+
+  EXPECT_FALSE(AppendScore(ScoresFile, Game(40)));
+  EXPECT_FALSE(SaveLastGameFile("LastGame.dat", Game(50)));
+  EXPECT_FALSE(WriteSavedNames(SavedNamesFile, {"Cy"}));
+  EXPECT_EQ(Read(ScoresFile), scores);
+  EXPECT_EQ(Read("LastGame.dat"), lastGame);
+  EXPECT_EQ(Read(SavedNamesFile), names);
+  std::vector<TGameRecord> rows(MaxScoreRows + 1);
+  LoadScoreRows(ScoresFile, rows, 3, {});
+  EXPECT_EQ(rows[1].Score, 20);
+  EXPECT_EQ(rows[2].Score, 10);
 }
 
 }  // namespace

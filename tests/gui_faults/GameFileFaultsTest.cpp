@@ -130,14 +130,19 @@ TEST_F(GameFileFaults, WithADirectoryInPlaceOfEveryFileTheGamesStillEndAndFollow
     EXPECT_TRUE(QFileInfo(QString::fromLatin1(name)).isDir());
 }
 
-TEST_F(GameFileFaults, OnAFullDiskTheRecordsAlreadyKeptStayByteForByte) {
-  TSmallDisk disk(12288);
-  SKIP_WITHOUT_MOUNT(disk);
+// The same windows on a small disk, real or simulated (see SmallDisk.h).
+class GameFileFaultsOnDisk : public GameFileFaults, public ::testing::WithParamInterface<TDiskKind> {};
+INSTANTIATE_TEST_SUITE_P(Disks, GameFileFaultsOnDisk,
+                         ::testing::Values(TDiskKind::Tmpfs, TDiskKind::Simulated), DiskKindName);
+
+TEST_P(GameFileFaultsOnDisk, OnAFullDiskTheRecordsAlreadyKeptStayByteForByte) {
+  TSmallDisk disk(GetParam(), 12288);
+  ENTER_DISK(disk);
   QByteArray before;
   for (int i = 0; i < 85; ++i) before += Bytes(Listed(100 + i));
   WriteWholeFile(QString::fromLatin1(ScoresFile), before);
   CreateWindows();
-  WriteWholeFile(QStringLiteral("filler"), QByteArray(8192, 'x'));  // whatever room is left
+  disk.Fill();
   PlayTwoGames();
   const QByteArray after = ReadWholeFile(QString::fromLatin1(ScoresFile));
   ASSERT_GE(after.size(), before.size());
@@ -146,9 +151,9 @@ TEST_F(GameFileFaults, OnAFullDiskTheRecordsAlreadyKeptStayByteForByte) {
   EXPECT_EQ(Main->ScoreList[1].Score, 184);
 }
 
-TEST_F(GameFileFaults, OnAReadOnlyDiskEveryFileKeepsItsBytes) {
-  TSmallDisk disk(64 * 1024);
-  SKIP_WITHOUT_MOUNT(disk);
+TEST_P(GameFileFaultsOnDisk, OnAReadOnlyDiskEveryFileKeepsItsBytes) {
+  TSmallDisk disk(GetParam(), 64 * 1024);
+  ENTER_DISK(disk);
   const QByteArray scores = Bytes(Listed(10)) + Bytes(Listed(20));
   TGameRecord last = Listed(0);
   last.Score = 5;
@@ -165,6 +170,26 @@ TEST_F(GameFileFaults, OnAReadOnlyDiskEveryFileKeepsItsBytes) {
   EXPECT_TRUE(ReadWholeFile(QString::fromLatin1(SavedNamesFile)) == names);
   EXPECT_TRUE(Errors.contains(QStringLiteral("Cannot create file SavedNames.txt")))
       << Errors.join(QStringLiteral(" / ")).toStdString();
+}
+
+TEST_F(GameFileFaults, WithReadOnlyFilesInAWritableFolderEveryFileKeepsItsBytes) {
+  TSmallDisk disk(TDiskKind::Simulated, 64 * 1024);
+  ASSERT_TRUE(disk.Ready);
+  const QByteArray scores = Bytes(Listed(10)) + Bytes(Listed(20));
+  const QByteArray lastGame = Bytes(Listed(5));
+  const QByteArray names = "Ann\r\nBob\r\n";
+  WriteWholeFile(QString::fromLatin1(ScoresFile), scores);
+  WriteWholeFile(QStringLiteral("LastGame.dat"), lastGame);
+  WriteWholeFile(QString::fromLatin1(SavedNamesFile), names);
+  ASSERT_TRUE(disk.MakeFilesReadOnly(ScoresFile));
+  CreateWindows();
+  PlayTwoGames();
+  EXPECT_TRUE(ReadWholeFile(QString::fromLatin1(ScoresFile)) == scores);
+  EXPECT_TRUE(ReadWholeFile(QStringLiteral("LastGame.dat")) == lastGame);
+  EXPECT_TRUE(ReadWholeFile(QString::fromLatin1(SavedNamesFile)) == names);
+  EXPECT_TRUE(Errors.contains(QStringLiteral("Cannot create file SavedNames.txt")))
+      << Errors.join(QStringLiteral(" / ")).toStdString();
+  EXPECT_EQ(Main->ScoreList[1].Score, 20);
 }
 
 }  // namespace
