@@ -9,8 +9,10 @@
 # runs in both builds.
 #
 # Other targets:
-#   make asan   only the sanitizer build and its run of the suite
-#   make fuzz   builds the fuzz targets and runs each for FUZZ_SECONDS (60)
+#   make unit     only the normal build and its run of the suite
+#   make asan     only the sanitizer build and its run of the suite
+#   make fuzz     builds the fuzz targets and runs each for FUZZ_SECONDS (60)
+#   make fuzz-ci  the same for FUZZ_SECONDS_CI, as make test runs them
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -39,11 +41,7 @@ ASAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:d
 run: build
 	./$(BUILD)/quorlane
 
-test: unit
-
-# The sanitizer build and the short fuzz runs; they join `make test` once
-# they pass on a fresh clone.
-hardening: asan fuzz-ci
+test: unit asan fuzz-ci
 
 unit: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen QUORLANE_SOAK_GAMES=$(SOAK_GAMES) \

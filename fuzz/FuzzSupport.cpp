@@ -12,9 +12,22 @@ namespace fs = std::filesystem;
 
 namespace fuzz {
 
+namespace {
+fs::path WorkDirectory;
+
+// A run that ends normally leaves nothing behind in the temporary folder.
+void RemoveWorkDirectory() {
+  std::error_code error;
+  fs::current_path(fs::temp_directory_path(), error);
+  fs::remove_all(WorkDirectory, error);
+}
+}  // namespace
+
 void EnterWorkDirectory(bool patterns) {
   std::string pattern = (fs::temp_directory_path() / "quorlane-fuzz-XXXXXX").string();
   if (!mkdtemp(pattern.data())) Fail("cannot make a working directory");
+  WorkDirectory = pattern;
+  std::atexit(RemoveWorkDirectory);
   fs::current_path(pattern);
   if (!patterns) return;
   fs::create_directory("Patterns");

@@ -10,7 +10,8 @@
 
 namespace fuzz {
 
-// Makes a fresh directory, enters it and stays there for the whole run.
+// Makes a fresh directory, enters it and stays there for the whole run; it
+// is removed when the run ends normally.
 // With patterns set, the shipped pattern library is copied into Patterns/.
 void EnterWorkDirectory(bool patterns);
 

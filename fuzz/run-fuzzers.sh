@@ -19,10 +19,12 @@ for target in $targets; do
   seeds="$here/corpus/$target"
   log="$build/$target.log"
   echo "== $target: $seconds s"
-  # -timeout: a single input that takes seconds is a fault too (a hang).
-  if ! (cd "$build/crashes/$target" && "$build/$target" "$found" "$seeds" \
-          -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
-          -print_final_stats=1 >"$log" 2>&1); then
+  # -timeout: a single input that takes many seconds is a fault too (a hang);
+  # the margin allows for a machine busy with other work. The targets work in
+  # a directory of their own, so the faults found are sent to crashes/.
+  if ! "$build/$target" "$found" "$seeds" -artifact_prefix="$build/crashes/$target/" \
+          -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -max_len=65536 \
+          -print_final_stats=1 >"$log" 2>&1; then
     echo "!! $target found a fault; its log: $log"
     tail -n 60 "$log"
     status=1
