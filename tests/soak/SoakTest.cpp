@@ -1,7 +1,7 @@
 // A long run of seeded random play through the real main window, headless:
 // the new game dialog is answered with random settings, the mouse presses
 // and releases both buttons on the field, the clock ticks, the keys pause,
-// abandon and challenge. After every action the field's invariants hold, the
+// hide, abandon and challenge. After every action the field's invariants hold, the
 // score and the clock are what an independent tally of the rules says, and
 // Scores.dat has grown by exactly the games that ended, keeping every
 // earlier record byte for byte.
@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSlider>
@@ -83,6 +84,7 @@ class Soak : public ::testing::Test {
   void BeginTallyIfStarted();
   void CheckAfterAction(const char* action);
   void CheckScoresFile(const char* action);
+  void CheckScoresSize(const char* action);
 
   QPoint CellCentre(int column, int row) const;
   bool PickCell(int& column, int& row, bool wantMine);
@@ -361,7 +363,8 @@ void Soak::PressHereReleaseThere() {
 void Soak::Ticks() {
   const int ticks = 1 + Random(Chance(10) ? 400 : 30);
   for (int i = 0; i < ticks; ++i) {
-    if (Tally.Active && Main->ScreenShown() == ss_Game) {
+    // A minimised game is a paused one.
+    if (Tally.Active && Main->ScreenShown() == ss_Game && !Main->isMinimized()) {
       if (Tally.Settings.Timed()) {
         if (--Tally.Clock < 0) ExpectEnd();
       } else {
@@ -424,7 +427,9 @@ void Soak::ChallengeOrClick() {
 }
 
 void Soak::Keys() {
-  switch (Random(6)) {
+  switch (Random(8)) {
+    case 6: Main->FormKeyDown(Qt::Key_F2, Qt::NoModifier); break;  // hidden until the next resize
+    case 7: Main->FormKeyDown(Qt::Key_F1, Qt::ControlModifier); break;  // the about box
     case 0: Main->FormKeyDown(Qt::Key_F3, Qt::NoModifier); break;
     case 1: Main->FormKeyDown(Qt::Key_F6, Qt::NoModifier); break;
     case 2: Main->FormKeyDown(Qt::Key_F5, Qt::NoModifier); break;
@@ -436,6 +441,7 @@ void Soak::Keys() {
 
 void Soak::Resize() {
   static const QSize Sizes[] = {{478, 511}, {400, 300}, {900, 700}, {640, 480}, {1280, 1000}};
+  if (Main->isMinimized()) Main->showNormal();
   Main->resize(Sizes[Random(5)]);
 }
 
@@ -474,13 +480,20 @@ void Soak::CheckScoresFile(const char* action) {
   ASSERT_TRUE(now == Recorded) << "Scores.dat's records differ after " << action;
 }
 
+void Soak::CheckScoresSize(const char* action) {
+  const qint64 size = QFileInfo(QString::fromLatin1(ScoresFile)).size();
+  ASSERT_EQ(size, Recorded.size()) << "Scores.dat's size after " << action << " (action " << Actions << ")";
+}
+
 void Soak::CheckAfterAction(const char* action) {
   ++Actions;
   Trace += std::string(" ") + std::to_string(Actions) + ":" + action;
   if (Trace.size() > 1500) Trace.erase(0, Trace.size() - 1000);
   // A game that ended here ended before any new one began.
+  // The whole file is compared now and then; its size after every action.
   const bool recordsChanged = !Ended.empty();
   if (recordsChanged || Actions % 64 == 0) CheckScoresFile(action);
+  else CheckScoresSize(action);
   if (::testing::Test::HasFatalFailure()) return;
   if (Started) Trace += " [game begins]";
   BeginTallyIfStarted();
