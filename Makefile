@@ -11,7 +11,8 @@
 # Other targets:
 #   make unit     only the normal build and its run of the suite
 #   make asan     only the sanitizer build and its run of the suite
-#   make fuzz     builds the fuzz targets and runs each for FUZZ_SECONDS (60)
+#   make fuzz     builds the fuzz targets and runs each for FUZZ_SECONDS (60);
+#                 FUZZ_TARGETS="fuzz_scores fuzz_names" runs only those
 #   make fuzz-ci  the same for FUZZ_SECONDS_CI, as make test runs them
 
 BUILD      ?= build

@@ -2,12 +2,13 @@
 # Runs every fuzz target for the given number of seconds (default 60) and
 # prints libFuzzer's closing lines. The seed corpus in fuzz/corpus is only
 # read; what the fuzzers find goes to the build folder's own corpus.
+# FUZZ_TARGETS names a few of the targets to run alone.
 set -euo pipefail
 seconds=${1:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 build=${FUZZ_BUILD:-build-fuzz}
 build=$(cd "$build" && pwd)
-targets="fuzz_pattern fuzz_lastgame fuzz_scores fuzz_names fuzz_jpeg"
+targets=${FUZZ_TARGETS:-fuzz_pattern fuzz_lastgame fuzz_scores fuzz_names fuzz_jpeg}
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
