@@ -22,8 +22,8 @@ JOBS       ?= $(shell nproc)
 FUZZ_SECONDS    ?= 60
 FUZZ_SECONDS_CI ?= 5
 # Games the soak plays in the normal build and in the (slower) sanitizer build.
-SOAK_GAMES      ?= 1000
-SOAK_GAMES_ASAN ?= 500
+SOAK_GAMES      ?= 3000
+SOAK_GAMES_ASAN ?= 1000
 
 PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev \
            libjpeg-dev libjpeg-turbo-progs libgtest-dev libgmock-dev libbenchmark-dev \
