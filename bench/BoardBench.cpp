@@ -7,19 +7,9 @@
 #include "board/Board.h"
 #include "board/Random.h"
 #include "board/ui/QtCanvas.h"
+#include "bench/BenchApplication.h"
 
 namespace {
-
-// Fonts need an application object; the benchmark's own main has none.
-// Whichever benchmark comes first makes one, headless, for all of them.
-void EnsureApplication() {
-  if (QApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "quorlane-bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-}
 
 // The largest field the dialog offers with every setting at its slider's
 // least value, the thresholds as the dialog gives them (holes 0, shapes 10,

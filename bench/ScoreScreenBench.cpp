@@ -12,19 +12,9 @@
 #include "game/ui/MainForm.h"
 #include "scores/ScoreTable.h"
 #include "settings/ui/DlgNewGame.h"
+#include "bench/BenchApplication.h"
 
 namespace {
-
-// The windows need an application object; the benchmark's own main has
-// none, so the first score screen benchmark makes one, headless.
-void EnsureApplication() {
-  if (QApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "quorlane-bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-}
 
 // The score screen at its design size over a table of 100 000 games, in a
 // working directory of its own. Every paint re-reads the whole file, as the

@@ -10,17 +10,9 @@
 #include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
 #include "settings/ui/DlgNewGame.h"
+#include "bench/BenchApplication.h"
 
 namespace {
-
-void EnsureApplication() {
-  if (QApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "quorlane-bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-}
 
 // The main window playing the largest field, 147 x 98 squares with shaped
 // cells, at a large window size, in a working directory of its own.
