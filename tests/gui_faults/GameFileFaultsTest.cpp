@@ -151,23 +151,33 @@ TEST_P(GameFileFaultsOnDisk, OnAFullDiskTheRecordsAlreadyKeptStayByteForByte) {
   EXPECT_EQ(Main->ScoreList[1].Score, 184);
 }
 
+// The three files a player keeps, as the game finds them before a fault.
+struct TKeptFiles {
+  QByteArray Scores = Bytes(Listed(10)) + Bytes(Listed(20));
+  QByteArray LastGame = Bytes(Listed(5));
+  QByteArray Names = "Ann\r\nBob\r\n";
+
+  void Write() const {
+    WriteWholeFile(QString::fromLatin1(ScoresFile), Scores);
+    WriteWholeFile(QStringLiteral("LastGame.dat"), LastGame);
+    WriteWholeFile(QString::fromLatin1(SavedNamesFile), Names);
+  }
+  void ExpectUnchanged() const {
+    EXPECT_TRUE(ReadWholeFile(QString::fromLatin1(ScoresFile)) == Scores);
+    EXPECT_TRUE(ReadWholeFile(QStringLiteral("LastGame.dat")) == LastGame);
+    EXPECT_TRUE(ReadWholeFile(QString::fromLatin1(SavedNamesFile)) == Names);
+  }
+};
+
 TEST_P(GameFileFaultsOnDisk, OnAReadOnlyDiskEveryFileKeepsItsBytes) {
   TSmallDisk disk(GetParam(), 64 * 1024);
   ENTER_DISK(disk);
-  const QByteArray scores = Bytes(Listed(10)) + Bytes(Listed(20));
-  TGameRecord last = Listed(0);
-  last.Score = 5;
-  const QByteArray lastGame = Bytes(last);
-  const QByteArray names = "Ann\r\nBob\r\n";
-  WriteWholeFile(QString::fromLatin1(ScoresFile), scores);
-  WriteWholeFile(QStringLiteral("LastGame.dat"), lastGame);
-  WriteWholeFile(QString::fromLatin1(SavedNamesFile), names);
+  const TKeptFiles kept;
+  kept.Write();
   ASSERT_TRUE(disk.MakeReadOnly());
   CreateWindows();
   PlayTwoGames();
-  EXPECT_TRUE(ReadWholeFile(QString::fromLatin1(ScoresFile)) == scores);
-  EXPECT_TRUE(ReadWholeFile(QStringLiteral("LastGame.dat")) == lastGame);
-  EXPECT_TRUE(ReadWholeFile(QString::fromLatin1(SavedNamesFile)) == names);
+  kept.ExpectUnchanged();
   EXPECT_TRUE(Errors.contains(QStringLiteral("Cannot create file SavedNames.txt")))
       << Errors.join(QStringLiteral(" / ")).toStdString();
 }
@@ -175,18 +185,12 @@ TEST_P(GameFileFaultsOnDisk, OnAReadOnlyDiskEveryFileKeepsItsBytes) {
 TEST_F(GameFileFaults, WithReadOnlyFilesInAWritableFolderEveryFileKeepsItsBytes) {
   TSmallDisk disk(TDiskKind::Simulated, 64 * 1024);
   ASSERT_TRUE(disk.Ready);
-  const QByteArray scores = Bytes(Listed(10)) + Bytes(Listed(20));
-  const QByteArray lastGame = Bytes(Listed(5));
-  const QByteArray names = "Ann\r\nBob\r\n";
-  WriteWholeFile(QString::fromLatin1(ScoresFile), scores);
-  WriteWholeFile(QStringLiteral("LastGame.dat"), lastGame);
-  WriteWholeFile(QString::fromLatin1(SavedNamesFile), names);
+  const TKeptFiles kept;
+  kept.Write();
   ASSERT_TRUE(disk.MakeFilesReadOnly(ScoresFile));
   CreateWindows();
   PlayTwoGames();
-  EXPECT_TRUE(ReadWholeFile(QString::fromLatin1(ScoresFile)) == scores);
-  EXPECT_TRUE(ReadWholeFile(QStringLiteral("LastGame.dat")) == lastGame);
-  EXPECT_TRUE(ReadWholeFile(QString::fromLatin1(SavedNamesFile)) == names);
+  kept.ExpectUnchanged();
   EXPECT_TRUE(Errors.contains(QStringLiteral("Cannot create file SavedNames.txt")))
       << Errors.join(QStringLiteral(" / ")).toStdString();
   EXPECT_EQ(Main->ScoreList[1].Score, 20);
