@@ -8,11 +8,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "game/ui/Forms.h"
+#include "bench/BenchApplication.h"
+#include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
 #include "scores/ScoreTable.h"
 #include "settings/ui/DlgNewGame.h"
-#include "bench/BenchApplication.h"
+#include "ui/ModalSeams.h"
 
 namespace {
 
@@ -27,23 +28,19 @@ class TScoreScreenRig {
     EnsureApplication();
     QDir::setCurrent(Dir.path());
     WriteScores();
-    Forms.Seams.ExecDialog = [](QDialog&) { return int(QDialog::Rejected); };
-    Forms.Seams.AskWarningYesNo = [](QWidget*, const QString&) { return false; };
-    Forms.Seams.ShowInformation = [](QWidget*, const QString&) {};
-    Forms.Seams.ShowError = [](QWidget*, const QString&) {};
-    Main = std::make_unique<TMainForm>(Forms);
-    Forms.MainForm = Main.get();
-    Dialog = std::make_unique<TDlgNewGame>(Forms);
-    Forms.DlgNewGame = Dialog.get();
+    Seams.ExecDialog = [](QDialog&) { return int(QDialog::Rejected); };
+    Seams.AskWarningYesNo = [](QWidget*, const QString&) { return false; };
+    Seams.ShowInformation = [](QWidget*, const QString&) {};
+    Seams.ShowError = [](QWidget*, const QString&) {};
+    Windows = std::make_unique<TGameWindows>(Seams);
+    Main = &Windows->MainForm();
+    Dialog = &Windows->DlgNewGame();
     Main->show();
     Main->resize(478, 511);
     QApplication::processEvents();
   }
   ~TScoreScreenRig() {
-    Forms.DlgNewGame = nullptr;
-    Dialog.reset();
-    Forms.MainForm = nullptr;
-    Main.reset();
+    Windows.reset();
     QDir::setCurrent(Previous);
   }
 
@@ -73,9 +70,10 @@ class TScoreScreenRig {
 
   QTemporaryDir Dir;
   QString Previous;
-  TForms Forms;
-  std::unique_ptr<TMainForm> Main;
-  std::unique_ptr<TDlgNewGame> Dialog;
+  TModalSeams Seams = TModalSeams::Real();
+  std::unique_ptr<TGameWindows> Windows;
+  TMainForm* Main = nullptr;
+  TDlgNewGame* Dialog = nullptr;
 };
 
 TScoreScreenRig& Rig() {

@@ -6,11 +6,12 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "bench/BenchApplication.h"
 #include "board/Random.h"
-#include "game/ui/Forms.h"
+#include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
 #include "settings/ui/DlgNewGame.h"
-#include "bench/BenchApplication.h"
+#include "ui/ModalSeams.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ class TGameRig {
   TGameRig() : Previous(QDir::currentPath()) {
     EnsureApplication();
     QDir::setCurrent(Dir.path());
-    Forms.Seams.ExecDialog = [this](QDialog&) {
+    Seams.ExecDialog = [this](QDialog&) {
       Dialog->SetSizeX(147);
       Dialog->SetSizeY(98);
       Dialog->SetMinePopulation(80);
@@ -30,11 +31,10 @@ class TGameRig {
       Dialog->OKBtnClick();
       return int(QDialog::Accepted);
     };
-    Forms.Seams.ShowInformation = [](QWidget*, const QString&) {};
-    Main = std::make_unique<TMainForm>(Forms);
-    Forms.MainForm = Main.get();
-    Dialog = std::make_unique<TDlgNewGame>(Forms);
-    Forms.DlgNewGame = Dialog.get();
+    Seams.ShowInformation = [](QWidget*, const QString&) {};
+    Windows = std::make_unique<TGameWindows>(Seams);
+    Main = &Windows->MainForm();
+    Dialog = &Windows->DlgNewGame();
     Main->show();
     Main->resize(1200, 900);
     QApplication::processEvents();
@@ -42,10 +42,7 @@ class TGameRig {
     Main->BtnNewGameClick();
   }
   ~TGameRig() {
-    Forms.DlgNewGame = nullptr;
-    Dialog.reset();
-    Forms.MainForm = nullptr;
-    Main.reset();
+    Windows.reset();
     QDir::setCurrent(Previous);
   }
   TMainForm& Window() { return *Main; }
@@ -53,9 +50,10 @@ class TGameRig {
  private:
   QTemporaryDir Dir;
   QString Previous;
-  TForms Forms;
-  std::unique_ptr<TMainForm> Main;
-  std::unique_ptr<TDlgNewGame> Dialog;
+  TModalSeams Seams = TModalSeams::Real();
+  std::unique_ptr<TGameWindows> Windows;
+  TMainForm* Main = nullptr;
+  TDlgNewGame* Dialog = nullptr;
 };
 
 // One tick of a running game with an area hovered: the clock, the prompts

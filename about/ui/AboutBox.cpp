@@ -7,7 +7,6 @@
 #include "about/EmbeddedArt.h"
 #include "about/ui/AboutPicture.h"
 #include "about/ui/BevelPanel.h"
-#include "game/ui/Forms.h"
 
 namespace {
 
@@ -27,12 +26,11 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
 
 }  // namespace
 
-TAboutBox::TAboutBox(TForms& forms, QWidget* parent) : TAboutBox(forms, AboutPictureJpeg(), parent) {}
+TAboutBox::TAboutBox(QWidget* parent) : TAboutBox(AboutPictureJpeg(), parent) {}
 
-TAboutBox::TAboutBox(TForms& forms, std::span<const std::uint8_t> pictureJpeg, QWidget* parent)
+TAboutBox::TAboutBox(std::span<const std::uint8_t> pictureJpeg, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      Forms(forms) {
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("About"));
   setFont(TahomaPixels(11));

@@ -3,7 +3,6 @@
 #include <span>
 #include <QDialog>
 
-struct TForms;
 class QLabel;
 class QKeyEvent;
 class QPushButton;
@@ -17,9 +16,9 @@ class TAboutBox : public QDialog {
   Q_PROPERTY(bool HasPicture READ HasPicture)
 
  public:
-  TAboutBox(TForms& forms, QWidget* parent = nullptr);
+  explicit TAboutBox(QWidget* parent = nullptr);
   // The same box with another JPEG as its picture.
-  TAboutBox(TForms& forms, std::span<const std::uint8_t> pictureJpeg, QWidget* parent = nullptr);
+  explicit TAboutBox(std::span<const std::uint8_t> pictureJpeg, QWidget* parent = nullptr);
   ~TAboutBox() override;
 
   // Shows the one box (or raises it when already shown) without waiting.
@@ -39,7 +38,6 @@ class TAboutBox : public QDialog {
   bool FormKeyDown(QKeyEvent* event);
   void OKButtonClick();
 
-  TForms& Forms;
   TBevelPanel* Panel1 = nullptr;
   QLabel* ProgramIcon = nullptr;
   QLabel* ProductName = nullptr;

@@ -14,7 +14,7 @@
 
 #include "board/ui/DirectRaster.h"
 #include "board/ui/GlyphArt.h"
-#include "game/ui/Cp1252.h"
+#include "ui/Cp1252.h"
 
 namespace {
 

@@ -1,37 +1,18 @@
 #pragma once
-#include <functional>
-#include <QString>
+#include "ui/ModalSeams.h"
 
-class QDialog;
-class QWidget;
 class TMainForm;
 class TDlgNewGame;
 class TAboutBox;
 class TPatternDlg;
 
-// How modal dialogs and message boxes are run. The program runs them for
-// real; tests replace them to answer without blocking.
-struct TModalSeams {
-  // Runs a dialog modally and returns its result (QDialog::Accepted or
-  // QDialog::Rejected).
-  std::function<int(QDialog& dialog)> ExecDialog;
-  // An information box with one OK button.
-  std::function<void(QWidget* parent, const QString& text)> ShowInformation;
-  // A warning box with Yes and No; true for Yes.
-  std::function<bool(QWidget* parent, const QString& text)> AskWarningYesNo;
-  // The standard error box.
-  std::function<void(QWidget* parent, const QString& text)> ShowError;
-
-  static TModalSeams Real();
-};
-
 // The program's four windows, created at start in this order and living for
-// the whole run; each reaches the others through here. A pointer is null
-// until its window exists.
+// the whole run. A pointer is null until its window exists.
 struct TForms {
+  explicit TForms(TModalSeams& seams) : Seams(seams) {}
+  TModalSeams& Seams;
   TMainForm* MainForm = nullptr;
   TDlgNewGame* DlgNewGame = nullptr;
   TAboutBox* AboutBox = nullptr;
   TPatternDlg* PatternDlg = nullptr;
-  TModalSeams Seams = TModalSeams::Real();
 };

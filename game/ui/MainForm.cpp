@@ -13,13 +13,13 @@
 #include "about/ui/AboutBox.h"
 #include "board/Random.h"
 #include "board/ui/QtCanvas.h"
-#include "game/ui/Cp1252.h"
 #include "game/ui/DirtyCanvas.h"
 #include "game/ui/Forms.h"
-#include "game/ui/Hints.h"
 #include "game/ui/MainFormLayout.h"
-#include "game/ui/WidgetColours.h"
 #include "settings/ui/DlgNewGame.h"
+#include "ui/Cp1252.h"
+#include "ui/Hints.h"
+#include "ui/WidgetColours.h"
 
 using namespace MainFormDesign;
 

@@ -6,8 +6,9 @@
 #include <QRect>
 #include <QWidget>
 #include "board/Board.h"
-#include "settings/GameRecord.h"
+#include "scores/ScoreLayout.h"
 #include "scores/ScoreTable.h"
+#include "settings/GameRecord.h"
 
 class QFrame;
 class QLabel;
@@ -23,17 +24,6 @@ class TDirtyCanvas;
 struct TForms;
 
 enum TScreenShown { ss_None, ss_Scores, ss_Game, ss_Minimised };
-
-// The score screen's geometry, computed afresh from the window's size.
-struct TScoreLayout {
-  int TableHeight = 0;
-  int RowHeight = 1;
-  int RowCount = 0;
-  int Top = 0;
-  int Left = 0;
-  int FontSize = 0;
-  int SmallFontSize = 0;
-};
 
 // The main window: the game screen or the score screen in one client area,
 // under the toolbar and above the status bar. Its game side is in game/ui,

@@ -3,7 +3,7 @@
 #include <QToolButton>
 #include "game/Scoring.h"
 #include "game/ui/MainForm.h"
-#include "game/ui/WidgetColours.h"
+#include "ui/WidgetColours.h"
 
 void TMainForm::TimerTickTimer() { Tick(); }
 

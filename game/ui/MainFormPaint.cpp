@@ -3,11 +3,11 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include "board/ui/QtCanvas.h"
-#include "game/ui/Cp1252.h"
 #include "game/ui/DirtyCanvas.h"
 #include "game/ui/MainForm.h"
 #include "game/ui/MainFormLayout.h"
-#include "game/ui/WidgetColours.h"
+#include "ui/Cp1252.h"
+#include "ui/WidgetColours.h"
 
 using namespace MainFormDesign;
 

@@ -5,10 +5,11 @@
 #include <QMenu>
 #include <QSizeGrip>
 #include <QToolButton>
-#include "game/ui/Hints.h"
 #include "game/ui/MainForm.h"
 #include "game/ui/MainFormLayout.h"
-#include "game/ui/Pictures.h"
+#include "ui/EtchedLine.h"
+#include "ui/Hints.h"
+#include "ui/Pictures.h"
 
 using namespace MainFormDesign;
 
@@ -53,14 +54,6 @@ QWidget* MakePromptPanel(QWidget* parent, const QRect& geometry) {
   panel->setAutoFillBackground(true);
   panel->setBackgroundRole(QPalette::Highlight);
   return panel;
-}
-
-QFrame* MakeEtchedLine(QWidget* parent, QFrame::Shape shape) {
-  auto* line = new QFrame(parent);
-  line->setFrameShape(shape);
-  line->setFrameShadow(QFrame::Sunken);
-  line->setLineWidth(1);
-  return line;
 }
 
 // The pause picture greys out with its button.

@@ -11,8 +11,8 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include "game/ui/Cp1252.h"
-#include "game/ui/Forms.h"
+#include "ui/Cp1252.h"
+#include "ui/ModalSeams.h"
 
 // The chooser lists the pattern library afresh at every showing and keeps
 // only the number of the row last selected; the pattern itself is looked up
@@ -73,8 +73,8 @@ QTreeWidgetItem* MakeRow(const TTess& pattern) {
 }
 }  // namespace
 
-TPatternDlg::TPatternDlg(TForms& forms, QWidget* parent)
-    : QDialog(parent), ChosenPattern(std::make_unique<TTess>()), Forms(forms) {
+TPatternDlg::TPatternDlg(TModalSeams& seams, QWidget* parent)
+    : QDialog(parent), ChosenPattern(std::make_unique<TTess>()), Seams(seams) {
   setObjectName("PatternDlg");
   setWindowTitle("Choose Pattern");
   QFont font("Tahoma");
@@ -155,7 +155,7 @@ void TPatternDlg::KeepColumnWithinLimits(int column, int width) {
 int TPatternDlg::ShowModal() {
   FormShow();
   CentreOnScreen();
-  return Forms.Seams.ExecDialog ? Forms.Seams.ExecDialog(*this) : int(QDialog::Rejected);
+  return Seams.ExecDialog ? Seams.ExecDialog(*this) : int(QDialog::Rejected);
 }
 
 void TPatternDlg::CentreOnScreen() {
@@ -198,7 +198,7 @@ void TPatternDlg::ListViewPatternsChange(QTreeWidgetItem* row) {
     SelectedRegNo = number;
     return;
   }
-  if (Forms.Seams.ShowError) Forms.Seams.ShowError(this, QString("'%1' is not a valid integer value").arg(text));
+  if (Seams.ShowError) Seams.ShowError(this, QString("'%1' is not a valid integer value").arg(text));
 }
 
 void TPatternDlg::LookUpChosenPattern() {

@@ -7,7 +7,7 @@
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-struct TForms;
+struct TModalSeams;
 
 // The modal "Choose Pattern" dialog: every Patterns/*.tes file in a list.
 class TPatternDlg : public QDialog {
@@ -15,7 +15,7 @@ class TPatternDlg : public QDialog {
   Q_PROPERTY(int SelectedRegNo READ SelectedRegNoValue)
 
  public:
-  TPatternDlg(TForms& forms, QWidget* parent = nullptr);
+  TPatternDlg(TModalSeams& seams, QWidget* parent = nullptr);
   ~TPatternDlg() override;
 
   // FormShow, then the dialog runs modally through the program's seam.
@@ -41,7 +41,7 @@ class TPatternDlg : public QDialog {
   QPushButton* CancelBtn = nullptr;
 
  private:
-  TForms& Forms;
+  TModalSeams& Seams;
 
   void FormCreate();
   void CreateList();

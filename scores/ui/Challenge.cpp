@@ -1,12 +1,12 @@
 #include <algorithm>
 #include <QLabel>
-#include "game/ui/Cp1252.h"
 #include "game/ui/Forms.h"
-#include "game/ui/Hints.h"
 #include "game/ui/MainForm.h"
+#include "scores/ScoreLayout.h"
 #include "scores/ui/ScoreCanvas.h"
-#include "scores/ui/ScoreGeometry.h"
 #include "settings/ui/DlgNewGame.h"
+#include "ui/Cp1252.h"
+#include "ui/Hints.h"
 
 namespace {
 

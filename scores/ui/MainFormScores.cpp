@@ -3,10 +3,10 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include "game/ui/Cp1252.h"
 #include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
 #include "settings/ui/DlgNewGame.h"
+#include "ui/Cp1252.h"
 
 void TMainForm::SetShowPlayerOnly(bool value) {
   FShowPlayerOnly = value;

@@ -3,9 +3,11 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSlider>
-#include "game/ui/Hints.h"
 #include "game/ui/MainForm.h"
 #include "scores/ui/ScoreHeadWidgets.h"
+#include "ui/ClickablePicture.h"
+#include "ui/EtchedLine.h"
+#include "ui/Hints.h"
 
 namespace {
 
@@ -42,14 +44,6 @@ QSlider* MakeMatchSlider(QWidget* panel) {
   return slider;
 }
 
-QFrame* MakeLine(QWidget* panel, QFrame::Shape shape) {
-  auto* line = new QFrame(panel);
-  line->setFrameShape(shape);
-  line->setFrameShadow(QFrame::Sunken);
-  line->setLineWidth(1);
-  return line;
-}
-
 }  // namespace
 
 // The strip above the table: whose scores (everyone's or this player's),
@@ -62,19 +56,19 @@ void TMainForm::CreateScoreHead() {
   panel->setGeometry(0, top, width(), TScoreHeadPanel::PanelHeight);
 
   RadioButtonAllPlayers = MakeFilterButton(panel);
-  auto* allPlayers = new TScorePicture(pic_TwoPeople, panel);
+  auto* allPlayers = new TClickablePicture(pic_TwoPeople, panel);
   Image11 = allPlayers;
   RadioButtonThisPlayer = MakeFilterButton(panel);
-  auto* thisPlayer = new TScorePicture(pic_OnePerson, panel);
+  auto* thisPlayer = new TClickablePicture(pic_OnePerson, panel);
   Image1 = thisPlayer;
   LabelPlayerName = MakeNameLabel(panel);
-  QFrame* bevel6 = MakeLine(panel, QFrame::VLine);
-  auto* narrow = new TScorePicture(pic_MatchNarrow, panel);
+  QFrame* bevel6 = MakeEtchedLine(panel, QFrame::VLine);
+  auto* narrow = new TClickablePicture(pic_MatchNarrow, panel);
   Image2 = narrow;
   TrackBarMatchSpec = MakeMatchSlider(panel);
-  auto* wide = new TScorePicture(pic_MatchWide, panel);
+  auto* wide = new TClickablePicture(pic_MatchWide, panel);
   Image3 = wide;
-  QFrame* bevel2 = MakeLine(panel, QFrame::HLine);
+  QFrame* bevel2 = MakeEtchedLine(panel, QFrame::HLine);
 
   panel->Place(RadioButtonAllPlayers, {12, 5, 16, 29}, false);
   panel->Place(Image11, {28, 5, 33, 25}, false);
@@ -108,9 +102,9 @@ void TMainForm::CreateScoreHead() {
   connect(RadioButtonThisPlayer, &QRadioButton::toggled, this, [this](bool on) {
     if (on) SetShowPlayerOnly(true);
   });
-  connect(allPlayers, &TScorePicture::Clicked, this, [this] { RadioButtonAllPlayers->setChecked(true); });
-  connect(thisPlayer, &TScorePicture::Clicked, this, [this] { RadioButtonThisPlayer->setChecked(true); });
-  connect(narrow, &TScorePicture::Clicked, this, [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->minimum()); });
-  connect(wide, &TScorePicture::Clicked, this, [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->maximum()); });
+  connect(allPlayers, &TClickablePicture::Clicked, this, [this] { RadioButtonAllPlayers->setChecked(true); });
+  connect(thisPlayer, &TClickablePicture::Clicked, this, [this] { RadioButtonThisPlayer->setChecked(true); });
+  connect(narrow, &TClickablePicture::Clicked, this, [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->minimum()); });
+  connect(wide, &TClickablePicture::Clicked, this, [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->maximum()); });
   connect(TrackBarMatchSpec, &QSlider::valueChanged, this, [this] { PaintScores(); });
 }

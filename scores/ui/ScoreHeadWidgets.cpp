@@ -1,36 +1,6 @@
 #include "scores/ui/ScoreHeadWidgets.h"
 #include <algorithm>
 #include <QEvent>
-#include <QMouseEvent>
-#include <QPainter>
-
-TScorePicture::TScorePicture(TPicture picture, QWidget* parent) : QWidget(parent), Picture(picture) {
-  setAttribute(Qt::WA_TranslucentBackground);
-  setFocusPolicy(Qt::NoFocus);
-}
-
-QSize TScorePicture::sizeHint() const { return PictureSize(Picture); }
-
-void TScorePicture::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  // Centred in the control, which may be a little larger than the picture.
-  const QSize size = PictureSize(Picture);
-  PaintPicture(painter, Picture, QPoint((width() - size.width()) / 2, (height() - size.height()) / 2));
-}
-
-void TScorePicture::mousePressEvent(QMouseEvent* event) {
-  Pressed = event->button() == Qt::LeftButton;
-  event->accept();
-}
-
-// A click is a press and a release over the picture, as with a button.
-void TScorePicture::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-  Pressed = false;
-  event->accept();
-  if (click) emit Clicked();
-}
 
 TScoreHeadPanel::TScoreHeadPanel(QWidget* window) : QFrame(window) {
   setFrameShape(QFrame::NoFrame);

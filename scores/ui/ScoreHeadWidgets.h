@@ -2,27 +2,6 @@
 #include <vector>
 #include <QFrame>
 #include <QWidget>
-#include "game/ui/Pictures.h"
-
-// A picture that can be clicked, drawn on a transparent background.
-class TScorePicture : public QWidget {
-  Q_OBJECT
- public:
-  TScorePicture(TPicture picture, QWidget* parent);
-  QSize sizeHint() const override;
-
- signals:
-  void Clicked();
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-
- private:
-  TPicture Picture;
-  bool Pressed = false;
-};
 
 // The score header: a strip under the toolbar, as wide as the window. Its
 // controls were placed for a 478-pixel width; those anchored right keep

@@ -5,10 +5,10 @@
 #include <QWidget>
 #include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
-#include "game/ui/Pictures.h"
+#include "scores/ScoreLayout.h"
 #include "scores/ui/ScoreCanvas.h"
-#include "scores/ui/ScoreGeometry.h"
 #include "scores/ui/ScoreText.h"
+#include "ui/Pictures.h"
 
 namespace {
 

@@ -13,12 +13,12 @@
 #include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include "game/ui/Forms.h"
-#include "game/ui/Hints.h"
-#include "settings/ui/ClickablePicture.h"
 #include "settings/ui/DlgNewGameLayout.h"
 #include "settings/ui/FittedLabel.h"
 #include "settings/ui/NameEdit.h"
+#include "ui/ClickablePicture.h"
+#include "ui/Hints.h"
+#include "ui/ModalSeams.h"
 
 // Construction and layout of the dialog. The dialog is 240 pixels wide and
 // laid out at fixed positions like the rest of the game's windows; only the
@@ -119,7 +119,7 @@ QLabel* MakeWrappedLabel(QWidget* row, const char* name, const QRect& geometry) 
 }
 }  // namespace
 
-TDlgNewGame::TDlgNewGame(TForms& forms, QWidget* parent) : QDialog(parent), Forms(forms) {
+TDlgNewGame::TDlgNewGame(TModalSeams& seams, QWidget* parent) : QDialog(parent), Seams(seams) {
   setObjectName("DlgNewGame");
   setWindowTitle("New Game");
   QFont font("Tahoma");
@@ -346,12 +346,18 @@ void TDlgNewGame::ConnectHandlers() {
   connect(CheckBoxTimedGame, &QCheckBox::toggled, this, [this] { CheckBoxTimedGameClick(); });
   connect(RadioShapeRandom, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioShapeRandomClick(); });
   connect(RadioShapePattern, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioShapePatternClick(); });
-  ImageLinkLo->SetOnClick([this] { ImageLinkLoClick(); });
-  ImageCellSizeLow->SetOnClick([this] { ImageCellSizeLowClick(); });
-  Image9->SetOnClick([this] { Image9Click(); });
-  ImageTimed->SetOnClick([this] { ImageTimedClick(); });
-  ImageRandom->SetOnClick([this] { ImageRandomClick(); });
-  ImagePattern->SetOnClick([this] { ImagePatternClick(); });
+  ImageLinkLo->ShowHandCursor();
+  connect(ImageLinkLo, &TClickablePicture::Clicked, this, [this] { ImageLinkLoClick(); });
+  ImageCellSizeLow->ShowHandCursor();
+  connect(ImageCellSizeLow, &TClickablePicture::Clicked, this, [this] { ImageCellSizeLowClick(); });
+  Image9->ShowHandCursor();
+  connect(Image9, &TClickablePicture::Clicked, this, [this] { Image9Click(); });
+  ImageTimed->ShowHandCursor();
+  connect(ImageTimed, &TClickablePicture::Clicked, this, [this] { ImageTimedClick(); });
+  ImageRandom->ShowHandCursor();
+  connect(ImageRandom, &TClickablePicture::Clicked, this, [this] { ImageRandomClick(); });
+  ImagePattern->ShowHandCursor();
+  connect(ImagePattern, &TClickablePicture::Clicked, this, [this] { ImagePatternClick(); });
   connect(btnChoosePattern, &QPushButton::clicked, this, [this] { btnChoosePatternClick(); });
   connect(ButtonCompact, &QToolButton::clicked, this, [this] { ButtonCompactClick(); });
   for (int i = 0; i < 10; ++i)

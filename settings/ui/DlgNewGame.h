@@ -17,7 +17,8 @@ class QToolButton;
 class QVBoxLayout;
 class QWidget;
 class TClickablePicture;
-struct TForms;
+class TPatternDlg;
+struct TModalSeams;
 
 // The modal "New Game" dialog: the player's name, the clock, ten quick
 // settings and the custom minefield settings. A setting takes effect the
@@ -39,8 +40,13 @@ class TDlgNewGame : public QDialog {
   Q_PROPERTY(bool DlgCompact READ DlgCompact)
 
  public:
-  TDlgNewGame(TForms& forms, QWidget* parent = nullptr);
+  TDlgNewGame(TModalSeams& seams, QWidget* parent = nullptr);
   ~TDlgNewGame() override;
+
+  // The chooser that "Choose" opens; none until the program has made it.
+  void SetPatternChooser(TPatternDlg* chooser) { FPatternChooser = chooser; }
+  // The window the dialog is centred on when it opens; none: left in place.
+  void SetOwnerWindow(const QWidget* owner) { FOwnerWindow = owner; }
 
   // FormShow, then the dialog runs modally through the program's seam.
   int ShowModal();
@@ -141,7 +147,9 @@ class TDlgNewGame : public QDialog {
   QPushButton* CancelBtn = nullptr;
 
  private:
-  TForms& Forms;
+  TModalSeams& Seams;
+  TPatternDlg* FPatternChooser = nullptr;
+  const QWidget* FOwnerWindow = nullptr;
   QString FCurrentName;
   int FSizeX = 0, FSizeY = 0, FMinePopulation = 0, FHoles = 0, FCellSize = 0, FLinking = 0;
   bool FShapeRandom = false;
@@ -198,7 +206,7 @@ class TDlgNewGame : public QDialog {
   void ConnectHandlers();
   void FormCreate();
   void PlaceBottomBar();
-  void CentreOnMainForm();
+  void CentreOnOwnerWindow();
   // Names (DlgNewGameNames.cpp).
   bool ReloadSavedNames();
   bool SaveTypedName();
@@ -206,6 +214,11 @@ class TDlgNewGame : public QDialog {
   void ReportFileError(const QString& format, const char* fileName);
   // The size slider's position for the stored SizeX.
   void PlaceSizeSliderForSizeX();
+
+ signals:
+  // The long part of the hint under the pointer, for the main window's
+  // status bar.
+  void HintShown(const QString& hint);
 
  protected:
   bool event(QEvent* event) override;

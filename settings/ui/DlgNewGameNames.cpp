@@ -4,9 +4,9 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include "game/ui/Cp1252.h"
-#include "game/ui/Forms.h"
 #include "settings/PlayerNames.h"
+#include "ui/Cp1252.h"
+#include "ui/ModalSeams.h"
 
 // The player's name: the name box, the remembered names of SavedNames.txt
 // and CurrentName, which only follows the box when the box loses the focus.
@@ -84,5 +84,5 @@ bool TDlgNewGame::SaveTypedName() {
 }
 
 void TDlgNewGame::ReportFileError(const QString& format, const char* fileName) {
-  if (Forms.Seams.ShowError) Forms.Seams.ShowError(this, format.arg(QString::fromUtf8(fileName)));
+  if (Seams.ShowError) Seams.ShowError(this, format.arg(QString::fromUtf8(fileName)));
 }

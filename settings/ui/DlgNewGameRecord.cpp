@@ -3,11 +3,10 @@
 #include <QEvent>
 #include <QSlider>
 #include <QStatusTipEvent>
-#include "game/ui/Cp1252.h"
-#include "game/ui/Forms.h"
-#include "game/ui/MainForm.h"
 #include "settings/PlayableSettings.h"
 #include "settings/SizeTable.h"
+#include "ui/Cp1252.h"
+#include "ui/ModalSeams.h"
 
 // The dialog's life: creation, each showing, OK, and the record that
 // LastGame.dat keeps between runs.
@@ -38,13 +37,13 @@ void TDlgNewGame::FormCreate() {
 
 int TDlgNewGame::ShowModal() {
   FormShow();
-  CentreOnMainForm();
-  return Forms.Seams.ExecDialog ? Forms.Seams.ExecDialog(*this) : int(QDialog::Rejected);
+  CentreOnOwnerWindow();
+  return Seams.ExecDialog ? Seams.ExecDialog(*this) : int(QDialog::Rejected);
 }
 
-void TDlgNewGame::CentreOnMainForm() {
-  if (!Forms.MainForm) return;
-  const QRect owner = Forms.MainForm->frameGeometry();
+void TDlgNewGame::CentreOnOwnerWindow() {
+  if (!FOwnerWindow) return;
+  const QRect owner = FOwnerWindow->frameGeometry();
   QRect frame = frameGeometry();
   frame.moveCenter(owner.center());
   move(frame.topLeft());
@@ -111,8 +110,8 @@ void TDlgNewGame::PlaceSizeSliderForSizeX() {
 bool TDlgNewGame::event(QEvent* event) {
   // The long part of a hint goes to the main window's status bar, as for
   // the main window's own controls.
-  if (event->type() == QEvent::StatusTip && Forms.MainForm) {
-    Forms.MainForm->DisplayHint(static_cast<QStatusTipEvent*>(event)->tip());
+  if (event->type() == QEvent::StatusTip) {
+    emit HintShown(static_cast<QStatusTipEvent*>(event)->tip());
     return true;
   }
   return QDialog::event(event);

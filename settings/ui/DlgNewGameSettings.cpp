@@ -9,15 +9,14 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include "game/ui/Cp1252.h"
-#include "game/ui/Forms.h"
-#include "game/ui/Hints.h"
 #include "patterns/Pattern.h"
 #include "patterns/ui/PatternDlg.h"
 #include "settings/Format.h"
 #include "settings/SizeTable.h"
-#include "settings/ui/ClickablePicture.h"
 #include "settings/ui/DlgNewGameLayout.h"
+#include "ui/ClickablePicture.h"
+#include "ui/Cp1252.h"
+#include "ui/Hints.h"
 
 // The settings' setters and the controls' handlers. A setter that moves its
 // slider runs the slider's change handler, which calls the same setter again
@@ -261,7 +260,7 @@ void TDlgNewGame::ButtonQuickStartClick(int number) {
 }
 
 void TDlgNewGame::btnChoosePatternClick() {
-  TPatternDlg* chooser = Forms.PatternDlg;
+  TPatternDlg* chooser = FPatternChooser;
   if (!chooser || chooser->ShowModal() != QDialog::Accepted) return;
   LabelPatternName->setText(FromCp1252(chooser->ChosenPattern->Name));
   LabelPatternDesc->setText(FromCp1252(chooser->ChosenPattern->Description));

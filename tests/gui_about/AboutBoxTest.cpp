@@ -9,7 +9,6 @@
 #include <QScreen>
 #include "about/EmbeddedArt.h"
 #include "about/ui/AboutBox.h"
-#include "game/ui/Forms.h"
 
 namespace {
 
@@ -21,8 +20,7 @@ class AboutBoxTest : public ::testing::Test {
   }
 
   TAboutBox& MakeBox() {
-    Box = std::make_unique<TAboutBox>(Forms);
-    Forms.AboutBox = Box.get();
+    Box = std::make_unique<TAboutBox>();
     return *Box;
   }
 
@@ -47,7 +45,6 @@ class AboutBoxTest : public ::testing::Test {
     return count;
   }
 
-  TForms Forms;
   std::unique_ptr<TAboutBox> Box;
 };
 
@@ -132,7 +129,7 @@ TEST_F(AboutBoxTest, ShowsTheEmbeddedPictureAtTheTopLeft) {
 TEST_F(AboutBoxTest, ADamagedPictureLeavesTheBoxWorking) {
   const auto jpeg = AboutPictureJpeg();
   const std::vector<std::uint8_t> truncated(jpeg.begin(), jpeg.begin() + jpeg.size() / 2);
-  Box = std::make_unique<TAboutBox>(Forms, truncated);
+  Box = std::make_unique<TAboutBox>(truncated);
   EXPECT_FALSE(Box->property("HasPicture").toBool());
   Box->ShowNonModal();
   EXPECT_TRUE(Box->isVisible());

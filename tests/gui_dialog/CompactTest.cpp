@@ -80,7 +80,7 @@ TEST(CompactMode, ModeSurvivesAShowingButNotANewRun) {
   dialog.ShowModal();
   EXPECT_FALSE(dialog.DlgCompact());
   EXPECT_EQ(dialog.height(), 452);
-  TDlgNewGame second(harness.Forms);
+  TDlgNewGame second(harness.Seams);
   EXPECT_TRUE(second.DlgCompact());
 }
 

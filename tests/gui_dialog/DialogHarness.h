@@ -6,10 +6,10 @@
 #include <QDialog>
 #include <QString>
 #include <QTest>
-#include "game/ui/Forms.h"
 #include "patterns/ui/PatternDlg.h"
 #include "settings/ui/DlgNewGame.h"
 #include "support/GuiTestSupport.h"
+#include "ui/ModalSeams.h"
 
 // The new game dialog and the pattern chooser in a fresh working directory,
 // with the program's modal seams replaced: a dialog is shown for real, the
@@ -21,10 +21,10 @@ class TDialogHarness {
   using TPlayer = std::function<void(QDialog&)>;
 
   TDialogHarness() {
-    Forms.Seams.ExecDialog = [this](QDialog& dialog) { return RunDialog(dialog); };
-    Forms.Seams.ShowError = [this](QWidget*, const QString& text) { Errors.push_back(text); };
-    Forms.Seams.ShowInformation = [](QWidget*, const QString&) {};
-    Forms.Seams.AskWarningYesNo = [](QWidget*, const QString&) { return false; };
+    Seams.ExecDialog = [this](QDialog& dialog) { return RunDialog(dialog); };
+    Seams.ShowError = [this](QWidget*, const QString& text) { Errors.push_back(text); };
+    Seams.ShowInformation = [](QWidget*, const QString&) {};
+    Seams.AskWarningYesNo = [](QWidget*, const QString&) { return false; };
   }
 
   ~TDialogHarness() {
@@ -34,10 +34,9 @@ class TDialogHarness {
 
   // Creates the dialogs in the order the program does (the chooser last).
   TDlgNewGame& CreateDialog() {
-    Dialog = std::make_unique<TDlgNewGame>(Forms);
-    Forms.DlgNewGame = Dialog.get();
-    PatternDlg = std::make_unique<TPatternDlg>(Forms);
-    Forms.PatternDlg = PatternDlg.get();
+    Dialog = std::make_unique<TDlgNewGame>(Seams);
+    PatternDlg = std::make_unique<TPatternDlg>(Seams);
+    Dialog->SetPatternChooser(PatternDlg.get());
     return *Dialog;
   }
 
@@ -48,7 +47,7 @@ class TDialogHarness {
   int Showings = 0;
   std::vector<QString> Errors;
   TTempWorkDir Dir;
-  TForms Forms;
+  TModalSeams Seams = TModalSeams::Real();
   std::unique_ptr<TDlgNewGame> Dialog;
   std::unique_ptr<TPatternDlg> PatternDlg;
 

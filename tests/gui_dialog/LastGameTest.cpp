@@ -106,7 +106,7 @@ TEST(LastGameFile, RandomShapesComeBackAtTheNextRun) {
     });
     dialog.ShowModal();
   }
-  TDlgNewGame next(harness.Forms);
+  TDlgNewGame next(harness.Seams);
   EXPECT_EQ(next.CurrentName(), "Zoë");
   EXPECT_EQ(next.ComboBoxName->currentText(), "Zoë");
   EXPECT_EQ(next.SizeX(), 34);

@@ -9,7 +9,7 @@
 #include "gui_dialog/RecordFiles.h"
 #include "settings/Format.h"
 #include "settings/SizeTable.h"
-#include "settings/ui/ClickablePicture.h"
+#include "ui/ClickablePicture.h"
 
 namespace {
 

@@ -11,13 +11,14 @@
 
 #include "about/ui/AboutBox.h"
 #include "core_faults/SmallDisk.h"
-#include "game/ui/Forms.h"
+#include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
 #include "patterns/ui/PatternDlg.h"
 #include "scores/ScoreTable.h"
 #include "settings/PlayerNames.h"
 #include "settings/ui/DlgNewGame.h"
 #include "support/GuiTestSupport.h"
+#include "ui/ModalSeams.h"
 
 namespace {
 
@@ -41,37 +42,31 @@ TGameRecord Listed(std::int32_t score) {
 class GameFileFaults : public ::testing::Test {
  protected:
   void CreateWindows() {
-    Forms.Seams.ExecDialog = [this](QDialog& dialog) {
-      if (&dialog != Dialog.get()) return int(QDialog::Rejected);
+    Seams.ExecDialog = [this](QDialog& dialog) {
+      if (&dialog != Dialog) return int(QDialog::Rejected);
       ++DialogsShown;
       Dialog->ButtonQuickStartClick(1);
       Dialog->SetCurrentName(QStringLiteral("Cy"));
       Dialog->OKBtnClick();
       return int(QDialog::Accepted);
     };
-    Forms.Seams.ShowInformation = [this](QWidget*, const QString& text) { Messages << text; };
-    Forms.Seams.AskWarningYesNo = [](QWidget*, const QString&) { return false; };
-    Forms.Seams.ShowError = [this](QWidget*, const QString& text) { Errors << text; };
-    Main = std::make_unique<TMainForm>(Forms);
-    Forms.MainForm = Main.get();
-    Dialog = std::make_unique<TDlgNewGame>(Forms);
-    Forms.DlgNewGame = Dialog.get();
-    About = std::make_unique<TAboutBox>(Forms);
-    Forms.AboutBox = About.get();
-    Patterns = std::make_unique<TPatternDlg>(Forms);
-    Forms.PatternDlg = Patterns.get();
+    Seams.ShowInformation = [this](QWidget*, const QString& text) { Messages << text; };
+    Seams.AskWarningYesNo = [](QWidget*, const QString&) { return false; };
+    Seams.ShowError = [this](QWidget*, const QString& text) { Errors << text; };
+    Windows = std::make_unique<TGameWindows>(Seams);
+    Main = &Windows->MainForm();
+    Dialog = &Windows->DlgNewGame();
+    About = &Windows->AboutBox();
+    Patterns = &Windows->PatternDlg();
     Main->resize(478, 511);
     Main->show();
   }
   void TearDown() override {
-    Forms.PatternDlg = nullptr;
-    Patterns.reset();
-    Forms.AboutBox = nullptr;
-    About.reset();
-    Forms.DlgNewGame = nullptr;
-    Dialog.reset();
-    Forms.MainForm = nullptr;
-    Main.reset();
+    Main = nullptr;
+    Dialog = nullptr;
+    About = nullptr;
+    Patterns = nullptr;
+    Windows.reset();
   }
 
   // Marks every mine with right clicks on the field: the game is won.
@@ -105,11 +100,13 @@ class GameFileFaults : public ::testing::Test {
     Main->FormPaint();  // the score screen reads what it can
   }
 
-  TForms Forms;
-  std::unique_ptr<TMainForm> Main;
-  std::unique_ptr<TDlgNewGame> Dialog;
-  std::unique_ptr<TAboutBox> About;
-  std::unique_ptr<TPatternDlg> Patterns;
+  TModalSeams Seams = TModalSeams::Real();
+  // The program's windows, built as the program builds them.
+  std::unique_ptr<TGameWindows> Windows;
+  TMainForm* Main = nullptr;
+  TDlgNewGame* Dialog = nullptr;
+  TAboutBox* About = nullptr;
+  TPatternDlg* Patterns = nullptr;
   int DialogsShown = 0;
   QStringList Messages;
   QStringList Errors;

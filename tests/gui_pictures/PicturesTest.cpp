@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
-#include "game/ui/Pictures.h"
+#include "ui/Pictures.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include "ScoreScreenFixture.h"
+#include "scores/ScoreLayout.h"
 #include "scores/ScoreTable.h"
-#include "scores/ui/ScoreGeometry.h"
 
 namespace {
 

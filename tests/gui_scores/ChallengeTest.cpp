@@ -2,7 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include "ScoreScreenFixture.h"
-#include "scores/ui/ScoreGeometry.h"
+#include "scores/ScoreLayout.h"
 #include "settings/ui/DlgNewGame.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <QLabel>
 #include "ScoreScreenFixture.h"
-#include "scores/ui/ScoreGeometry.h"
+#include "scores/ScoreLayout.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <QFrame>
 #include <QLabel>
 #include "ScoreScreenFixture.h"
-#include "scores/ui/ScoreGeometry.h"
+#include "scores/ScoreLayout.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <QColor>
 #include <QRadioButton>
 #include "ScoreScreenFixture.h"
-#include "scores/ui/ScoreGeometry.h"
+#include "scores/ScoreLayout.h"
 #include "scores/ui/ScoreText.h"
 
 TEST(ScoreTextRule, SettingsReadLikeTheDialogsLabelsWithoutPercent) {
@@ -143,11 +143,11 @@ TEST_F(ScoreScreen, FilterChangesNeverPaintOverTheMinefield) {
 }
 
 TEST_F(ScoreScreen, NothingIsPaintedWithoutTheDialog) {
-  Forms.DlgNewGame = nullptr;
+  Windows->Forms().DlgNewGame = nullptr;
   QImage& canvas = const_cast<QImage&>(Main->CanvasImage());
   canvas.fill(Qt::red);
   Main->PaintScores();
   Main->SetShowPlayerOnly(true);
   EXPECT_EQ(Main->CanvasImage().pixel(5, 200), qRgb(255, 0, 0));
-  Forms.DlgNewGame = Dialog.get();
+  Windows->Forms().DlgNewGame = Dialog;
 }

@@ -9,7 +9,7 @@
 
 TEST_F(ScoreScreen, HeaderSpansTheWindowUnderTheToolbar) {
   ASSERT_NE(Main->PanelScoreHead, nullptr);
-  EXPECT_EQ(Main->PanelScoreHead->parentWidget(), Main.get());
+  EXPECT_EQ(Main->PanelScoreHead->parentWidget(), Main);
   EXPECT_EQ(Main->PanelScoreHead->geometry(), QRect(0, 39, 478, 39));
   EXPECT_TRUE(Main->PanelScoreHead->isVisible());
   EXPECT_EQ(Main->PanelScoreHead->frameShape(), QFrame::NoFrame);

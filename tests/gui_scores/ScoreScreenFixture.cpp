@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 #include "about/ui/AboutBox.h"
 #include "patterns/ui/PatternDlg.h"
+#include "scores/ScoreLayout.h"
 #include "scores/ScoreTable.h"
-#include "scores/ui/ScoreGeometry.h"
 #include "settings/ui/DlgNewGame.h"
 
 TGameRecord ListedGame(const std::string& name, std::int32_t score) {
@@ -53,9 +53,9 @@ void ClickWidget(QWidget* widget) {
 void ScoreScreen::SetUp() {
   WorkDir = std::make_unique<TTempWorkDir>();
   WorkDir->CopyShippedPatterns();
-  Forms.Seams.ExecDialog = [this](QDialog& dialog) {
+  Seams.ExecDialog = [this](QDialog& dialog) {
     ++DialogsShown;
-    if (&dialog != Dialog.get()) return int(QDialog::Rejected);
+    if (&dialog != Dialog) return int(QDialog::Rejected);
     NameWhenShown = Dialog->CurrentName();
     SizeXWhenShown = Dialog->SizeX();
     // OK does what the player's OK does: the dialog saves its settings.
@@ -63,35 +63,33 @@ void ScoreScreen::SetUp() {
     Dialog->OKBtnClick();
     return int(QDialog::Accepted);
   };
-  Forms.Seams.AskWarningYesNo = [this](QWidget*, const QString& text) {
+  Seams.AskWarningYesNo = [this](QWidget*, const QString& text) {
     ++WarningsAsked;
     LastWarning = text;
     return AnswerYes;
   };
-  Forms.Seams.ShowInformation = [](QWidget*, const QString&) {};
-  Forms.Seams.ShowError = [](QWidget*, const QString&) {};
+  Seams.ShowInformation = [](QWidget*, const QString&) {};
+  Seams.ShowError = [](QWidget*, const QString&) {};
 
-  Main = std::make_unique<TMainForm>(Forms);
-  Forms.MainForm = Main.get();
-  Dialog = std::make_unique<TDlgNewGame>(Forms);
-  Forms.DlgNewGame = Dialog.get();
-  About = std::make_unique<TAboutBox>(Forms);
-  Forms.AboutBox = About.get();
-  Patterns = std::make_unique<TPatternDlg>(Forms);
-  Forms.PatternDlg = Patterns.get();
+  Windows = std::make_unique<TGameWindows>(Seams);
+
+  Main = &Windows->MainForm();
+
+  Dialog = &Windows->DlgNewGame();
+
+  About = &Windows->AboutBox();
+
+  Patterns = &Windows->PatternDlg();
   Main->show();
   ResizeClient(478, 511);
 }
 
 void ScoreScreen::TearDown() {
-  Forms.PatternDlg = nullptr;
-  Patterns.reset();
-  Forms.AboutBox = nullptr;
-  About.reset();
-  Forms.DlgNewGame = nullptr;
-  Dialog.reset();
-  Forms.MainForm = nullptr;
-  Main.reset();
+  Main = nullptr;
+  Dialog = nullptr;
+  About = nullptr;
+  Patterns = nullptr;
+  Windows.reset();
   WorkDir.reset();
 }
 

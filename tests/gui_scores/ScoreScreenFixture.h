@@ -7,12 +7,13 @@
 #include <QImage>
 #include <QSlider>
 #include "about/ui/AboutBox.h"
-#include "game/ui/Forms.h"
+#include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
 #include "patterns/ui/PatternDlg.h"
 #include "settings/GameRecord.h"
 #include "settings/ui/DlgNewGame.h"
 #include "support/GuiTestSupport.h"
+#include "ui/ModalSeams.h"
 
 // A listed game with everyday settings: an untimed 15 x 15 field.
 TGameRecord ListedGame(const std::string& name, std::int32_t score);
@@ -52,11 +53,13 @@ class ScoreScreen : public ::testing::Test {
   QRect RowBand(int row) const;
 
   std::unique_ptr<TTempWorkDir> WorkDir;
-  TForms Forms;
-  std::unique_ptr<TMainForm> Main;
-  std::unique_ptr<TDlgNewGame> Dialog;
-  std::unique_ptr<TAboutBox> About;
-  std::unique_ptr<TPatternDlg> Patterns;
+  TModalSeams Seams = TModalSeams::Real();
+  // The program's windows, built as the program builds them.
+  std::unique_ptr<TGameWindows> Windows;
+  TMainForm* Main = nullptr;
+  TDlgNewGame* Dialog = nullptr;
+  TAboutBox* About = nullptr;
+  TPatternDlg* Patterns = nullptr;
 
   // What the seams saw and how they answer.
   int DialogsShown = 0;

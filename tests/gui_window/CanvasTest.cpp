@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QPalette>
 #include "WindowFixture.h"
-#include "game/ui/WidgetColours.h"
+#include "ui/WidgetColours.h"
 
 namespace {
 QRgb Rgb(TColour colour) { return ToQColor(colour).rgb(); }
@@ -50,7 +50,7 @@ TEST_F(WindowTest, HoverFollowsThePointerAndLeavesWithIt) {
   EXPECT_EQ(Main->Board->Hovered, nullptr);
   MoveTo(CentreOf({4, 4}));
   QEvent leave(QEvent::Leave);
-  QApplication::sendEvent(Main.get(), &leave);
+  QApplication::sendEvent(Main, &leave);
   EXPECT_EQ(Main->Board->Hovered, nullptr);
 }
 

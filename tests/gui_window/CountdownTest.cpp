@@ -2,7 +2,7 @@
 #include <QPalette>
 #include <QToolButton>
 #include "WindowFixture.h"
-#include "game/ui/WidgetColours.h"
+#include "ui/WidgetColours.h"
 
 namespace {
 TColour Background(const QWidget* widget) {

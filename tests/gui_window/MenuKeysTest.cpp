@@ -84,7 +84,7 @@ TEST_F(WindowTest, NewGameKeysOpenTheDialogOncePerPress) {
   EXPECT_EQ(DialogsShown, 4);
   // A key held down repeats its press; the command runs once.
   QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier, QString(), true);
-  QApplication::sendEvent(Main.get(), &repeat);
+  QApplication::sendEvent(Main, &repeat);
   EXPECT_EQ(DialogsShown, 4);
 }
 

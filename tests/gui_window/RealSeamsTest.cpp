@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include "game/ui/Forms.h"
+#include "ui/ModalSeams.h"
 
 // The program's own seams run real modal boxes; here a timer answers them
 // from inside their message loop, as a player would.

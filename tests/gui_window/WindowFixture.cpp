@@ -14,9 +14,9 @@ void WindowTest::SetUp() {
   WorkDir->CopyShippedPatterns();
   AnswerDialog = [](TDlgNewGame&) { return false; };
 
-  Forms.Seams.ExecDialog = [this](QDialog& dialog) {
+  Seams.ExecDialog = [this](QDialog& dialog) {
     ++DialogsShown;
-    if (&dialog != Dialog.get()) return int(QDialog::Rejected);
+    if (&dialog != Dialog) return int(QDialog::Rejected);
     if (WhileDialogShown) WhileDialogShown();
     // The real buttons, so that OK saves what the player's OK saves.
     QPushButton* button = AnswerDialog(*Dialog) ? Dialog->OKBtn : Dialog->CancelBtn;
@@ -24,15 +24,15 @@ void WindowTest::SetUp() {
     button->click();
     return Dialog->result();
   };
-  Forms.Seams.ShowInformation = [this](QWidget*, const QString& text) {
+  Seams.ShowInformation = [this](QWidget*, const QString& text) {
     Messages.push_back(text);
     if (WhileMessageShown) WhileMessageShown();
   };
-  Forms.Seams.AskWarningYesNo = [this](QWidget*, const QString& text) {
+  Seams.AskWarningYesNo = [this](QWidget*, const QString& text) {
     Warnings.push_back(text);
     return AnswerYes;
   };
-  Forms.Seams.ShowError = [](QWidget*, const QString&) {};
+  Seams.ShowError = [](QWidget*, const QString&) {};
   CreateWindows();
 }
 
@@ -43,26 +43,20 @@ void WindowTest::TearDown() {
 
 void WindowTest::CreateWindows() {
   DestroyWindows();
-  Main = std::make_unique<TMainForm>(Forms);
-  Forms.MainForm = Main.get();
-  Dialog = std::make_unique<TDlgNewGame>(Forms);
-  Forms.DlgNewGame = Dialog.get();
-  About = std::make_unique<TAboutBox>(Forms);
-  Forms.AboutBox = About.get();
-  Patterns = std::make_unique<TPatternDlg>(Forms);
-  Forms.PatternDlg = Patterns.get();
+  Windows = std::make_unique<TGameWindows>(Seams);
+  Main = &Windows->MainForm();
+  Dialog = &Windows->DlgNewGame();
+  About = &Windows->AboutBox();
+  Patterns = &Windows->PatternDlg();
   Main->show();
 }
 
 void WindowTest::DestroyWindows() {
-  Forms.PatternDlg = nullptr;
-  Patterns.reset();
-  Forms.AboutBox = nullptr;
-  About.reset();
-  Forms.DlgNewGame = nullptr;
-  Dialog.reset();
-  Forms.MainForm = nullptr;
-  Main.reset();
+  Main = nullptr;
+  Dialog = nullptr;
+  About = nullptr;
+  Patterns = nullptr;
+  Windows.reset();
 }
 
 void WindowTest::ApplySettings(TDlgNewGame& dialog, const TFieldSettings& settings) {
@@ -116,11 +110,11 @@ void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoin
 }  // namespace
 
 void WindowTest::Press(Qt::MouseButton button, QPoint at) {
-  SendMouse(Main.get(), QEvent::MouseButtonPress, button, at);
+  SendMouse(Main, QEvent::MouseButtonPress, button, at);
 }
 
 void WindowTest::Release(Qt::MouseButton button, QPoint at) {
-  SendMouse(Main.get(), QEvent::MouseButtonRelease, button, at);
+  SendMouse(Main, QEvent::MouseButtonRelease, button, at);
 }
 
 void WindowTest::Click(Qt::MouseButton button, TCell cell) {
@@ -128,13 +122,13 @@ void WindowTest::Click(Qt::MouseButton button, TCell cell) {
   Release(button, cell);
 }
 
-void WindowTest::MoveTo(QPoint at) { SendMouse(Main.get(), QEvent::MouseMove, Qt::NoButton, at); }
+void WindowTest::MoveTo(QPoint at) { SendMouse(Main, QEvent::MouseMove, Qt::NoButton, at); }
 
 void WindowTest::Key(int key, Qt::KeyboardModifiers modifiers) {
   QKeyEvent press(QEvent::KeyPress, key, modifiers);
-  QApplication::sendEvent(Main.get(), &press);
+  QApplication::sendEvent(Main, &press);
   QKeyEvent release(QEvent::KeyRelease, key, modifiers);
-  QApplication::sendEvent(Main.get(), &release);
+  QApplication::sendEvent(Main, &release);
 }
 
 const TAreaProperties* WindowTest::AreaOf(TCell cell) const {

@@ -10,12 +10,13 @@
 #include <QPoint>
 #include <QString>
 #include "about/ui/AboutBox.h"
-#include "game/ui/Forms.h"
+#include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
 #include "patterns/ui/PatternDlg.h"
 #include "settings/GameRecord.h"
 #include "settings/ui/DlgNewGame.h"
 #include "support/GuiTestSupport.h"
+#include "ui/ModalSeams.h"
 
 // The settings a test plays with, as the player would set them in the dialog.
 struct TFieldSettings {
@@ -85,11 +86,13 @@ class WindowTest : public ::testing::Test {
   TGameRecord LastScore() const;
 
   std::unique_ptr<TTempWorkDir> WorkDir;
-  TForms Forms;
-  std::unique_ptr<TMainForm> Main;
-  std::unique_ptr<TDlgNewGame> Dialog;
-  std::unique_ptr<TAboutBox> About;
-  std::unique_ptr<TPatternDlg> Patterns;
+  TModalSeams Seams = TModalSeams::Real();
+  // The program's windows, built as the program builds them.
+  std::unique_ptr<TGameWindows> Windows;
+  TMainForm* Main = nullptr;
+  TDlgNewGame* Dialog = nullptr;
+  TAboutBox* About = nullptr;
+  TPatternDlg* Patterns = nullptr;
 
   // What the seams saw.
   int DialogsShown = 0;

@@ -26,13 +26,14 @@
 #include "about/ui/AboutBox.h"
 #include "board/Random.h"
 #include "fuzz/checks/BoardInvariants.h"
-#include "game/ui/Cp1252.h"
-#include "game/ui/Forms.h"
+#include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
 #include "patterns/ui/PatternDlg.h"
 #include "scores/ScoreTable.h"
 #include "settings/ui/DlgNewGame.h"
 #include "support/GuiTestSupport.h"
+#include "ui/Cp1252.h"
+#include "ui/ModalSeams.h"
 
 namespace {
 
@@ -92,11 +93,13 @@ class Soak : public ::testing::Test {
   bool Chance(int percent) { return Random(100) < percent; }
 
   std::unique_ptr<TTempWorkDir> WorkDir;
-  TForms Forms;
-  std::unique_ptr<TMainForm> Main;
-  std::unique_ptr<TDlgNewGame> Dialog;
-  std::unique_ptr<TAboutBox> About;
-  std::unique_ptr<TPatternDlg> Patterns;
+  TModalSeams Seams = TModalSeams::Real();
+  // The program's windows, built as the program builds them.
+  std::unique_ptr<TGameWindows> Windows;
+  TMainForm* Main = nullptr;
+  TDlgNewGame* Dialog = nullptr;
+  TAboutBox* About = nullptr;
+  TPatternDlg* Patterns = nullptr;
   std::mt19937 Rng;
 
   TTally Tally;
@@ -123,39 +126,37 @@ void Soak::SetUp() {
   WorkDir = std::make_unique<TTempWorkDir>();
   WorkDir->CopyShippedPatterns();
   Rng.seed(20261208);
-  Forms.Seams.ExecDialog = [this](QDialog& dialog) { return AnswerDialog(dialog); };
-  Forms.Seams.ShowInformation = [this](QWidget*, const QString& text) {
+  Seams.ExecDialog = [this](QDialog& dialog) { return AnswerDialog(dialog); };
+  Seams.ShowInformation = [this](QWidget*, const QString& text) {
     ++Messages;
     Trace += " [message at action " + std::to_string(Actions) + ": " + text.left(20).toStdString() + "]";
     if (text.startsWith(QStringLiteral("Success!!"))) ++Won;
     else if (text.contains(QStringLiteral("ran out of time"))) ++TimedOut;
     else ++Lost;
   };
-  Forms.Seams.AskWarningYesNo = [this](QWidget*, const QString&) { return Chance(50); };
-  Forms.Seams.ShowError = [](QWidget*, const QString&) {};
+  Seams.AskWarningYesNo = [this](QWidget*, const QString&) { return Chance(50); };
+  Seams.ShowError = [](QWidget*, const QString&) {};
 
-  Main = std::make_unique<TMainForm>(Forms);
-  Forms.MainForm = Main.get();
-  Dialog = std::make_unique<TDlgNewGame>(Forms);
-  Forms.DlgNewGame = Dialog.get();
-  About = std::make_unique<TAboutBox>(Forms);
-  Forms.AboutBox = About.get();
-  Patterns = std::make_unique<TPatternDlg>(Forms);
-  Forms.PatternDlg = Patterns.get();
+  Windows = std::make_unique<TGameWindows>(Seams);
+
+  Main = &Windows->MainForm();
+
+  Dialog = &Windows->DlgNewGame();
+
+  About = &Windows->AboutBox();
+
+  Patterns = &Windows->PatternDlg();
   RandSeed(77);  // the fields replay with the run
   Main->resize(478, 511 + 0);
   Main->show();
 }
 
 void Soak::TearDown() {
-  Forms.PatternDlg = nullptr;
-  Patterns.reset();
-  Forms.AboutBox = nullptr;
-  About.reset();
-  Forms.DlgNewGame = nullptr;
-  Dialog.reset();
-  Forms.MainForm = nullptr;
-  Main.reset();
+  Main = nullptr;
+  Dialog = nullptr;
+  About = nullptr;
+  Patterns = nullptr;
+  Windows.reset();
   WorkDir.reset();
 }
 
@@ -184,7 +185,7 @@ void Soak::RandomiseSettings() {
 }
 
 int Soak::AnswerDialog(QDialog& dialog) {
-  if (&dialog != Dialog.get()) return QDialog::Rejected;
+  if (&dialog != Dialog) return QDialog::Rejected;
   // A game that ended without the tally foreseeing the end can only have
   // been won; its field is still the finished one until the dialog closes.
   if (Tally.Active && !Main->GameActive()) ExpectSuccessIfCleared();
@@ -298,10 +299,10 @@ void Soak::ClickCell(Qt::MouseButton button, bool throughEvents) {
     const Qt::MouseButtons held = button;
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), Main->mapToGlobal(QPointF(at)), button, held,
                       Qt::NoModifier);
-    QApplication::sendEvent(Main.get(), &press);
+    QApplication::sendEvent(Main, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), Main->mapToGlobal(QPointF(at)), button,
                         Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(Main.get(), &release);
+    QApplication::sendEvent(Main, &release);
   } else {
     Main->FormMouseDown(button, at.x(), at.y());
     Main->FormMouseUp(button, at.x(), at.y());

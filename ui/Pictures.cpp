@@ -1,4 +1,4 @@
-#include "game/ui/Pictures.h"
+#include "ui/Pictures.h"
 #include <array>
 #include <cmath>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "game/ui/Hints.h"
+#include "ui/Hints.h"
 #include <QWidget>
 
 QString HintShortPart(const QString& hint) {

@@ -1,19 +1,24 @@
 #pragma once
-#include <functional>
 #include <QWidget>
-#include "game/ui/Pictures.h"
+#include "ui/Pictures.h"
 
-// One of the game's pictures as a small widget of the picture's size. When
-// it has a click handler it answers a left click (press and release on it)
-// like a button without a frame.
+// One of the game's pictures as a small widget of the picture's size. It
+// answers a left click (press and release on it) like a button without a
+// frame, and says so through Clicked.
 class TClickablePicture : public QWidget {
+  Q_OBJECT
  public:
   TClickablePicture(TPicture picture, QWidget* parent);
 
   TPicture Picture() const { return FPicture; }
-  void SetOnClick(std::function<void()> handler);
+  QSize sizeHint() const override;
+  // The pointing hand over the picture, for pictures that act like links.
+  void ShowHandCursor();
   // What a completed click does; also callable directly.
   void Click();
+
+ signals:
+  void Clicked();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -22,6 +27,5 @@ class TClickablePicture : public QWidget {
 
  private:
   TPicture FPicture;
-  std::function<void()> FOnClick;
   bool FPressed = false;
 };

@@ -1,4 +1,4 @@
-#include "game/ui/Cp1252.h"
+#include "ui/Cp1252.h"
 #include <array>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "game/ui/Forms.h"
+#include "ui/ModalSeams.h"
 #include <QDialog>
 #include <QMessageBox>
 

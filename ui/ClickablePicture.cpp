@@ -1,4 +1,4 @@
-#include "settings/ui/ClickablePicture.h"
+#include "ui/ClickablePicture.h"
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -6,22 +6,21 @@ TClickablePicture::TClickablePicture(TPicture picture, QWidget* parent)
     : QWidget(parent), FPicture(picture) {
   setFixedSize(PictureSize(picture));
   setAttribute(Qt::WA_TranslucentBackground);
+  setFocusPolicy(Qt::NoFocus);
 }
 
-void TClickablePicture::SetOnClick(std::function<void()> handler) {
-  FOnClick = std::move(handler);
-  setCursor(FOnClick ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
+QSize TClickablePicture::sizeHint() const { return PictureSize(FPicture); }
 
-void TClickablePicture::Click() {
-  if (FOnClick) FOnClick();
-}
+void TClickablePicture::ShowHandCursor() { setCursor(Qt::PointingHandCursor); }
+
+void TClickablePicture::Click() { emit Clicked(); }
 
 void TClickablePicture::paintEvent(QPaintEvent*) {
   // Drawn from vectors at the screen's own resolution, so it stays sharp on
-  // high-density screens.
+  // high-density screens; centred should the widget ever be larger.
   QPainter painter(this);
-  PaintPicture(painter, FPicture, QPoint(0, 0));
+  const QSize size = PictureSize(FPicture);
+  PaintPicture(painter, FPicture, QPoint((width() - size.width()) / 2, (height() - size.height()) / 2));
 }
 
 void TClickablePicture::mousePressEvent(QMouseEvent* event) {

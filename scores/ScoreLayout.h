@@ -1,5 +1,15 @@
 #pragma once
-#include "game/ui/MainForm.h"
+
+// The score screen's geometry, computed afresh from the window's size.
+struct TScoreLayout {
+  int TableHeight = 0;
+  int RowHeight = 1;
+  int RowCount = 0;
+  int Top = 0;
+  int Left = 0;
+  int FontSize = 0;
+  int SmallFontSize = 0;
+};
 
 // The score screen's geometry as plain arithmetic, so that the table, the
 // hover markers and the tests agree on every pixel.

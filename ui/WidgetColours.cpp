@@ -1,4 +1,4 @@
-#include "game/ui/WidgetColours.h"
+#include "ui/WidgetColours.h"
 #include <QPalette>
 #include <QWidget>
 

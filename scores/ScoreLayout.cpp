@@ -1,4 +1,4 @@
-#include "scores/ui/ScoreGeometry.h"
+#include "scores/ScoreLayout.h"
 #include <algorithm>
 
 int DivRoundHalfEven(long long n, long long d) {

@@ -1,0 +1,45 @@
+#include "game/ui/GameWindows.h"
+#include "about/ui/AboutBox.h"
+#include "game/ui/MainForm.h"
+#include "patterns/ui/PatternDlg.h"
+#include "settings/ui/DlgNewGame.h"
+
+namespace {
+
+// The program ends when the main window closes, whatever else is open (the
+// about box stays on top and may be showing).
+void EndWithMainWindowOnly(QWidget& window) { window.setAttribute(Qt::WA_QuitOnClose, false); }
+
+}  // namespace
+
+TGameWindows::TGameWindows(TModalSeams& seams) : FForms(seams) {
+  FMainForm = std::make_unique<TMainForm>(FForms);
+  FForms.MainForm = FMainForm.get();
+  FDlgNewGame = std::make_unique<TDlgNewGame>(seams);
+  FForms.DlgNewGame = FDlgNewGame.get();
+  FAboutBox = std::make_unique<TAboutBox>();
+  FForms.AboutBox = FAboutBox.get();
+  FPatternDlg = std::make_unique<TPatternDlg>(seams);
+  FForms.PatternDlg = FPatternDlg.get();
+
+  // The dialog opens centred on the main window, and the hints of its
+  // controls go to the main window's status bar.
+  FDlgNewGame->SetOwnerWindow(FMainForm.get());
+  FDlgNewGame->SetPatternChooser(FPatternDlg.get());
+  QObject::connect(FDlgNewGame.get(), &TDlgNewGame::HintShown, FMainForm.get(),
+                   [main = FMainForm.get()](const QString& hint) { main->DisplayHint(hint); });
+  EndWithMainWindowOnly(*FDlgNewGame);
+  EndWithMainWindowOnly(*FAboutBox);
+  EndWithMainWindowOnly(*FPatternDlg);
+}
+
+TGameWindows::~TGameWindows() {
+  FForms.PatternDlg = nullptr;
+  FPatternDlg.reset();
+  FForms.AboutBox = nullptr;
+  FAboutBox.reset();
+  FForms.DlgNewGame = nullptr;
+  FDlgNewGame.reset();
+  FForms.MainForm = nullptr;
+  FMainForm.reset();
+}

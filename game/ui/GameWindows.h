@@ -1,0 +1,38 @@
+#pragma once
+#include <memory>
+#include "game/ui/Forms.h"
+
+class TMainForm;
+class TDlgNewGame;
+class TAboutBox;
+class TPatternDlg;
+struct TModalSeams;
+
+// The program's four windows, built in the order the game starts them (the
+// main window first, so that while it is being made none of the others
+// exists yet, then the new game dialog, the about box and the pattern
+// chooser) and wired to each other. They live until the owner goes, and go
+// in the reverse order, each unreachable before it goes. The program, the
+// benchmarks and the tests all build their windows here; the seams decide
+// how modal dialogs and message boxes run and must outlive the windows.
+class TGameWindows {
+ public:
+  explicit TGameWindows(TModalSeams& seams);
+  TGameWindows(const TGameWindows&) = delete;
+  TGameWindows& operator=(const TGameWindows&) = delete;
+  ~TGameWindows();
+
+  TMainForm& MainForm() { return *FMainForm; }
+  TDlgNewGame& DlgNewGame() { return *FDlgNewGame; }
+  TAboutBox& AboutBox() { return *FAboutBox; }
+  TPatternDlg& PatternDlg() { return *FPatternDlg; }
+  // Where the main window finds the others.
+  TForms& Forms() { return FForms; }
+
+ private:
+  TForms FForms;
+  std::unique_ptr<TMainForm> FMainForm;
+  std::unique_ptr<TDlgNewGame> FDlgNewGame;
+  std::unique_ptr<TAboutBox> FAboutBox;
+  std::unique_ptr<TPatternDlg> FPatternDlg;
+};
