@@ -45,7 +45,7 @@ struct TPaintRig {
     TGameRecord record = LargestRecord();
     record.MinePopulation = 80;
     Generate(Board, record);
-    for (auto& area : Board.Areas) area->Uncovered = true;
+    for (auto& area : Board.Areas()) area->Uncovered = true;
     Board.LayOut(1900, 1000, 0);
     Image.fill(Qt::white);
     Painter.begin(&Image);
@@ -69,7 +69,7 @@ static void BM_GenerateLargest(benchmark::State& state) {
   record.MinePopulation = 200;
   for (auto _ : state) {
     Generate(board, record);
-    benchmark::DoNotOptimize(board.Areas.data());
+    benchmark::DoNotOptimize(board.Areas().data());
   }
 }
 BENCHMARK(BM_GenerateLargest)->Unit(benchmark::kMillisecond);
@@ -82,7 +82,7 @@ static void BM_GeneratePlainLargest(benchmark::State& state) {
   record.Holes = 10;  // holes on; shapes and links stay off
   for (auto _ : state) {
     Generate(board, record);
-    benchmark::DoNotOptimize(board.Areas.data());
+    benchmark::DoNotOptimize(board.Areas().data());
   }
 }
 BENCHMARK(BM_GeneratePlainLargest)->Unit(benchmark::kMillisecond);

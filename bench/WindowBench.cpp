@@ -63,8 +63,8 @@ void BM_GameTickOnTheLargestField(benchmark::State& state) {
   TGameRig rig;
   TMainForm& window = rig.Window();
   const TBoard& board = *window.Board;
-  window.FormMouseMove((board.ColumnLeft[70] + board.ColumnRight[70]) / 2,
-                       (board.RowTop[50] + board.RowBottom[50]) / 2);
+  window.FormMouseMove((board.ColumnLeft(70) + board.ColumnRight(70)) / 2,
+                       (board.RowTop(50) + board.RowBottom(50)) / 2);
   for (auto _ : state) {
     window.Tick();
     benchmark::DoNotOptimize(window.Clock);
@@ -80,8 +80,8 @@ void BM_PointerAcrossTheLargestField(benchmark::State& state) {
   int column = 1;
   for (auto _ : state) {
     column = column % 147 + 1;
-    window.FormMouseMove((board.ColumnLeft[column] + board.ColumnRight[column]) / 2,
-                         (board.RowTop[49] + board.RowBottom[49]) / 2);
+    window.FormMouseMove((board.ColumnLeft(column) + board.ColumnRight(column)) / 2,
+                         (board.RowTop(49) + board.RowBottom(49)) / 2);
   }
 }
 BENCHMARK(BM_PointerAcrossTheLargestField);

@@ -17,12 +17,22 @@ inline std::int32_t RoundToInt32(long double value) {
   return std::int32_t(rounded);
 }
 
+// Truncates toward zero and clamps into the 32-bit range (NaN gives 0).
+inline std::int32_t TruncateToInt32(long double value) {
+  if (std::isnan(value)) return 0;
+  const long double truncated = std::trunc(value);
+  if (truncated >= 2147483647.0L) return std::numeric_limits<std::int32_t>::max();
+  if (truncated <= -2147483648.0L) return std::numeric_limits<std::int32_t>::min();
+  return std::int32_t(truncated);
+}
+
 inline std::int32_t SaturateToInt32(std::int64_t value) {
   if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
   if (value < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
   return std::int32_t(value);
 }
 
+// a + b, held within the 32-bit range.
 inline std::int32_t SaturatingAdd(std::int32_t a, std::int64_t b) {
   return SaturateToInt32(std::int64_t(a) + b);
 }

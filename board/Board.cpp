@@ -3,7 +3,7 @@
 TBoard::TBoard() {
   AreaIndex.assign(std::size_t(MaxColumns) * MaxRows, -1);
   Clear();
-  OneMark = false;
+  FOneMark = false;
 }
 
 TBoard::~TBoard() = default;
@@ -12,12 +12,12 @@ TBoard::~TBoard() = default;
 // edge flags (generation recomputes them); only the cells of the current
 // size are reset, the rest of the grid is never read.
 void TBoard::Clear() {
-  if (!ColourList) ColourList = std::make_unique<TColourList>();
-  Hovered = nullptr;  // the hovered area ends with the list
-  Areas.clear();
-  for (int row = 1; row <= SizeY; ++row)
-    for (int column = 1; column <= SizeX; ++column) {
-      TCellRec& cell = Cell(column, row);
+  if (!FColourList) FColourList = std::make_unique<TColourList>();
+  FHovered = nullptr;  // the hovered area ends with the list
+  FAreas.clear();
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column) {
+      TCellRec& cell = MutableCell(column, row);
       cell.Area = nullptr;
       cell.LabelCell = false;
       AreaIndex[CellId(column, row)] = -1;
@@ -31,8 +31,8 @@ void TBoard::Clear() {
 int TBoard::AddArea(TColour colour) {
   auto area = std::make_unique<TAreaProperties>();
   area->Colour = colour;
-  Areas.push_back(std::move(area));
-  return int(Areas.size()) - 1;
+  FAreas.push_back(std::move(area));
+  return int(FAreas.size()) - 1;
 }
 
 TAreaProperties* TBoard::AreaOfCell(int column, int row) const {
@@ -43,19 +43,19 @@ TAreaProperties* TBoard::AreaOfCell(int column, int row) const {
 // sort over the grid in reading order, so each area's cells stay in reading
 // order too).
 void TBoard::PublishCells() {
-  const std::size_t areaCount = Areas.size();
+  const std::size_t areaCount = FAreas.size();
   AreaCellStart.assign(areaCount + 1, 0);
-  for (int row = 1; row <= SizeY; ++row)
-    for (int column = 1; column <= SizeX; ++column) {
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column) {
       const int area = AreaIndex[CellId(column, row)];
-      Cell(column, row).Area = Areas[area].get();
+      MutableCell(column, row).Area = FAreas[area].get();
       ++AreaCellStart[area + 1];
     }
   for (std::size_t i = 0; i < areaCount; ++i) AreaCellStart[i + 1] += AreaCellStart[i];
-  AreaCells.assign(std::size_t(SizeX) * SizeY, 0);
+  AreaCells.assign(std::size_t(FSizeX) * FSizeY, 0);
   std::vector<std::int32_t> fill(AreaCellStart.begin(), AreaCellStart.end() - 1);
-  for (int row = 1; row <= SizeY; ++row)
-    for (int column = 1; column <= SizeX; ++column) {
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column) {
       const int id = CellId(column, row);
       AreaCells[fill[AreaIndex[id]]++] = id;
     }

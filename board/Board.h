@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -8,6 +9,7 @@
 #include "settings/GameRecord.h"
 
 struct TTess;
+struct TPatternSlot;
 
 // The unit of play: what the player uncovers or marks, what holds a mine and
 // what shows a number. One or more grid cells belong to it.
@@ -55,11 +57,10 @@ class TBoard {
   ~TBoard();
 
   void Clear();
-  TCellRec& Cell(int column, int row) { return Cells[column - 1][row - 1]; }
-  const TCellRec& Cell(int column, int row) const { return Cells[column - 1][row - 1]; }
+  const TCellRec& Cell(int column, int row) const { return FCells[column - 1][row - 1]; }
   TAreaProperties* AreaAt(int column, int row) const { return Cell(column, row).Area; }
   bool OnField(int column, int row) const {
-    return column >= 1 && column <= SizeX && row >= 1 && row <= SizeY;
+    return column >= 1 && column <= FSizeX && row >= 1 && row <= FSizeY;
   }
 
   // Generation. Sizes beyond the grid's capacity are clamped into 1..148 x
@@ -87,31 +88,63 @@ class TBoard {
   void PulseHover();
   void SetOneMark(bool flag, ICanvas& canvas);
 
-  // The grid, column-major: Cells[column - 1][row - 1].
-  std::array<std::array<TCellRec, MaxRows>, MaxColumns> Cells{};
-  std::array<std::int32_t, MaxColumns + 1> ColumnLeft{};
-  std::array<std::int32_t, MaxColumns + 1> ColumnRight{};
-  std::array<std::int32_t, MaxRows + 1> RowTop{};
-  std::array<std::int32_t, MaxRows + 1> RowBottom{};
-  TAreaList Areas;
-  std::unique_ptr<TColourList> ColourList;
-  std::int32_t SizeX = 0;
-  std::int32_t SizeY = 0;
-  std::int32_t AvailWidth = 0, AvailHeight = 0;
-  std::int32_t CellWidth = 0, CellHeight = 0;
-  std::int32_t GridWidth = 0, GridHeight = 0;
-  std::int32_t OriginX = 0, OriginY = 0;
-  bool OneMark = false;
-  bool FirstMove = false;
-  TAreaProperties* Hovered = nullptr;
-  TColour HoverColour = clBlack;
-  std::int32_t PulseStep = 0;
-  float PulseLevel = 0.0f;
-  bool Lifeline = false;
+  // What the board holds, for reading; generation, play and drawing change it.
+  // The size the field was generated with.
+  std::int32_t SizeX() const { return FSizeX; }
+  std::int32_t SizeY() const { return FSizeY; }
+  // The areas in the order generation made them.
+  const TAreaList& Areas() const { return FAreas; }
+  // The pixel edges of column i (1..148) and row j (1..100), from LayOut.
+  std::int32_t ColumnLeft(int column) const { return FColumnLeft[column]; }
+  std::int32_t ColumnRight(int column) const { return FColumnRight[column]; }
+  std::int32_t RowTop(int row) const { return FRowTop[row]; }
+  std::int32_t RowBottom(int row) const { return FRowBottom[row]; }
+  std::int32_t CellWidth() const { return FCellWidth; }
+  std::int32_t CellHeight() const { return FCellHeight; }
+  std::int32_t GridWidth() const { return FGridWidth; }
+  std::int32_t GridHeight() const { return FGridHeight; }
+  std::int32_t OriginX() const { return FOriginX; }
+  std::int32_t OriginY() const { return FOriginY; }
+  // "One Mark in Areas": only an area's label cells carry its glyph.
+  bool OneMark() const { return FOneMark; }
+  // No uncover has been made yet: the next mine is defused.
+  bool FirstMove() const { return FFirstMove; }
+  // The hovered area and its pulse, none when the pointer is off the field.
+  const TAreaProperties* Hovered() const { return FHovered; }
+  TColour HoverColour() const { return FHoverColour; }
+  std::int32_t PulseStep() const { return FPulseStep; }
+  float PulseLevel() const { return FPulseLevel; }
+  bool Lifeline() const { return FLifeline; }
+  const TColourList* ColourList() const { return FColourList.get(); }
 
  private:
-  // The tests run single generation steps through this seam.
+  // The tests run single generation steps, and set the state a drawing or
+  // play test starts from, through this seam.
   friend struct TBoardSteps;
+
+  TCellRec& MutableCell(int column, int row) { return FCells[column - 1][row - 1]; }
+
+  // The grid, column-major: FCells[column - 1][row - 1].
+  std::array<std::array<TCellRec, MaxRows>, MaxColumns> FCells{};
+  std::array<std::int32_t, MaxColumns + 1> FColumnLeft{};
+  std::array<std::int32_t, MaxColumns + 1> FColumnRight{};
+  std::array<std::int32_t, MaxRows + 1> FRowTop{};
+  std::array<std::int32_t, MaxRows + 1> FRowBottom{};
+  TAreaList FAreas;
+  std::unique_ptr<TColourList> FColourList;
+  std::int32_t FSizeX = 0;
+  std::int32_t FSizeY = 0;
+  std::int32_t FAvailWidth = 0, FAvailHeight = 0;
+  std::int32_t FCellWidth = 0, FCellHeight = 0;
+  std::int32_t FGridWidth = 0, FGridHeight = 0;
+  std::int32_t FOriginX = 0, FOriginY = 0;
+  bool FOneMark = false;
+  bool FFirstMove = false;
+  TAreaProperties* FHovered = nullptr;
+  TColour FHoverColour = clBlack;
+  std::int32_t FPulseStep = 0;
+  float FPulseLevel = 0.0f;
+  bool FLifeline = false;
 
   // Cells are numbered row by row, so sorting numbers gives the grid's
   // reading order (rows outer, columns inner).
@@ -127,6 +160,13 @@ class TBoard {
   void SeedAreas(int n, bool large);
   void GrowAreas(int n);
   void ApplyPattern(const TTess& pattern, bool large);
+  // The steps of ApplyPattern.
+  std::vector<TColour> PickEarlyColours(std::int64_t created, bool large);
+  std::vector<TPatternSlot> LayTileCopies(const TTess& pattern, int width, int height, int groups,
+                                          std::int64_t perTile, std::int64_t lastTx, std::int64_t lastTy);
+  std::vector<std::int32_t> CreateAreasOfSlots(const std::vector<TPatternSlot>& slots,
+                                               const std::vector<TColour>& earlyColours, bool large);
+  void NumberCellsByArea(const std::vector<std::int32_t>& areaOfSlot);
   void FillUnassigned();
   void MakeHoles(std::int32_t holes);
   void LinkAreas(std::int32_t linking);
@@ -134,6 +174,21 @@ class TBoard {
   void ComputeEdges();
   void PlaceMines(std::int32_t minePopulation);
   void CountMines();
+
+  // Calls visit with the area index of every cell on the field that touches
+  // a cell of area a (the eight around each of its cells, the cell itself
+  // not), once per touching cell, cells of a in reading order. The mine
+  // count and the flood both go round an area this way.
+  template <typename TVisit>
+  void ForEachNeighbourCell(std::int32_t a, TVisit visit) const {
+    for (std::int32_t k = AreaCellStart[a]; k < AreaCellStart[a + 1]; ++k) {
+      const int id = AreaCells[k];
+      const int column = ColumnOf(id), row = RowOf(id);
+      for (int r = std::max(row - 1, 1); r <= std::min(row + 1, FSizeY); ++r)
+        for (int c = std::max(column - 1, 1); c <= std::min(column + 1, FSizeX); ++c)
+          if (c != column || r != row) visit(AreaIndex[CellId(c, r)]);
+    }
+  }
 
   // Play and drawing helpers.
   TAreaProperties* AreaOfCell(int column, int row) const;

@@ -31,10 +31,10 @@ std::int32_t TimeAllowance(int cells, std::int32_t gameSpeed) {
 }  // namespace
 
 void TBoard::Generate(TGameRecord record, std::int32_t& clock, std::int32_t& score) {
-  SizeX = std::clamp(record.SizeX, 1, MaxColumns);
-  SizeY = std::clamp(record.SizeY, 1, MaxRows);
-  FirstMove = true;
-  const int cells = SizeX * SizeY;
+  FSizeX = std::clamp(record.SizeX, 1, MaxColumns);
+  FSizeY = std::clamp(record.SizeY, 1, MaxRows);
+  FFirstMove = true;
+  const int cells = FSizeX * FSizeY;
   const bool large = cells > 300;
   Clear();
 
@@ -79,10 +79,10 @@ void TBoard::Generate(TGameRecord record, std::int32_t& clock, std::int32_t& sco
 // exactly when 2 dr^2 + 2.5 dg^2 + db^2 < 39.5^2; the sum is a multiple of
 // 0.5, so doubled it is the integer test 4 dr^2 + 5 dg^2 + 2 db^2 <= 3120.
 TColour TBoard::PickColour(bool large) {
-  const int remembered = std::clamp(ColourList->Count, 0, TColourList::Capacity);
+  const int remembered = std::clamp(FColourList->Count, 0, TColourList::Capacity);
   auto nearRemembered = [&](int red, int green, int blue) {
     for (int i = 0; i < remembered; ++i) {
-      const TColour c = ColourList->Items[i];
+      const TColour c = FColourList->Items[i];
       const int dr = red - RedOf(c), dg = green - GreenOf(c), db = blue - BlueOf(c);
       if (4 * dr * dr + 5 * dg * dg + 2 * db * db <= 3120) return true;
     }
@@ -96,16 +96,16 @@ TColour TBoard::PickColour(bool large) {
     if (!midtone) continue;
     if (large || tries > 14 || !nearRemembered(red, green, blue)) {
       const TColour colour = RGBColour(red, green, blue);
-      if (ColourList->Count + 1 < TColourList::Capacity) ColourList->Items[ColourList->Count++] = colour;
+      if (FColourList->Count + 1 < TColourList::Capacity) FColourList->Items[FColourList->Count++] = colour;
       return colour;
     }
   }
 }
 
 void TBoard::MakeSingleAreas(bool large, bool coloured) {
-  for (int row = 1; row <= SizeY; ++row)
-    for (int column = 1; column <= SizeX; ++column) {
-      Cell(column, row).LabelCell = true;
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column) {
+      MutableCell(column, row).LabelCell = true;
       AreaIndex[CellId(column, row)] = AddArea(coloured ? PickColour(large) : PlainFieldColour);
     }
 }
@@ -114,8 +114,8 @@ void TBoard::MakeSingleAreas(bool large, bool coloured) {
 // is its area's label cell.
 void TBoard::SeedAreas(int n, bool large) {
   std::vector<std::int32_t> empty;
-  for (int row = 1; row <= SizeY; ++row)
-    for (int column = 1; column <= SizeX; ++column)
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column)
       if (AreaIndex[CellId(column, row)] < 0) empty.push_back(CellId(column, row));
   n = std::min<std::int64_t>(std::max(n, 0), std::int64_t(empty.size()));
   for (int i = 0; i < n; ++i) {
@@ -123,7 +123,7 @@ void TBoard::SeedAreas(int n, bool large) {
     const int id = empty[pick];
     empty[pick] = empty.back();
     empty.pop_back();
-    Cell(ColumnOf(id), RowOf(id)).LabelCell = true;
+    MutableCell(ColumnOf(id), RowOf(id)).LabelCell = true;
     AreaIndex[id] = AddArea(PickColour(large));
   }
 }
@@ -135,14 +135,14 @@ void TBoard::SeedAreas(int n, bool large) {
 // work happens on a copy of the grid with a border, so that neighbours
 // need no bounds checks.
 void TBoard::GrowAreas(int n) {
-  const std::int64_t steps = std::int64_t(SizeX) * SizeY - n;
+  const std::int64_t steps = std::int64_t(FSizeX) * FSizeY - n;
   if (steps <= 0) return;
   constexpr std::int32_t Empty = -1, Border = -2;
-  const int stride = SizeX + 2;
-  std::vector<std::int32_t> grid(std::size_t(stride) * (SizeY + 2), Border);
+  const int stride = FSizeX + 2;
+  std::vector<std::int32_t> grid(std::size_t(stride) * (FSizeY + 2), Border);
   auto at = [&](int column, int row) { return row * stride + column; };
-  for (int row = 1; row <= SizeY; ++row)
-    for (int column = 1; column <= SizeX; ++column)
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column)
       grid[at(column, row)] = AreaIndex[CellId(column, row)];
   const int around[4] = {-1, 1, -stride, stride};
 
@@ -153,8 +153,8 @@ void TBoard::GrowAreas(int n) {
     position[cell] = int(frontier.size());
     frontier.push_back(cell);
   };
-  for (int row = 1; row <= SizeY; ++row)
-    for (int column = 1; column <= SizeX; ++column)
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column)
       if (grid[at(column, row)] >= 0)
         for (const int offset : around) enter(at(column, row) + offset);
 
@@ -173,41 +173,41 @@ void TBoard::GrowAreas(int n) {
     for (const int offset : around) enter(cell + offset);
   }
 
-  for (int row = 1; row <= SizeY; ++row)
-    for (int column = 1; column <= SizeX; ++column)
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column)
       AreaIndex[CellId(column, row)] = grid[at(column, row)];
 }
 
 // Cells still without an area are not part of the game: each becomes a
 // one-cell hole.
 void TBoard::FillUnassigned() {
-  for (int row = 1; row <= SizeY; ++row)
-    for (int column = 1; column <= SizeX; ++column) {
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column) {
       std::int32_t& area = AreaIndex[CellId(column, row)];
       if (area >= 0) continue;
       area = AddArea(clRed);
-      Areas[area]->Hole = true;
+      FAreas[area]->Hole = true;
     }
 }
 
 // Holes: chance out of 500 per cell; any drawn cell turns its whole area.
 void TBoard::MakeHoles(std::int32_t holes) {
-  for (int row = 1; row <= SizeY; ++row)
-    for (int column = 1; column <= SizeX; ++column)
-      if (RandInt(500) < holes) Areas[AreaIndex[CellId(column, row)]]->Hole = true;
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column)
+      if (RandInt(500) < holes) FAreas[AreaIndex[CellId(column, row)]]->Hole = true;
 }
 
 void TBoard::ComputeEdges() {
-  for (int row = 1; row <= SizeY; ++row)
-    for (int column = 1; column <= SizeX; ++column) {
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column) {
       const int id = CellId(column, row);
       const int area = AreaIndex[id];
-      if (Areas[area]->Hole) continue;
-      TCellRec& cell = Cell(column, row);
+      if (FAreas[area]->Hole) continue;
+      TCellRec& cell = MutableCell(column, row);
       cell.EdgeTop = row == 1 || AreaIndex[id - MaxColumns] != area;
       cell.EdgeLeft = column == 1 || AreaIndex[id - 1] != area;
-      cell.EdgeBottom = row == SizeY || AreaIndex[id + MaxColumns] != area;
-      cell.EdgeRight = column == SizeX || AreaIndex[id + 1] != area;
+      cell.EdgeBottom = row == FSizeY || AreaIndex[id + MaxColumns] != area;
+      cell.EdgeRight = column == FSizeX || AreaIndex[id + 1] != area;
     }
 }
 
@@ -215,16 +215,16 @@ void TBoard::ComputeEdges() {
 // among those still free of mines and holes. When there are fewer such
 // areas than mines asked for, every one of them gets a mine.
 void TBoard::PlaceMines(std::int32_t minePopulation) {
-  const auto count = std::int64_t(Areas.size());
+  const auto count = std::int64_t(FAreas.size());
   std::vector<std::int32_t> free;
   for (std::int32_t i = 0; i < count; ++i)
-    if (!Areas[i]->Hole && !Areas[i]->Mine) free.push_back(i);
+    if (!FAreas[i]->Hole && !FAreas[i]->Mine) free.push_back(i);
   const std::int32_t asked = RoundToInt32(count * (long double)minePopulation * 0.002L);
   const int mines = int(std::clamp<std::int64_t>(asked, 0, std::int64_t(free.size())));
   for (int i = 0; i < mines; ++i) {
     const int pick = i + RandInt(int(free.size()) - i);
     std::swap(free[i], free[pick]);
-    Areas[free[i]]->Mine = true;
+    FAreas[free[i]]->Mine = true;
   }
 }
 
@@ -234,22 +234,15 @@ void TBoard::PlaceMines(std::int32_t minePopulation) {
 // together, so a stamp per area saying "this mine counted you already" is
 // all it takes to count each pair once.
 void TBoard::CountMines() {
-  const std::int32_t count = std::int32_t(Areas.size());
-  for (auto& area : Areas) area->MineCount = 0;
+  const std::int32_t count = std::int32_t(FAreas.size());
+  for (auto& area : FAreas) area->MineCount = 0;
   std::vector<std::int32_t> countedBy(std::size_t(count), -1);
   for (std::int32_t m = 0; m < count; ++m) {
-    if (!Areas[m]->Mine) continue;
-    for (std::int32_t k = AreaCellStart[m]; k < AreaCellStart[m + 1]; ++k) {
-      const int id = AreaCells[k];
-      const int column = ColumnOf(id), row = RowOf(id);
-      for (int r = std::max(row - 1, 1); r <= std::min(row + 1, SizeY); ++r)
-        for (int c = std::max(column - 1, 1); c <= std::min(column + 1, SizeX); ++c) {
-          if (c == column && r == row) continue;
-          const std::int32_t touched = AreaIndex[CellId(c, r)];
-          if (countedBy[touched] == m) continue;
-          countedBy[touched] = m;
-          ++Areas[touched]->MineCount;
-        }
-    }
+    if (!FAreas[m]->Mine) continue;
+    ForEachNeighbourCell(m, [&](std::int32_t touched) {
+      if (countedBy[touched] == m) return;
+      countedBy[touched] = m;
+      ++FAreas[touched]->MineCount;
+    });
   }
 }

@@ -63,7 +63,7 @@ int Survivor(std::vector<std::int32_t>& into, int area) {
 // two distinct areas of the list as it stands; the first one's cells join
 // the second, which keeps its own flags, and the first leaves the list.
 void TBoard::LinkAreas(std::int32_t linking) {
-  const int count = int(Areas.size());
+  const int count = int(FAreas.size());
   std::int64_t merges = RoundToInt32(count * (long double)linking * 0.01L);
   if (merges > count - 2) merges = count - 3;
   if (merges <= 0) return;
@@ -88,14 +88,14 @@ void TBoard::LinkAreas(std::int32_t linking) {
   for (int i = 0; i < count; ++i)
     if (into[i] == i) {
       newIndex[i] = kept;
-      if (kept != i) Areas[kept] = std::move(Areas[i]);
+      if (kept != i) FAreas[kept] = std::move(FAreas[i]);
       ++kept;
     }
-  Areas.resize(std::size_t(kept));
+  FAreas.resize(std::size_t(kept));
   std::vector<std::int32_t> finalIndex(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) finalIndex[i] = newIndex[Survivor(into, i)];
-  for (int row = 1; row <= SizeY; ++row)
-    for (int column = 1; column <= SizeX; ++column) {
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column) {
       std::int32_t& index = AreaIndex[CellId(column, row)];
       index = finalIndex[index];
     }

@@ -20,7 +20,7 @@ bool TBoard::Uncover(int column, int row, std::int32_t bonus, std::int32_t& scor
   if (!area || !Playable(*area)) return false;
   bool exploded = false;
   if (area->Mine) {
-    if (FirstMove || Lifeline) {
+    if (FFirstMove || FLifeline) {
       area->Marked = true;
       area->Changed = true;
       score = SaturateToInt32(std::int64_t(score) * 4 / 5 - 30);
@@ -39,7 +39,7 @@ bool TBoard::Uncover(int column, int row, std::int32_t bonus, std::int32_t& scor
       score = SaturatingAdd(score, 5);
     }
   }
-  FirstMove = false;
+  FFirstMove = false;
   return exploded;
 }
 
@@ -52,30 +52,25 @@ void TBoard::Flood() {
   const std::uint32_t stamp = NextStamp();
   std::vector<std::int32_t>& queue = Scratch;
   queue.clear();
-  const std::int32_t count = std::int32_t(Areas.size());
+  const std::int32_t count = std::int32_t(FAreas.size());
   for (std::int32_t i = 0; i < count; ++i)
-    if (Areas[i]->Uncovered && Areas[i]->MineCount == 0) {
+    if (FAreas[i]->Uncovered && FAreas[i]->MineCount == 0) {
       AreaStamp[i] = stamp;
       queue.push_back(i);
     }
   for (std::size_t head = 0; head < queue.size(); ++head) {
     const std::int32_t a = queue[head];
-    for (std::int32_t k = AreaCellStart[a]; k < AreaCellStart[a + 1]; ++k) {
-      const int id = AreaCells[k];
-      const int column = ColumnOf(id), row = RowOf(id);
-      for (int r = std::max(row - 1, 1); r <= std::min(row + 1, SizeY); ++r)
-        for (int c = std::max(column - 1, 1); c <= std::min(column + 1, SizeX); ++c) {
-          const std::int32_t other = AreaIndex[CellId(c, r)];
-          TAreaProperties& neighbour = *Areas[other];
-          if (!Playable(neighbour)) continue;
-          neighbour.Uncovered = true;
-          neighbour.Changed = true;
-          if (neighbour.MineCount == 0 && AreaStamp[other] != stamp) {
-            AreaStamp[other] = stamp;
-            queue.push_back(other);
-          }
-        }
-    }
+    // The area's own cells are uncovered already: the flood passes them by.
+    ForEachNeighbourCell(a, [&](std::int32_t other) {
+      TAreaProperties& neighbour = *FAreas[other];
+      if (!Playable(neighbour)) return;
+      neighbour.Uncovered = true;
+      neighbour.Changed = true;
+      if (neighbour.MineCount == 0 && AreaStamp[other] != stamp) {
+        AreaStamp[other] = stamp;
+        queue.push_back(other);
+      }
+    });
   }
 }
 
@@ -91,11 +86,11 @@ void TBoard::ToggleMark(int column, int row, std::int32_t& score) {
 // self. It is not flagged for drawing; the hover repaint shows it.
 void TBoard::Tint(int column, int row) {
   if (TAreaProperties* area = AreaOfCell(column, row)) area->Colour = TintColour;
-  FirstMove = false;
+  FFirstMove = false;
 }
 
 void TBoard::RevealMines(ICanvas& canvas) {
-  for (auto& area : Areas)
+  for (auto& area : FAreas)
     if (area->Mine) {
       area->Exposed = true;
       area->Changed = true;
@@ -104,19 +99,19 @@ void TBoard::RevealMines(ICanvas& canvas) {
 }
 
 bool TBoard::IsCleared() const {
-  for (const auto& area : Areas)
+  for (const auto& area : FAreas)
     if (area->Mine != area->Marked) return false;
   return true;
 }
 
 std::int32_t TBoard::UnexploredCount() const {
   std::int32_t count = 0;
-  for (const auto& area : Areas)
+  for (const auto& area : FAreas)
     if (!area->Mine && !area->Marked && !area->Hole && !area->Uncovered) ++count;
   return count;
 }
 
 void TBoard::SetLifeline(bool flag) {
-  Lifeline = flag;
-  HoverColour = flag ? LifelineHoverColour : clWhite;
+  FLifeline = flag;
+  FHoverColour = flag ? LifelineHoverColour : clWhite;
 }

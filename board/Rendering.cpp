@@ -22,33 +22,33 @@ TFontSpec GlyphFont(int sizePoints, TColour colour) {
 // Square cells as large as the space allows, the grid centred in it. The
 // edge tables cover the grid's whole capacity whatever the field's size.
 void TBoard::LayOut(int availWidth, int availHeight, int top) {
-  AvailWidth = availWidth;
-  AvailHeight = availHeight;
-  CellWidth = std::max(AvailWidth / std::max(SizeX, 1), 0);
-  CellHeight = std::max(AvailHeight / std::max(SizeY, 1), 0);
-  CellWidth = CellHeight = std::min(CellWidth, CellHeight);
-  GridWidth = SizeX * CellWidth;
-  GridHeight = SizeY * CellHeight;
-  OriginX = (AvailWidth - GridWidth) / 2 + 1;
-  OriginY = (AvailHeight - GridHeight) / 2 + top;
+  FAvailWidth = availWidth;
+  FAvailHeight = availHeight;
+  FCellWidth = std::max(FAvailWidth / std::max(FSizeX, 1), 0);
+  FCellHeight = std::max(FAvailHeight / std::max(FSizeY, 1), 0);
+  FCellWidth = FCellHeight = std::min(FCellWidth, FCellHeight);
+  FGridWidth = FSizeX * FCellWidth;
+  FGridHeight = FSizeY * FCellHeight;
+  FOriginX = (FAvailWidth - FGridWidth) / 2 + 1;
+  FOriginY = (FAvailHeight - FGridHeight) / 2 + top;
   for (int i = 1; i <= MaxColumns; ++i) {
-    ColumnLeft[i] = (i - 1) * CellWidth + OriginX;
-    ColumnRight[i] = i * CellWidth + OriginX - 1;
+    FColumnLeft[i] = (i - 1) * FCellWidth + FOriginX;
+    FColumnRight[i] = i * FCellWidth + FOriginX - 1;
   }
   for (int j = 1; j <= MaxRows; ++j) {
-    RowTop[j] = (j - 1) * CellHeight + OriginY;
-    RowBottom[j] = j * CellHeight + OriginY - 1;
+    FRowTop[j] = (j - 1) * FCellHeight + FOriginY;
+    FRowBottom[j] = j * FCellHeight + FOriginY - 1;
   }
 }
 
 bool TBoard::CellAt(int x, int y, int& column, int& row) const {
   column = row = -1;
-  if (SizeX < 1 || SizeY < 1) return false;
-  if (x < ColumnLeft[1] || x > ColumnRight[SizeX] || y < RowTop[1] || y > RowBottom[SizeY])
+  if (FSizeX < 1 || FSizeY < 1) return false;
+  if (x < FColumnLeft[1] || x > FColumnRight[FSizeX] || y < FRowTop[1] || y > FRowBottom[FSizeY])
     return false;
   // Inside the grid the cell size is at least one pixel.
-  column = std::min((x - OriginX) / CellWidth + 1, SizeX);
-  row = std::min((y - OriginY) / CellHeight + 1, SizeY);
+  column = std::min((x - FOriginX) / FCellWidth + 1, FSizeX);
+  row = std::min((y - FOriginY) / FCellHeight + 1, FSizeY);
   return true;
 }
 
@@ -58,12 +58,12 @@ bool TBoard::CellAt(int x, int y, int& column, int& row) const {
 void TBoard::PaintCell(int column, int row, ICanvas& canvas) {
   const TAreaProperties* area = AreaOfCell(column, row);
   if (!area) return;
-  const int l = ColumnLeft[column], r = ColumnRight[column];
-  const int t = RowTop[row], b = RowBottom[row];
+  const int l = FColumnLeft[column], r = FColumnRight[column];
+  const int t = FRowTop[row], b = FRowBottom[row];
   const bool sunken = area->Uncovered || area->Marked;
   TColour fill = area->Hole ? clBlack : area->Colour;
   if (sunken) fill = BlendColour(fill, clWhite, 0.35f);
-  if (area == Hovered) fill = BlendColour(BlendColour(fill, clBlack, 0.45f), HoverColour, PulseLevel);
+  if (area == FHovered) fill = BlendColour(BlendColour(fill, clBlack, 0.45f), FHoverColour, FPulseLevel);
 
   canvas.SetPenStyle(ps_Clear);
   canvas.SetBrushStyle(bs_Solid);
@@ -104,8 +104,8 @@ void TBoard::PaintCell(int column, int row, ICanvas& canvas) {
 // With "One Mark in Areas" only an area's label cells carry its glyph and
 // its other cells show a bullet once it is open or marked.
 void TBoard::PaintGlyph(int column, int row, const TAreaProperties& area, ICanvas& canvas) {
-  const int l = ColumnLeft[column], r = ColumnRight[column], t = RowTop[row];
-  const int h = RowBottom[row] - t;
+  const int l = FColumnLeft[column], r = FColumnRight[column], t = FRowTop[row];
+  const int h = FRowBottom[row] - t;
   const int markSize = h * 6 / 8, textSize = h * 5 / 8;
   const bool sunken = area.Uncovered || area.Marked;
   auto glyph = [&](TGlyph which, int size, TColour colour) {
@@ -113,7 +113,7 @@ void TBoard::PaintGlyph(int column, int row, const TAreaProperties& area, ICanva
     canvas.SetFont(GlyphFont(size, colour));
     canvas.GlyphOut((l + r - canvas.GlyphWidth(which)) / 2, t, which);
   };
-  if (OneMark && !Cell(column, row).LabelCell) {
+  if (FOneMark && !Cell(column, row).LabelCell) {
     if (sunken) glyph(gl_Bullet, textSize, BlendColour(area.Colour, clBlack, 0.25f));
   } else if (area.Exposed) {
     glyph(gl_Mine, markSize, clRed);
@@ -129,8 +129,8 @@ void TBoard::PaintGlyph(int column, int row, const TAreaProperties& area, ICanva
 }
 
 void TBoard::PaintAll(ICanvas& canvas) {
-  for (int column = 1; column <= SizeX; ++column)
-    for (int row = 1; row <= SizeY; ++row) PaintCell(column, row, canvas);
+  for (int column = 1; column <= FSizeX; ++column)
+    for (int row = 1; row <= FSizeY; ++row) PaintCell(column, row, canvas);
 }
 
 void TBoard::PaintCells(const std::vector<std::int32_t>& cellIds, ICanvas& canvas) {
@@ -143,7 +143,7 @@ void TBoard::PaintCells(const std::vector<std::int32_t>& cellIds, ICanvas& canva
 // The hovered area stays flagged so that it is drawn plain once more when
 // the pointer leaves it.
 void TBoard::PaintChanged(ICanvas& canvas) {
-  const std::size_t count = Areas.size();
+  const std::size_t count = FAreas.size();
   if (AreaCellStart.size() != count + 1) return;  // no field generated yet
   const std::uint32_t stamp = NextStamp();
   std::vector<std::int32_t>& cells = Scratch;
@@ -151,17 +151,17 @@ void TBoard::PaintChanged(ICanvas& canvas) {
   std::size_t selectedCells = 0;
   int selectedAreas = 0;
   for (std::size_t i = 0; i < count; ++i) {
-    TAreaProperties& area = *Areas[i];
-    if (!area.Changed && &area != Hovered) continue;
+    TAreaProperties& area = *FAreas[i];
+    if (!area.Changed && &area != FHovered) continue;
     AreaStamp[i] = stamp;
     selectedCells += std::size_t(AreaCellStart[i + 1] - AreaCellStart[i]);
     ++selectedAreas;
-    if (&area != Hovered) area.Changed = false;
+    if (&area != FHovered) area.Changed = false;
   }
   if (selectedCells == 0) return;
   if (selectedCells * 4 > AreaCells.size()) {
-    for (int row = 1; row <= SizeY; ++row)
-      for (int column = 1; column <= SizeX; ++column)
+    for (int row = 1; row <= FSizeY; ++row)
+      for (int column = 1; column <= FSizeX; ++column)
         if (AreaStamp[AreaIndex[CellId(column, row)]] == stamp) PaintCell(column, row, canvas);
     return;
   }
@@ -174,35 +174,35 @@ void TBoard::PaintChanged(ICanvas& canvas) {
 
 void TBoard::HoverAt(int column, int row, ICanvas& canvas) {
   if (!OnField(column, row)) {
-    if (Hovered) Hovered->Changed = true;
-    Hovered = nullptr;
-  } else if (TAreaProperties* area = Cell(column, row).Area; area != Hovered) {
-    if (Hovered) Hovered->Changed = true;
+    if (FHovered) FHovered->Changed = true;
+    FHovered = nullptr;
+  } else if (TAreaProperties* area = Cell(column, row).Area; area != FHovered) {
+    if (FHovered) FHovered->Changed = true;
     if (area && !area->Hole) {
-      Hovered = area;
+      FHovered = area;
       area->Changed = true;
     } else {
-      Hovered = nullptr;  // holes are never hovered
+      FHovered = nullptr;  // holes are never hovered
     }
-    PulseStep = -1;
+    FPulseStep = -1;
     PulseHover();  // the pulse starts at the pure hover colour
   }
   PaintChanged(canvas);
 }
 
-void TBoard::ClearHover() { Hovered = nullptr; }
+void TBoard::ClearHover() { FHovered = nullptr; }
 
 // The hovered area swings between the hover colour and its darkened fill,
 // a full swing about every nine ticks.
 void TBoard::PulseHover() {
-  PulseStep = std::int32_t(std::uint32_t(PulseStep) + 1u);
-  PulseLevel = float(std::cos(PulseStep * 0.7L) * 0.5L + 0.5L);
+  FPulseStep = std::int32_t(std::uint32_t(FPulseStep) + 1u);
+  FPulseLevel = float(std::cos(FPulseStep * 0.7L) * 0.5L + 0.5L);
 }
 
 void TBoard::SetOneMark(bool flag, ICanvas& canvas) {
-  OneMark = flag;
-  for (int row = 1; row <= SizeY; ++row)
-    for (int column = 1; column <= SizeX; ++column) {
+  FOneMark = flag;
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column) {
       const TAreaProperties* area = Cell(column, row).Area;
       if (area && !area->Exposed) PaintCell(column, row, canvas);
     }

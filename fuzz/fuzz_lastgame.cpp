@@ -67,8 +67,8 @@ void CheckSaveRoundTrip(const TGameRecord& record) {
 void PlaySome(TBoard& board, std::uint64_t digest, bool timed) {
   std::int32_t score = 100, clock = 500;
   for (int move = 0; move < 24; ++move) {
-    const int column = 1 + RandInt(board.SizeX + 2) - 1;  // now and then off the field
-    const int row = 1 + RandInt(board.SizeY + 2) - 1;
+    const int column = 1 + RandInt(board.SizeX() + 2) - 1;  // now and then off the field
+    const int row = 1 + RandInt(board.SizeY() + 2) - 1;
     const bool on = board.OnField(column, row);
     TAreaProperties* area = on ? board.AreaAt(column, row) : nullptr;
     const std::int32_t before = score, clockBefore = clock;
@@ -77,7 +77,7 @@ void PlaySome(TBoard& board, std::uint64_t digest, bool timed) {
       case 1: {
         const bool playable = area && !area->Uncovered && !area->Marked && !area->Hole;
         const bool mine = playable && area->Mine;
-        const bool forgiven = mine && (board.FirstMove || board.Lifeline);
+        const bool forgiven = mine && (board.FirstMove() || board.Lifeline());
         const bool exploded = board.Uncover(column, row, 23, score, clock, timed);
         fuzz::Check(exploded == (mine && !forgiven), "Uncover's result breaks the rules");
         std::int32_t expect = before, expectClock = clockBefore;
@@ -104,13 +104,13 @@ void PlaySome(TBoard& board, std::uint64_t digest, bool timed) {
       }
       default:
         board.Tint(column, row);
-        fuzz::Check(!board.FirstMove, "a tint left the first-move grace open");
+        fuzz::Check(!board.FirstMove(), "a tint left the first-move grace open");
         break;
     }
     board.SetLifeline(RandInt(4) == 0);
     // The whole field is checked after every move on a small field, and
     // once after the last move on a large one, to keep the runs quick.
-    if (board.SizeX * board.SizeY <= 400 || move == 23) {
+    if (board.SizeX() * board.SizeY() <= 400 || move == 23) {
       const std::string fault = board_checks::CheckBoard(board);
       if (!fault.empty()) fuzz::Fail(fault);
     }

@@ -5,21 +5,6 @@
 
 namespace {
 
-constexpr long double Int32Min = std::numeric_limits<std::int32_t>::min();
-constexpr long double Int32Max = std::numeric_limits<std::int32_t>::max();
-
-// Rounds to nearest, ties to even, and holds the result in 32 bits.
-std::int32_t RoundHalfEven(long double value) {
-  if (std::isnan(value)) return 0;
-  const long double rounded = std::nearbyint(std::clamp(value, Int32Min, Int32Max));
-  return std::int32_t(rounded);
-}
-
-std::int32_t Truncate(long double value) {
-  if (std::isnan(value)) return 0;
-  return std::int32_t(std::trunc(std::clamp(value, Int32Min, Int32Max)));
-}
-
 std::string TwoDigits(std::int32_t n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 }  // namespace
@@ -29,7 +14,7 @@ std::int32_t TimeBonus(std::int32_t gameSpeed, std::int32_t minePopulation) {
   // extreme, which the long double then carries.
   const long double product =
       (30.0L - gameSpeed) * static_cast<long double>(minePopulation) * minePopulation;
-  return RoundHalfEven(product / 6400.0L);
+  return RoundToInt32(product / 6400.0L);
 }
 
 std::int32_t ScoreAfterExplosion(std::int32_t score) {
@@ -38,19 +23,13 @@ std::int32_t ScoreAfterExplosion(std::int32_t score) {
 
 std::int32_t UnexploredBonus(std::int32_t unexplored) {
   if (unexplored <= 0) return 0;
-  return RoundHalfEven(8.0L * std::pow(static_cast<long double>(unexplored), 1.5L));
+  return RoundToInt32(8.0L * std::pow(static_cast<long double>(unexplored), 1.5L));
 }
 
 std::int32_t TimeLeftBonus(std::int32_t clock, std::int32_t minePopulation) {
   if (clock <= 0) return 0;
   // Evaluated from the left in extended precision, as the bonus always was.
-  return Truncate(static_cast<long double>(clock) * 0.2L * minePopulation * 0.01L);
-}
-
-std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b) {
-  const std::int64_t sum = std::int64_t(a) + b;
-  return std::int32_t(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
-                                               std::numeric_limits<std::int32_t>::max()));
+  return TruncateToInt32(static_cast<long double>(clock) * 0.2L * minePopulation * 0.01L);
 }
 
 std::string GameTimeText(std::int32_t clock) {

@@ -1,11 +1,13 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include "board/Arithmetic.h"
 #include "board/ColourUtils.h"
 
 // The window's share of a game's arithmetic: what it adds to the board's
 // fixed amounts, and how it shows the clock. Everything here saturates at the
-// 32-bit limits, so that a hostile record can never overflow the score.
+// 32-bit limits (board/Arithmetic.h), so that a hostile record can never
+// overflow the score.
 
 // Tenths of a second added to a timed game's clock for every safe uncover:
 // round((30 - speed) x mines x mines / 6400), ties to even.
@@ -21,9 +23,6 @@ std::int32_t UnexploredBonus(std::int32_t unexplored);
 // below zero (a defused mine's penalty taken in the last two seconds) has no
 // time left and earns nothing.
 std::int32_t TimeLeftBonus(std::int32_t clock, std::int32_t minePopulation);
-
-// a + b, held within the 32-bit range.
-std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b);
 
 // The countdown's text: a space, minutes and seconds of max(0, clock div 10),
 // each at least two digits (" 00:00", " 01:21", " 100:00").

@@ -25,8 +25,8 @@ inline std::string At(int column, int row) {
 // Index of every listed area; an area listed twice is itself a violation.
 inline std::string IndexAreas(const TBoard& board,
                               std::unordered_map<const TAreaProperties*, int>& index) {
-  for (std::size_t i = 0; i < board.Areas.size(); ++i) {
-    const TAreaProperties* area = board.Areas[i].get();
+  for (std::size_t i = 0; i < board.Areas().size(); ++i) {
+    const TAreaProperties* area = board.Areas()[i].get();
     if (!area) return "area " + std::to_string(i) + " of the list is null";
     if (!index.emplace(area, int(i)).second) return "an area is listed twice";
   }
@@ -36,17 +36,17 @@ inline std::string IndexAreas(const TBoard& board,
 inline std::string CheckCellsAndAreas(const TBoard& board,
                                       const std::unordered_map<const TAreaProperties*, int>& index,
                                       std::vector<std::vector<int>>& cellsOfArea) {
-  cellsOfArea.assign(board.Areas.size(), {});
-  for (int row = 1; row <= board.SizeY; ++row)
-    for (int column = 1; column <= board.SizeX; ++column) {
+  cellsOfArea.assign(board.Areas().size(), {});
+  for (int row = 1; row <= board.SizeY(); ++row)
+    for (int column = 1; column <= board.SizeX(); ++column) {
       const TAreaProperties* area = board.Cell(column, row).Area;
       if (!area) return "cell " + At(column, row) + " has no area";
       const auto found = index.find(area);
       if (found == index.end()) return "cell " + At(column, row) + " points at an area not in the list";
       cellsOfArea[found->second].push_back((row - 1) * TBoard::MaxColumns + (column - 1));
     }
-  for (std::size_t i = 0; i < board.Areas.size(); ++i) {
-    const TAreaProperties& area = *board.Areas[i];
+  for (std::size_t i = 0; i < board.Areas().size(); ++i) {
+    const TAreaProperties& area = *board.Areas()[i];
     // A pattern area all of whose cells a later copy of the tile took over
     // keeps its count but no cell; any other area has cells.
     if (cellsOfArea[i].empty() && area.CellCount <= 0)
@@ -56,19 +56,19 @@ inline std::string CheckCellsAndAreas(const TBoard& board,
 }
 
 inline std::string CheckFlags(const TBoard& board) {
-  for (std::size_t i = 0; i < board.Areas.size(); ++i) {
-    const TAreaProperties& a = *board.Areas[i];
+  for (std::size_t i = 0; i < board.Areas().size(); ++i) {
+    const TAreaProperties& a = *board.Areas()[i];
     const std::string name = "area " + std::to_string(i);
     if (a.Mine && a.Hole) return name + " is a mine and a hole";
     if (a.Hole && (a.Uncovered || a.Marked || a.Exposed)) return name + " is a hole in play";
     if (a.Uncovered && a.Marked) return name + " is uncovered and marked";
     if (a.Exposed && !a.Mine) return name + " is exposed but holds no mine";
   }
-  if (board.Hovered) {
+  if (board.Hovered()) {
     bool listed = false;
-    for (const auto& area : board.Areas) listed = listed || area.get() == board.Hovered;
+    for (const auto& area : board.Areas()) listed = listed || area.get() == board.Hovered();
     if (!listed) return "the hovered area is not in the list";
-    if (board.Hovered->Hole) return "a hole is hovered";
+    if (board.Hovered()->Hole) return "a hole is hovered";
   }
   return {};
 }
@@ -78,8 +78,8 @@ inline std::string CheckFlags(const TBoard& board) {
 inline std::string CheckMineCounts(const TBoard& board,
                                    const std::unordered_map<const TAreaProperties*, int>& index,
                                    const std::vector<std::vector<int>>& cellsOfArea) {
-  std::vector<int> seenBy(board.Areas.size(), -1);
-  for (std::size_t i = 0; i < board.Areas.size(); ++i) {
+  std::vector<int> seenBy(board.Areas().size(), -1);
+  for (std::size_t i = 0; i < board.Areas().size(); ++i) {
     int count = 0;
     for (const int id : cellsOfArea[i]) {
       const int column = id % TBoard::MaxColumns + 1, row = id / TBoard::MaxColumns + 1;
@@ -87,7 +87,7 @@ inline std::string CheckMineCounts(const TBoard& board,
         for (int dc = -1; dc <= 1; ++dc) {
           if (dr == 0 && dc == 0) continue;
           const int c = column + dc, r = row + dr;
-          if (c < 1 || c > board.SizeX || r < 1 || r > board.SizeY) continue;
+          if (c < 1 || c > board.SizeX() || r < 1 || r > board.SizeY()) continue;
           const TAreaProperties* other = board.Cell(c, r).Area;
           const int k = index.at(other);
           if (other->Mine && seenBy[k] != int(i)) {
@@ -96,8 +96,8 @@ inline std::string CheckMineCounts(const TBoard& board,
           }
         }
     }
-    if (board.Areas[i]->MineCount != count)
-      return "area " + std::to_string(i) + " shows " + std::to_string(board.Areas[i]->MineCount) +
+    if (board.Areas()[i]->MineCount != count)
+      return "area " + std::to_string(i) + " shows " + std::to_string(board.Areas()[i]->MineCount) +
              " but touches " + std::to_string(count) + " mine areas";
   }
   return {};
@@ -106,22 +106,22 @@ inline std::string CheckMineCounts(const TBoard& board,
 inline std::string CheckEdgesAndLabels(const TBoard& board,
                                        const std::vector<std::vector<int>>& cellsOfArea) {
   auto areaOf = [&](int c, int r) { return board.Cell(c, r).Area; };
-  for (int row = 1; row <= board.SizeY; ++row)
-    for (int column = 1; column <= board.SizeX; ++column) {
+  for (int row = 1; row <= board.SizeY(); ++row)
+    for (int column = 1; column <= board.SizeX(); ++column) {
       const TCellRec& cell = board.Cell(column, row);
       if (cell.Area->Hole) continue;
       const bool top = row == 1 || areaOf(column, row - 1) != cell.Area;
       const bool left = column == 1 || areaOf(column - 1, row) != cell.Area;
-      const bool bottom = row == board.SizeY || areaOf(column, row + 1) != cell.Area;
-      const bool right = column == board.SizeX || areaOf(column + 1, row) != cell.Area;
+      const bool bottom = row == board.SizeY() || areaOf(column, row + 1) != cell.Area;
+      const bool right = column == board.SizeX() || areaOf(column + 1, row) != cell.Area;
       if (cell.EdgeTop != top || cell.EdgeLeft != left || cell.EdgeBottom != bottom ||
           cell.EdgeRight != right)
         return "the edges of cell " + At(column, row) + " do not follow its neighbours";
     }
   // "One Mark in Areas" shows an area's glyph only in its label cells, so
   // every playable area needs one.
-  for (std::size_t i = 0; i < board.Areas.size(); ++i) {
-    if (board.Areas[i]->Hole || cellsOfArea[i].empty()) continue;
+  for (std::size_t i = 0; i < board.Areas().size(); ++i) {
+    if (board.Areas()[i]->Hole || cellsOfArea[i].empty()) continue;
     bool labelled = false;
     for (const int id : cellsOfArea[i])
       labelled = labelled || board.Cell(id % TBoard::MaxColumns + 1, id / TBoard::MaxColumns + 1).LabelCell;
@@ -132,9 +132,9 @@ inline std::string CheckEdgesAndLabels(const TBoard& board,
 
 // Everything that must hold at any moment of a game.
 inline std::string CheckBoard(const TBoard& board) {
-  if (board.SizeX < 1 || board.SizeX > TBoard::MaxColumns || board.SizeY < 1 ||
-      board.SizeY > TBoard::MaxRows)
-    return "the field's size " + std::to_string(board.SizeX) + " x " + std::to_string(board.SizeY) +
+  if (board.SizeX() < 1 || board.SizeX() > TBoard::MaxColumns || board.SizeY() < 1 ||
+      board.SizeY() > TBoard::MaxRows)
+    return "the field's size " + std::to_string(board.SizeX()) + " x " + std::to_string(board.SizeY()) +
            " is outside the grid";
   std::unordered_map<const TAreaProperties*, int> index;
   std::vector<std::vector<int>> cellsOfArea;
@@ -148,13 +148,13 @@ inline std::string CheckBoard(const TBoard& board) {
 
 inline int CountMines(const TBoard& board) {
   int mines = 0;
-  for (const auto& area : board.Areas) mines += area->Mine;
+  for (const auto& area : board.Areas()) mines += area->Mine;
   return mines;
 }
 
 inline int CountPlayable(const TBoard& board) {
   int playable = 0;
-  for (const auto& area : board.Areas) playable += !area->Hole;
+  for (const auto& area : board.Areas()) playable += !area->Hole;
   return playable;
 }
 
@@ -170,12 +170,12 @@ inline std::string CheckFreshField(const TBoard& board, const TGameRecord& recor
   if (!fault.empty()) return fault;
   const int sizeX = record.SizeX < 1 ? 1 : record.SizeX > TBoard::MaxColumns ? TBoard::MaxColumns : record.SizeX;
   const int sizeY = record.SizeY < 1 ? 1 : record.SizeY > TBoard::MaxRows ? TBoard::MaxRows : record.SizeY;
-  if (board.SizeX != sizeX || board.SizeY != sizeY) return "the field's size is not the record's, clamped";
-  if (!board.FirstMove) return "a fresh field has no first-move grace";
-  for (const auto& area : board.Areas)
+  if (board.SizeX() != sizeX || board.SizeY() != sizeY) return "the field's size is not the record's, clamped";
+  if (!board.FirstMove()) return "a fresh field has no first-move grace";
+  for (const auto& area : board.Areas())
     if (area->Uncovered || area->Marked || area->Exposed) return "a fresh field has an area in play";
   const long double asked =
-      RoundHalfEven((long double)board.Areas.size() * record.MinePopulation * 0.002L);
+      RoundHalfEven((long double)board.Areas().size() * record.MinePopulation * 0.002L);
   const long double playable = CountPlayable(board);
   const long double expected = asked < 0 ? 0 : asked > playable ? playable : asked;
   if (CountMines(board) != int(expected))

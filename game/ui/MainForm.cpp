@@ -178,12 +178,12 @@ void TMainForm::BtnPopClick() {
 
 void TMainForm::OneMark1Click() {
   if (Board) {
-    Board->SetOneMark(!Board->OneMark, BoardCanvas());
+    Board->SetOneMark(!Board->OneMark(), BoardCanvas());
     ShowBoardDrawing();
   }
   // The check mark shows the board's flag; a checkable action has already
   // flipped it by itself when the player chose it.
-  OneMark1->setChecked(Board && Board->OneMark);
+  OneMark1->setChecked(Board && Board->OneMark());
 }
 
 void TMainForm::About1Click() {

@@ -6,6 +6,7 @@
 #include "game/Scoring.h"
 #include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
+#include "game/ui/WindowKeys.h"
 #include "settings/ui/DlgNewGame.h"
 
 namespace {
@@ -31,17 +32,6 @@ TGameRecord RecordForPlay(const TGameRecord& settings) {
   record.TimedGame = settings.Timed() ? 1 : 0;
   record.PatternFlag = settings.UsesPattern() ? 1 : 0;
   return record;
-}
-
-// The keys of the window's commands; every other key goes on to Qt.
-bool IsWindowKey(int key) {
-  switch (key) {
-    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_F5: case Qt::Key_N:
-    case Qt::Key_W: case Qt::Key_F1: case Qt::Key_F2: case Qt::Key_F3: case Qt::Key_F6:
-      return true;
-    default:
-      return false;
-  }
 }
 
 }  // namespace
@@ -178,31 +168,28 @@ void TMainForm::FormMouseMove(int x, int y) {
 }
 
 void TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F5:
+  const TWindowKey* entry = FindWindowKey(key, CtrlOnly(modifiers));
+  if (!entry) return;
+  switch (entry->Command) {
+    case wc_NewGame:
       BtnNewGameClick();
       break;
-    case Qt::Key_N:
-      if (CtrlOnly(modifiers)) BtnNewGameClick();
+    case wc_Quit:
+      close();
       break;
-    case Qt::Key_W:
-      if (CtrlOnly(modifiers)) close();
+    case wc_About:
+      About1Click();
       break;
-    case Qt::Key_F1:
-      if (CtrlOnly(modifiers)) About1Click();
-      break;
-    case Qt::Key_F2:
+    case wc_Boss:
       BtnBossClick();
       break;
-    case Qt::Key_F3:
+    case wc_PauseResume:
       BtnPauseClick();
       break;
-    case Qt::Key_F6:
+    case wc_ViewScores:
       if (FGameActive) SetScreenShown(ss_Scores);
       break;
-    default:
+    case wc_Help:
       break;
   }
 }

@@ -90,12 +90,12 @@ void TMainForm::PaintGameScreen() {
 
   // The four margins around the grid, so that nothing outside it keeps an
   // old picture (a larger field, or the score table).
-  const int columns = std::clamp(Board->SizeX, 1, int(TBoard::MaxColumns));
-  const int rows = std::clamp(Board->SizeY, 1, int(TBoard::MaxRows));
-  const int left = Board->ColumnLeft[1];
-  const int right = Board->ColumnRight[columns];
-  const int top = Board->RowTop[1];
-  const int bottom = Board->RowBottom[rows];
+  const int columns = std::clamp(Board->SizeX(), 1, int(TBoard::MaxColumns));
+  const int rows = std::clamp(Board->SizeY(), 1, int(TBoard::MaxRows));
+  const int left = Board->ColumnLeft(1);
+  const int right = Board->ColumnRight(columns);
+  const int top = Board->RowTop(1);
+  const int bottom = Board->RowBottom(rows);
   const int w = width();
   const int h = height();
   canvas.FillRect({0, 0, left, h});

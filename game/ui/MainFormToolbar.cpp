@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include "game/ui/MainForm.h"
 #include "game/ui/MainFormLayout.h"
+#include "game/ui/WindowKeys.h"
 #include "ui/EtchedLine.h"
 #include "ui/Hints.h"
 #include "ui/Pictures.h"
@@ -150,18 +151,18 @@ void TMainForm::CreatePopupMenu() {
     action->setShortcutVisibleInContextMenu(true);
     return action;
   };
-  MenuBoss = addItem(QStringLiteral("Boss! (hide)"), QKeySequence(Qt::Key_F2));
-  MenuPauseResume = addItem(QStringLiteral("Pause"), QKeySequence(Qt::Key_F3));
-  MenuNewGame = addItem(QStringLiteral("New Game"), QKeySequence(Qt::Key_F5));
+  MenuBoss = addItem(QStringLiteral("Boss! (hide)"), ShownShortCut(wc_Boss));
+  MenuPauseResume = addItem(QStringLiteral("Pause"), ShownShortCut(wc_PauseResume));
+  MenuNewGame = addItem(QStringLiteral("New Game"), ShownShortCut(wc_NewGame));
   PopupMenu1->addSeparator()->setVisible(false);  // Test11
-  MenuView = addItem(QStringLiteral("View Scores"), QKeySequence(Qt::Key_F6));
+  MenuView = addItem(QStringLiteral("View Scores"), ShownShortCut(wc_ViewScores));
   MenuView->setVisible(false);
   PopupMenu1->addSeparator();  // N2
   OneMark1 = addItem(QStringLiteral("&One Mark in Areas"), QKeySequence());
   OneMark1->setCheckable(true);
   PopupMenu1->addSeparator();  // N1
-  About1 = addItem(QStringLiteral("About"), QKeySequence(Qt::CTRL | Qt::Key_F1));
-  Help1 = addItem(QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
+  About1 = addItem(QStringLiteral("About"), ShownShortCut(wc_About));
+  Help1 = addItem(QStringLiteral("Help"), ShownShortCut(wc_Help));
   Help1->setVisible(false);
 
   connect(MenuBoss, &QAction::triggered, this, [this] { MenuBossClick(); });

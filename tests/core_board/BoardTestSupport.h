@@ -14,11 +14,17 @@
 struct TBoardSteps {
   // An empty field of the given size, as Generate leaves it after Clear.
   static void Start(TBoard& board, int sizeX, int sizeY) {
-    board.SizeX = sizeX;
-    board.SizeY = sizeY;
-    board.FirstMove = true;
+    board.FSizeX = sizeX;
+    board.FSizeY = sizeY;
+    board.FFirstMove = true;
     board.Clear();
   }
+  // The state a drawing or play test starts from, set without the side
+  // effects (painting, pulse) of the board's own commands.
+  static void SetHovered(TBoard& board, TAreaProperties* area) { board.FHovered = area; }
+  static void SetOneMarkFlag(TBoard& board, bool flag) { board.FOneMark = flag; }
+  static void SetCellWidth(TBoard& board, int width) { board.FCellWidth = width; }
+  static TCellRec& CellOf(TBoard& board, int column, int row) { return board.MutableCell(column, row); }
   static TColour PickColour(TBoard& board, bool large) { return board.PickColour(large); }
   static void MakeSingleAreas(TBoard& board, bool large, bool coloured) {
     board.MakeSingleAreas(large, coloured);
@@ -67,16 +73,16 @@ inline void Generate(TBoard& board, const TGameRecord& record) {
 }
 
 inline int IndexOfArea(const TBoard& board, const TAreaProperties* area) {
-  for (std::size_t i = 0; i < board.Areas.size(); ++i)
-    if (board.Areas[i].get() == area) return int(i);
+  for (std::size_t i = 0; i < board.Areas().size(); ++i)
+    if (board.Areas()[i].get() == area) return int(i);
   return -1;
 }
 
 // The cells of an area, in reading order.
 inline std::vector<std::pair<int, int>> CellsOf(const TBoard& board, const TAreaProperties* area) {
   std::vector<std::pair<int, int>> cells;
-  for (int row = 1; row <= board.SizeY; ++row)
-    for (int column = 1; column <= board.SizeX; ++column)
+  for (int row = 1; row <= board.SizeY(); ++row)
+    for (int column = 1; column <= board.SizeX(); ++column)
       if (board.AreaAt(column, row) == area) cells.emplace_back(column, row);
   return cells;
 }
@@ -103,8 +109,8 @@ inline void NaiveFlood(TBoard& board) {
   static const int dr[8] = {0, -1, 1, 0, -1, 1, -1, 1};
   for (bool changed = true; changed;) {
     changed = false;
-    for (int column = 1; column <= board.SizeX; ++column)
-      for (int row = 1; row <= board.SizeY; ++row) {
+    for (int column = 1; column <= board.SizeX(); ++column)
+      for (int row = 1; row <= board.SizeY(); ++row) {
         const TAreaProperties* area = board.AreaAt(column, row);
         if (!area->Uncovered || area->MineCount != 0) continue;
         for (int d = 0; d < 8; ++d) {

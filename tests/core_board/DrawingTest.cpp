@@ -19,19 +19,19 @@ TEST(LayOut, SixHundredByFourHundredOnFifteenByFifteen) {
   TBoard board;
   Generate(board, PlainRecord(15, 15));
   board.LayOut(600, 400, 30);
-  EXPECT_EQ(board.CellWidth, 26);
-  EXPECT_EQ(board.CellHeight, 26);
-  EXPECT_EQ(board.GridWidth, 390);
-  EXPECT_EQ(board.GridHeight, 390);
-  EXPECT_EQ(board.OriginX, 106);
-  EXPECT_EQ(board.OriginY, 35);
-  EXPECT_EQ(board.ColumnLeft[1], 106);
-  EXPECT_EQ(board.ColumnRight[15], 495);
-  EXPECT_EQ(board.RowTop[1], 35);
-  EXPECT_EQ(board.RowBottom[15], 424);
+  EXPECT_EQ(board.CellWidth(), 26);
+  EXPECT_EQ(board.CellHeight(), 26);
+  EXPECT_EQ(board.GridWidth(), 390);
+  EXPECT_EQ(board.GridHeight(), 390);
+  EXPECT_EQ(board.OriginX(), 106);
+  EXPECT_EQ(board.OriginY(), 35);
+  EXPECT_EQ(board.ColumnLeft(1), 106);
+  EXPECT_EQ(board.ColumnRight(15), 495);
+  EXPECT_EQ(board.RowTop(1), 35);
+  EXPECT_EQ(board.RowBottom(15), 424);
   // The tables run over the whole capacity.
-  EXPECT_EQ(board.ColumnLeft[148], 147 * 26 + 106);
-  EXPECT_EQ(board.RowBottom[100], 100 * 26 + 35 - 1);
+  EXPECT_EQ(board.ColumnLeft(148), 147 * 26 + 106);
+  EXPECT_EQ(board.RowBottom(100), 100 * 26 + 35 - 1);
 }
 
 TEST(CellAt, FindsTheLastColumnOnItsRightEdgeAndNothingBeyond) {
@@ -61,9 +61,9 @@ TEST(LayOut, ATooSmallWindowGivesEmptyCellsThatNothingHits) {
   board.LayOut(100, 100, 0);  // before any field: no division by zero
   Generate(board, PlainRecord(30, 30));
   board.LayOut(20, -8, 0);
-  EXPECT_EQ(board.CellWidth, 0);
+  EXPECT_EQ(board.CellWidth(), 0);
   int column = 0, row = 0;
-  EXPECT_FALSE(board.CellAt(board.OriginX, board.OriginY, column, row));
+  EXPECT_FALSE(board.CellAt(board.OriginX(), board.OriginY(), column, row));
   TRecordingCanvas canvas;
   board.PaintAll(canvas);
   EXPECT_TRUE(canvas.Texts.empty());
@@ -78,7 +78,7 @@ TEST(PaintAll, DrawsColumnByColumn) {
   ASSERT_EQ(canvas.Fills.size(), 6u);
   const std::pair<int, int> order[] = {{1, 1}, {1, 2}, {2, 1}, {2, 2}, {3, 1}, {3, 2}};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(CellOfFill(board, canvas.Fills[i]), order[i]);
-  EXPECT_EQ(canvas.Fills[0].Rect.Right - canvas.Fills[0].Rect.Left, board.CellWidth);
+  EXPECT_EQ(canvas.Fills[0].Rect.Right - canvas.Fills[0].Rect.Left, board.CellWidth());
 }
 
 TEST(PaintChanged, DrawsChangedAndHoveredAreasInReadingOrderOnly) {
@@ -95,7 +95,7 @@ TEST(PaintChanged, DrawsChangedAndHoveredAreasInReadingOrderOnly) {
   board.AreaAt(4, 3)->Changed = true;
   board.AreaAt(2, 1)->Changed = true;
   board.AreaAt(5, 1)->Changed = true;
-  board.Hovered = board.AreaAt(1, 2);
+  TBoardSteps::SetHovered(board, board.AreaAt(1, 2));
   board.PaintChanged(canvas);
   const std::pair<int, int> order[] = {{2, 1}, {5, 1}, {1, 2}, {4, 3}};
   ASSERT_EQ(canvas.Fills.size(), 4u);
@@ -113,27 +113,27 @@ TEST(Hover, EnteringAnAreaStartsThePulseAndLeavingRedrawsItPlain) {
   canvas.Reset();
 
   board.HoverAt(2, 2, canvas);
-  EXPECT_EQ(board.Hovered, board.AreaAt(2, 2));
-  EXPECT_EQ(board.PulseStep, 0);
-  EXPECT_FLOAT_EQ(board.PulseLevel, 1.0f);
+  EXPECT_EQ(board.Hovered(), board.AreaAt(2, 2));
+  EXPECT_EQ(board.PulseStep(), 0);
+  EXPECT_FLOAT_EQ(board.PulseLevel(), 1.0f);
   ASSERT_EQ(canvas.Fills.size(), 1u);
   EXPECT_EQ(canvas.Fills[0].Colour, clWhite) << "level 1 is the pure hover colour";
 
   board.PulseHover();
-  EXPECT_FLOAT_EQ(board.PulseLevel, float(std::cos(0.7L) * 0.5L + 0.5L));
+  EXPECT_FLOAT_EQ(board.PulseLevel(), float(std::cos(0.7L) * 0.5L + 0.5L));
   canvas.Reset();
   board.HoverAt(2, 2, canvas);  // the same area: the pulse goes on
-  EXPECT_EQ(board.PulseStep, 1);
+  EXPECT_EQ(board.PulseStep(), 1);
   EXPECT_EQ(canvas.Fills.size(), 1u) << "only the hovered area is drawn";
 
   canvas.Reset();
   board.HoverAt(3, 2, canvas);
-  EXPECT_EQ(board.Hovered, board.AreaAt(3, 2));
+  EXPECT_EQ(board.Hovered(), board.AreaAt(3, 2));
   ASSERT_EQ(canvas.Fills.size(), 2u);
   EXPECT_EQ(canvas.Fills[0].Colour, 0xAACCDDu) << "the old area drawn plain";
 
   board.ClearHover();
-  EXPECT_EQ(board.Hovered, nullptr);
+  EXPECT_EQ(board.Hovered(), nullptr);
   canvas.Reset();
   board.PaintChanged(canvas);
   EXPECT_EQ(canvas.Fills.size(), 1u) << "the last hovered area, drawn plain once more";
@@ -150,11 +150,11 @@ TEST(Hover, AHoleOrAPointOffTheFieldHoversNothing) {
   TRecordingCanvas canvas;
   board.HoverAt(1, 1, canvas);
   board.HoverAt(3, 3, canvas);
-  EXPECT_EQ(board.Hovered, nullptr);
+  EXPECT_EQ(board.Hovered(), nullptr);
   board.HoverAt(1, 1, canvas);
   canvas.Reset();
   board.HoverAt(-1, -1, canvas);
-  EXPECT_EQ(board.Hovered, nullptr);
+  EXPECT_EQ(board.Hovered(), nullptr);
   ASSERT_EQ(canvas.Fills.size(), 1u);
   EXPECT_EQ(CellOfFill(board, canvas.Fills[0]), std::make_pair(1, 1));
 }
@@ -172,8 +172,8 @@ TEST(Glyphs, NumbersIncludingZeroSitCentredAtTheTopOfTheCell) {
   EXPECT_EQ(canvas.Texts[1].Text, "1");
   EXPECT_EQ(canvas.Texts[0].Font.SizePoints, 31 * 5 / 8);
   EXPECT_EQ(canvas.Texts[0].Font.Colour, clBlack);
-  EXPECT_EQ(canvas.Texts[0].X, (board.ColumnLeft[1] + board.ColumnRight[1] - 4) / 2);
-  EXPECT_EQ(canvas.Texts[0].Y, board.RowTop[1]);
+  EXPECT_EQ(canvas.Texts[0].X, (board.ColumnLeft(1) + board.ColumnRight(1) - 4) / 2);
+  EXPECT_EQ(canvas.Texts[0].Y, board.RowTop(1));
 }
 
 TEST(Glyphs, MarksAreBlackMinesAndExposedMinesRed) {
@@ -188,7 +188,7 @@ TEST(Glyphs, MarksAreBlackMinesAndExposedMinesRed) {
   EXPECT_EQ(canvas.Texts[0].Text, "<mine>");
   EXPECT_EQ(canvas.Texts[0].Font.Colour, clBlack);
   EXPECT_EQ(canvas.Texts[0].Font.SizePoints, 31 * 6 / 8);
-  EXPECT_EQ(canvas.Texts[0].X, (board.ColumnLeft[2] + board.ColumnRight[2] - 6) / 2);
+  EXPECT_EQ(canvas.Texts[0].X, (board.ColumnLeft(2) + board.ColumnRight(2) - 6) / 2);
 }
 
 TEST(OneMark, ShowsTheNumberInTheLabelCellAndBulletsInTheOthers) {
@@ -210,7 +210,7 @@ TEST(OneMark, ShowsTheNumberInTheLabelCellAndBulletsInTheOthers) {
   int numbers = 0, bullets = 0;
   for (const auto& text : canvas.Texts) {
     int column = 0, row = 0;
-    board.CellAt(board.ColumnLeft[1] + (text.X - board.ColumnLeft[1]), text.Y, column, row);
+    board.CellAt(board.ColumnLeft(1) + (text.X - board.ColumnLeft(1)), text.Y, column, row);
     const bool label = board.Cell(column, row).LabelCell;
     if (text.Text == "<bullet>") {
       ++bullets;
@@ -222,7 +222,7 @@ TEST(OneMark, ShowsTheNumberInTheLabelCellAndBulletsInTheOthers) {
     }
   }
   int uncoveredAreas = 0, uncoveredCells = 0;
-  for (const auto& a : board.Areas)
+  for (const auto& a : board.Areas())
     if (a->Uncovered) {
       ++uncoveredAreas;
       uncoveredCells += int(CellsOf(board, a.get()).size());

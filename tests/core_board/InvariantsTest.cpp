@@ -51,11 +51,11 @@ bool OrthogonallyConnected(const TBoard& board, const TAreaProperties* area) {
 
 void ExpectSoundField(const TBoard& board, const TGameRecord& record) {
   std::set<const TAreaProperties*> listed;
-  for (const auto& area : board.Areas) listed.insert(area.get());
-  ASSERT_EQ(listed.size(), board.Areas.size());
+  for (const auto& area : board.Areas()) listed.insert(area.get());
+  ASSERT_EQ(listed.size(), board.Areas().size());
   std::set<const TAreaProperties*> used;
-  for (int row = 1; row <= board.SizeY; ++row)
-    for (int column = 1; column <= board.SizeX; ++column) {
+  for (int row = 1; row <= board.SizeY(); ++row)
+    for (int column = 1; column <= board.SizeX(); ++column) {
       const TAreaProperties* area = board.AreaAt(column, row);
       ASSERT_TRUE(listed.count(area)) << "cell " << column << "," << row;
       used.insert(area);
@@ -63,25 +63,25 @@ void ExpectSoundField(const TBoard& board, const TGameRecord& record) {
       const TCellRec& cell = board.Cell(column, row);
       EXPECT_EQ(cell.EdgeTop, row == 1 || board.AreaAt(column, row - 1) != area);
       EXPECT_EQ(cell.EdgeLeft, column == 1 || board.AreaAt(column - 1, row) != area);
-      EXPECT_EQ(cell.EdgeBottom, row == board.SizeY || board.AreaAt(column, row + 1) != area);
-      EXPECT_EQ(cell.EdgeRight, column == board.SizeX || board.AreaAt(column + 1, row) != area);
+      EXPECT_EQ(cell.EdgeBottom, row == board.SizeY() || board.AreaAt(column, row + 1) != area);
+      EXPECT_EQ(cell.EdgeRight, column == board.SizeX() || board.AreaAt(column + 1, row) != area);
     }
-  EXPECT_EQ(used.size(), board.Areas.size()) << "every area holds a cell";
+  EXPECT_EQ(used.size(), board.Areas().size()) << "every area holds a cell";
 
   int mines = 0, playable = 0;
-  for (const auto& area : board.Areas) {
+  for (const auto& area : board.Areas()) {
     EXPECT_FALSE(area->Mine && area->Hole);
     EXPECT_FALSE(area->Uncovered || area->Marked || area->Exposed);
     EXPECT_EQ(area->MineCount, BruteMineCount(board, area.get()));
     mines += area->Mine;
     playable += !area->Hole;
   }
-  const long double asked = std::nearbyint(board.Areas.size() * (long double)record.MinePopulation * 0.002L);
+  const long double asked = std::nearbyint(board.Areas().size() * (long double)record.MinePopulation * 0.002L);
   EXPECT_EQ(mines, std::min<int>(int(asked), playable));
 
   // Grown shapes without links: connected, one label cell each.
   if (record.CellSize > record.ShapeThreshold && !record.UsesPattern() && record.Linking == 0)
-    for (const auto& area : board.Areas) {
+    for (const auto& area : board.Areas()) {
       if (area->Hole && record.Holes == 0) ADD_FAILURE() << "a hole without holes on";
       EXPECT_TRUE(OrthogonallyConnected(board, area.get()));
       int labels = 0;
@@ -122,19 +122,19 @@ TEST(RandomFields, TheFloodEndsAsTheRepeatedPassesEnd) {
     Generate(fast, record);
     RandSeed(std::uint64_t(game) + 99);
     Generate(naive, record);
-    ASSERT_EQ(fast.Areas.size(), naive.Areas.size());
+    ASSERT_EQ(fast.Areas().size(), naive.Areas().size());
 
     std::int32_t score = 100, clock = 0;
     for (int action = 0; action < 60; ++action) {
-      const int column = std::uniform_int_distribution<int>(1, fast.SizeX)(draw);
-      const int row = std::uniform_int_distribution<int>(1, fast.SizeY)(draw);
+      const int column = std::uniform_int_distribution<int>(1, fast.SizeX())(draw);
+      const int row = std::uniform_int_distribution<int>(1, fast.SizeY())(draw);
       TAreaProperties* mirror = naive.AreaAt(column, row);
       if (std::uniform_int_distribution<int>(0, 9)(draw) < 3) {
         fast.ToggleMark(column, row, score);
         naive.ToggleMark(column, row, score);
         continue;
       }
-      const bool wasFirst = fast.FirstMove;
+      const bool wasFirst = fast.FirstMove();
       if (fast.Uncover(column, row, 0, score, clock, false)) break;  // a mine went off
       if (mirror->Uncovered || mirror->Marked || mirror->Hole) continue;
       if (mirror->Mine) {
@@ -145,9 +145,9 @@ TEST(RandomFields, TheFloodEndsAsTheRepeatedPassesEnd) {
         NaiveFlood(naive);
       }
     }
-    for (std::size_t i = 0; i < fast.Areas.size(); ++i) {
-      ASSERT_EQ(fast.Areas[i]->Uncovered, naive.Areas[i]->Uncovered) << "game " << game << " area " << i;
-      ASSERT_EQ(fast.Areas[i]->Marked, naive.Areas[i]->Marked) << "game " << game << " area " << i;
+    for (std::size_t i = 0; i < fast.Areas().size(); ++i) {
+      ASSERT_EQ(fast.Areas()[i]->Uncovered, naive.Areas()[i]->Uncovered) << "game " << game << " area " << i;
+      ASSERT_EQ(fast.Areas()[i]->Marked, naive.Areas()[i]->Marked) << "game " << game << " area " << i;
     }
   }
 }
@@ -172,7 +172,7 @@ TEST(RandomFields, LinkingKeepsTheListInItsOrder) {
     TBoardSteps::MakeHoles(board, 50);
 
     std::vector<TAreaProperties*> list;
-    for (const auto& area : board.Areas) list.push_back(area.get());
+    for (const auto& area : board.Areas()) list.push_back(area.get());
     std::vector<std::vector<TAreaProperties*>> grid(sizeX + 1, std::vector<TAreaProperties*>(sizeY + 1));
     for (int column = 1; column <= sizeX; ++column)
       for (int row = 1; row <= sizeY; ++row)
@@ -198,8 +198,8 @@ TEST(RandomFields, LinkingKeepsTheListInItsOrder) {
           if (grid[column][row] == from) grid[column][row] = to;
       list.erase(list.begin() + a);
     }
-    ASSERT_EQ(board.Areas.size(), list.size()) << "game " << game;
-    for (std::size_t i = 0; i < list.size(); ++i) ASSERT_EQ(board.Areas[i].get(), list[i]);
+    ASSERT_EQ(board.Areas().size(), list.size()) << "game " << game;
+    for (std::size_t i = 0; i < list.size(); ++i) ASSERT_EQ(board.Areas()[i].get(), list[i]);
     for (int column = 1; column <= sizeX; ++column)
       for (int row = 1; row <= sizeY; ++row) ASSERT_EQ(board.AreaAt(column, row), grid[column][row]);
   }

@@ -27,7 +27,7 @@ void LayPattern(TBoard& board, int sizeX, int sizeY, const TTess& pattern) {
 }
 
 void ExpectOneLabelPerArea(const TBoard& board) {
-  for (const auto& area : board.Areas) {
+  for (const auto& area : board.Areas()) {
     int labels = 0;
     for (const auto& [column, row] : CellsOf(board, area.get()))
       labels += board.Cell(column, row).LabelCell;
@@ -43,8 +43,8 @@ TEST(BrickPattern, SevenBySevenKeepsTwentyEightAreasWhereTheTileLaysThem) {
   RandSeed(11);
   TBoard board;
   Generate(board, PatternRecord(7, 7, 101));
-  ASSERT_EQ(board.Areas.size(), 28u);
-  EXPECT_EQ(board.ColourList->Count, 72) << "all 72 areas made take a colour";
+  ASSERT_EQ(board.Areas().size(), 28u);
+  EXPECT_EQ(board.ColourList()->Count, 72) << "all 72 areas made take a colour";
 
   // Copy (tx, ty) lays its first brick at columns 2tx+1..2tx+2 of row
   // 2ty+1 and its second at columns 2tx+2..2tx+3 of row 2ty+2; the areas
@@ -63,9 +63,9 @@ TEST(BrickPattern, SevenBySevenKeepsTwentyEightAreasWhereTheTileLaysThem) {
     }
   ASSERT_EQ(expected.size(), 28u);
   for (std::size_t i = 0; i < 28; ++i) {
-    EXPECT_EQ(CellsOf(board, board.Areas[i].get()), expected[i]) << "area " << i;
-    EXPECT_EQ(board.Areas[i]->CellCount, int(expected[i].size()));
-    EXPECT_FALSE(board.Areas[i]->Hole);
+    EXPECT_EQ(CellsOf(board, board.Areas()[i].get()), expected[i]) << "area " << i;
+    EXPECT_EQ(board.Areas()[i]->CellCount, int(expected[i].size()));
+    EXPECT_FALSE(board.Areas()[i]->Hole);
   }
   // Spot checks of the layout: row 1 starts with a domino, row 2 with a
   // single cell, and column 7 of odd rows is a single cell.
@@ -86,13 +86,13 @@ TEST(PatternLookup, AMissingPatternFallsBackToRandomShapes) {
   TScratchDir dir;  // no Patterns directory at all
   TBoard board;
   Generate(board, PatternRecord(7, 7, 999));
-  EXPECT_EQ(board.Areas.size(), 49u);
-  for (const auto& area : board.Areas) EXPECT_FALSE(area->Hole);
+  EXPECT_EQ(board.Areas().size(), 49u);
+  for (const auto& area : board.Areas()) EXPECT_FALSE(area->Hole);
 
   TGameRecord record = PatternRecord(15, 15, -1);  // -1 is also the reader's default number
   record.CellSize = 90;
   Generate(board, record);
-  EXPECT_EQ(board.Areas.size(), 25u);
+  EXPECT_EQ(board.Areas().size(), 25u);
 }
 
 TEST(PatternLookup, AZeroOrNegativeStepMakesEveryCellAHole) {
@@ -100,11 +100,11 @@ TEST(PatternLookup, AZeroOrNegativeStepMakesEveryCellAHole) {
   for (const int step : {0, -1, -2000000000}) {
     TTess pattern = PatternFromRows(1, step, 1, {"0"});
     LayPattern(board, 6, 5, pattern);
-    ASSERT_EQ(board.Areas.size(), 30u);
-    for (const auto& area : board.Areas) EXPECT_TRUE(area->Hole);
+    ASSERT_EQ(board.Areas().size(), 30u);
+    for (const auto& area : board.Areas()) EXPECT_TRUE(area->Hole);
     pattern = PatternFromRows(1, 1, step, {"0"});
     LayPattern(board, 6, 5, pattern);
-    for (const auto& area : board.Areas) EXPECT_TRUE(area->Hole);
+    for (const auto& area : board.Areas()) EXPECT_TRUE(area->Hole);
   }
 }
 
@@ -112,9 +112,9 @@ TEST(DamagedPattern, HugeStepsLayOnlyTheCopyAtTheOrigin) {
   TBoard board;
   const int huge = std::numeric_limits<std::int32_t>::max();
   LayPattern(board, 5, 4, PatternFromRows(1, huge, huge, {"0"}));
-  ASSERT_EQ(board.Areas.size(), 20u);
+  ASSERT_EQ(board.Areas().size(), 20u);
   EXPECT_FALSE(board.AreaAt(1, 1)->Hole);
-  EXPECT_EQ(board.Areas[0].get(), board.AreaAt(1, 1));
+  EXPECT_EQ(board.Areas()[0].get(), board.AreaAt(1, 1));
   EXPECT_TRUE(board.AreaAt(2, 1)->Hole);
 }
 
@@ -124,15 +124,15 @@ TEST(DamagedPattern, HugeOrNegativeTileSizesStayInsideTheTileGrid) {
   pattern.Width = std::numeric_limits<std::int32_t>::max();
   pattern.Height = std::numeric_limits<std::int32_t>::max();
   LayPattern(board, 30, 20, pattern);  // every copy: one single and 14799 holes
-  EXPECT_EQ(board.Areas.size(), 600u);
+  EXPECT_EQ(board.Areas().size(), 600u);
   for (int row = 1; row <= 20; ++row)
     for (int column = 1; column <= 30; ++column) ASSERT_NE(board.AreaAt(column, row), nullptr);
 
   pattern.Width = -5;
   pattern.Height = -5;
   LayPattern(board, 30, 20, pattern);
-  EXPECT_EQ(board.Areas.size(), 600u);
-  for (const auto& area : board.Areas) EXPECT_TRUE(area->Hole);
+  EXPECT_EQ(board.Areas().size(), 600u);
+  for (const auto& area : board.Areas()) EXPECT_TRUE(area->Hole);
 }
 
 TEST(DamagedPattern, ShortRowsGiveTheirMissingPositionsHolesOfTheirOwnCopy) {
@@ -143,7 +143,7 @@ TEST(DamagedPattern, ShortRowsGiveTheirMissingPositionsHolesOfTheirOwnCopy) {
   TTess pattern = PatternFromRows(2, 2, 1, {"1"});
   ASSERT_EQ(pattern.AreasPerTile, 1);
   LayPattern(board, 8, 2, pattern);
-  ASSERT_EQ(board.Areas.size(), 16u);
+  ASSERT_EQ(board.Areas().size(), 16u);
   for (int row = 1; row <= 2; ++row)
     for (int column = 1; column <= 8; ++column)
       EXPECT_EQ(board.AreaAt(column, row)->Hole, column % 2 == 0) << column << "," << row;
@@ -156,10 +156,10 @@ TEST(DamagedPattern, GroupCodesAboveTheGroupCountMakeAreasOfTheirCopy) {
   pattern.GroupCount = 1;  // understates the 5
   pattern.AreasPerTile = 0;
   LayPattern(board, 9, 2, pattern);
-  ASSERT_EQ(board.Areas.size(), 12u);
+  ASSERT_EQ(board.Areas().size(), 12u);
   EXPECT_EQ(board.AreaAt(1, 1), board.AreaAt(3, 1));
   EXPECT_NE(board.AreaAt(1, 1), board.AreaAt(2, 1));
-  for (const auto& area : board.Areas) EXPECT_FALSE(area->Hole);
+  for (const auto& area : board.Areas()) EXPECT_FALSE(area->Hole);
   ExpectOneLabelPerArea(board);
 }
 
@@ -170,8 +170,8 @@ TEST(DamagedPattern, AnAreaPerTileCountThatWrappedCannotOverrunTheNumbers) {
   TTess pattern = PatternFromRows(148, 148, 2, {row, row});
   ASSERT_EQ(pattern.AreasPerTile, 296 % 256);
   LayPattern(board, 148, 4, pattern);
-  EXPECT_EQ(board.Areas.size(), 148u * 4);
-  for (const auto& area : board.Areas) EXPECT_FALSE(area->Hole);
+  EXPECT_EQ(board.Areas().size(), 148u * 4);
+  for (const auto& area : board.Areas()) EXPECT_FALSE(area->Hole);
 }
 
 TEST(OverlappingCopies, ALaterCopyWinsAndAnAreaLeftWithoutCellsIsDropped) {
@@ -179,7 +179,7 @@ TEST(OverlappingCopies, ALaterCopyWinsAndAnAreaLeftWithoutCellsIsDropped) {
   // before, so every cell ends as a one-cell area that was given two cells.
   TBoard board;
   LayPattern(board, 6, 2, PatternFromRows(2, 1, 1, {"11"}));
-  ASSERT_EQ(board.Areas.size(), 12u);
+  ASSERT_EQ(board.Areas().size(), 12u);
   for (int row = 1; row <= 2; ++row)
     for (int column = 1; column <= 6; ++column) {
       const TAreaProperties* area = board.AreaAt(column, row);

@@ -24,7 +24,7 @@ TEST(FirstMoveGrace, AMineUncoveredFirstBecomesAMarkAtHalfTheScoreLessThirty) {
   EXPECT_TRUE(board.AreaAt(1, 1)->Changed);
   EXPECT_FALSE(board.AreaAt(1, 1)->Uncovered);
   EXPECT_EQ(play.Score, 50);
-  EXPECT_FALSE(board.FirstMove);
+  EXPECT_FALSE(board.FirstMove());
   EXPECT_TRUE(Uncover(board, play, 5, 5)) << "the grace is spent";
   EXPECT_FALSE(board.AreaAt(5, 5)->Marked);
   EXPECT_EQ(play.Score, 50);
@@ -70,15 +70,15 @@ TEST(Lifeline, TurnsAMineIntoAMarkOnlyWhileSet) {
   FieldWithMines(board, 5, 5, {{1, 1}, {5, 5}});
   TPlay play;
   Uncover(board, play, 3, 1);  // the first move, safe
-  ASSERT_FALSE(board.FirstMove);
+  ASSERT_FALSE(board.FirstMove());
   board.SetLifeline(true);
-  EXPECT_EQ(board.HoverColour, 0x88FF88u);
+  EXPECT_EQ(board.HoverColour(), 0x88FF88u);
   EXPECT_FALSE(Uncover(board, play, 1, 1));
   EXPECT_TRUE(board.AreaAt(1, 1)->Marked);
   EXPECT_EQ(play.Score, (105 * 4) / 5 - 30);
-  EXPECT_TRUE(board.Lifeline) << "the window clears the lifeline, not the board";
+  EXPECT_TRUE(board.Lifeline()) << "the window clears the lifeline, not the board";
   board.SetLifeline(false);
-  EXPECT_EQ(board.HoverColour, clWhite);
+  EXPECT_EQ(board.HoverColour(), clWhite);
   const std::int32_t before = play.Score;
   EXPECT_TRUE(Uncover(board, play, 5, 5));
   EXPECT_FALSE(board.AreaAt(5, 5)->Marked);
@@ -93,7 +93,7 @@ TEST(Uncover, OffTheFieldHolesMarksAndOpenAreasAreIgnored) {
   board.ToggleMark(3, 3, play.Score);
   for (const auto& [column, row] : std::vector<std::pair<int, int>>{{0, 1}, {5, 1}, {1, -3}, {1, 5}, {2, 2}, {3, 3}})
     EXPECT_FALSE(Uncover(board, play, column, row));
-  EXPECT_TRUE(board.FirstMove) << "ignored actions keep the grace";
+  EXPECT_TRUE(board.FirstMove()) << "ignored actions keep the grace";
   EXPECT_EQ(play.Score, 100);
   EXPECT_FALSE(board.AreaAt(2, 2)->Uncovered);
 }
@@ -106,7 +106,7 @@ TEST(Uncover, OneCellOfANineCellAreaOpensAllNine) {
   record.PatternFlag = 1;
   record.PatternID = 9;
   Generate(board, record);
-  ASSERT_EQ(board.Areas.size(), 4u);
+  ASSERT_EQ(board.Areas().size(), 4u);
   board.AreaAt(6, 6)->Mine = true;
   TBoardSteps::CountMines(board);
   TPlay play;
@@ -151,7 +151,7 @@ TEST(Marks, MarkingAndUnmarkingCostsTwentyAndKeepsTheGrace) {
   EXPECT_FALSE(board.AreaAt(2, 2)->Marked);
   EXPECT_TRUE(board.AreaAt(2, 2)->Changed);
   EXPECT_EQ(play.Score, 80);
-  EXPECT_TRUE(board.FirstMove);
+  EXPECT_TRUE(board.FirstMove());
   board.ToggleMark(0, 0, play.Score);  // off the field: nothing
   Uncover(board, play, 3, 3);
   board.ToggleMark(3, 3, play.Score);  // uncovered: nothing
@@ -180,11 +180,11 @@ TEST(Tint, ColoursTheAreaForGoodAndEndsTheGraceEvenOffTheField) {
   board.Tint(2, 2);
   EXPECT_EQ(board.AreaAt(2, 2)->Colour, 0x444470u);
   EXPECT_FALSE(board.AreaAt(2, 2)->Changed);
-  EXPECT_FALSE(board.FirstMove);
+  EXPECT_FALSE(board.FirstMove());
 
   FieldWithMines(board, 3, 3, {{1, 1}});
   board.Tint(40, 40);
-  EXPECT_FALSE(board.FirstMove);
+  EXPECT_FALSE(board.FirstMove());
   TPlay play;
   EXPECT_TRUE(Uncover(board, play, 1, 1)) << "no grace left";
 }

@@ -22,17 +22,17 @@ void PlainField(TBoard& board, int sizeX, int sizeY) {
 // Joins the cell to the area of its left neighbour, as a shaped area would
 // have it, with the edges between them gone.
 void JoinLeft(TBoard& board, int column, int row) {
-  board.Cell(column, row).Area = board.AreaAt(column - 1, row);
-  board.Cell(column, row).LabelCell = false;
-  board.Cell(column, row).EdgeLeft = false;
-  board.Cell(column - 1, row).EdgeRight = false;
+  TBoardSteps::CellOf(board, column, row).Area = board.AreaAt(column - 1, row);
+  TBoardSteps::CellOf(board, column, row).LabelCell = false;
+  TBoardSteps::CellOf(board, column, row).EdgeLeft = false;
+  TBoardSteps::CellOf(board, column - 1, row).EdgeRight = false;
 }
 
 struct TCellBox {
   int L, R, T, B;
 };
 TCellBox Box(const TBoard& board, int column, int row) {
-  return {board.ColumnLeft[column], board.ColumnRight[column], board.RowTop[row], board.RowBottom[row]};
+  return {board.ColumnLeft(column), board.ColumnRight(column), board.RowTop(row), board.RowBottom(row)};
 }
 
 int CountColourIn(const QImage& image, TColour colour, const TCellBox& box) {
@@ -127,7 +127,7 @@ TEST(BoardPainting, TheHoveredAreaStartsAtTheHoverColourAndPulsesTowardItsDarken
   TCanvasImage tick(90, 90);
   board.PulseHover();
   board.PaintChanged(tick.Canvas);
-  const TColour pulsed = BlendColour(BlendColour(PlainColour, clBlack, 0.45f), clWhite, board.PulseLevel);
+  const TColour pulsed = BlendColour(BlendColour(PlainColour, clBlack, 0.45f), clWhite, board.PulseLevel());
   EXPECT_NE(pulsed, clWhite);
   EXPECT_EQ(tick.Pixel(c.L + 20, c.T + 20), pulsed);
   EXPECT_EQ(tick.Pixel(Box(board, 1, 2).L + 20, c.T + 20), clWhite) << "nothing else is drawn";
@@ -169,7 +169,7 @@ TEST(BoardPainting, RandomShapesWithOneMarkShowNumbersOnlyInTheSeedCells) {
   record.CellSize = 90;
   record.MinePopulation = 100;
   Generate(board, record);
-  for (auto& area : board.Areas) area->Uncovered = !area->Mine;
+  for (auto& area : board.Areas()) area->Uncovered = !area->Mine;
   board.LayOut(600, 600, 0);
   TCanvasImage image(603, 603);
   board.SetOneMark(true, image.Canvas);
@@ -214,7 +214,7 @@ class DirectPixels : public testing::Test {
     record.MinePopulation = 120;
     Generate(board, record);
     int i = 0;
-    for (auto& area : board.Areas) {
+    for (auto& area : board.Areas()) {
       ++i;
       if (area->Hole) continue;
       if (area->Mine) {
@@ -224,7 +224,7 @@ class DirectPixels : public testing::Test {
         area->Uncovered = i % 4 != 0;
       }
     }
-    board.OneMark = true;
+    TBoardSteps::SetOneMarkFlag(board, true);
     board.LayOut(400, 280, 5);
   }
 

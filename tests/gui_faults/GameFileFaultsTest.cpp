@@ -74,11 +74,11 @@ class GameFileFaults : public ::testing::Test {
     ASSERT_TRUE(Main->GameActive());
     TBoard& board = *Main->Board;
     const int games = DialogsShown;
-    for (int row = 1; row <= board.SizeY; ++row)
-      for (int column = 1; column <= board.SizeX; ++column) {
+    for (int row = 1; row <= board.SizeY(); ++row)
+      for (int column = 1; column <= board.SizeX(); ++column) {
         if (!board.AreaAt(column, row)->Mine || board.AreaAt(column, row)->Marked) continue;
-        const int x = (board.ColumnLeft[column] + board.ColumnRight[column]) / 2;
-        const int y = (board.RowTop[row] + board.RowBottom[row]) / 2;
+        const int x = (board.ColumnLeft(column) + board.ColumnRight(column)) / 2;
+        const int y = (board.RowTop(row) + board.RowBottom(row)) / 2;
         Main->FormMouseDown(Qt::RightButton, x, y);
         Main->FormMouseUp(Qt::RightButton, x, y);
         if (DialogsShown != games) return;  // won, and the next game began

@@ -28,7 +28,7 @@ TEST_F(SuccessTest, MarkingEveryMineWinsWithTheUnexploredBonus) {
   const int bonus = int(std::nearbyint(8.0L * std::pow((long double)u, 1.5L)));
   WhileMessageShown = [this] {
     EXPECT_FALSE(Main->GameActive());
-    EXPECT_EQ(Main->Board->Hovered, nullptr);
+    EXPECT_EQ(Main->Board->Hovered(), nullptr);
   };
   Click(Qt::RightButton, mines.back());
   ASSERT_EQ(Messages.size(), 1u);

@@ -43,7 +43,7 @@ TEST_F(MouseTest, ReleaseOnAnotherAreaOnlyAnswersThePress) {
   EXPECT_TRUE(Covered(*AreaOf(pressed)));
   EXPECT_TRUE(Covered(*AreaOf(released)));
   EXPECT_EQ(Main->Score, 100);
-  EXPECT_TRUE(Main->Board->FirstMove);
+  EXPECT_TRUE(Main->Board->FirstMove());
 }
 
 TEST_F(MouseTest, RightClickMarksAndASecondUnmarksForTwentyPoints) {
@@ -66,7 +66,7 @@ TEST_F(MouseTest, RightReleaseWhileLeftHeldTintsThenLeftReleaseUncovers) {
   EXPECT_FALSE(AreaOf(cell)->Marked);
   EXPECT_FALSE(Main->LeftDown);
   EXPECT_FALSE(Main->RightDown);
-  EXPECT_FALSE(Main->Board->FirstMove);  // a tint ends the first-move grace
+  EXPECT_FALSE(Main->Board->FirstMove());  // a tint ends the first-move grace
   Release(Qt::LeftButton, cell);
   EXPECT_TRUE(AreaOf(cell)->Uncovered);
   EXPECT_EQ(Main->Score, 105);

@@ -96,9 +96,9 @@ TEST_F(RecordTest, ACancelledDialogDuringAGameChangesNeitherItsClockNorItsRecord
   ASSERT_TRUE(Main->CurrentGame.Timed());
   Main->Tick();
   EXPECT_EQ(Main->Clock, 3);  // still counting up
-  EXPECT_EQ(Main->Board->SizeX, 15);
-  EXPECT_EQ(Main->Board->CellWidth, Main->Board->CellHeight);
-  EXPECT_EQ(Main->Board->GridWidth, 15 * Main->Board->CellWidth);
+  EXPECT_EQ(Main->Board->SizeX(), 15);
+  EXPECT_EQ(Main->Board->CellWidth(), Main->Board->CellHeight());
+  EXPECT_EQ(Main->Board->GridWidth(), 15 * Main->Board->CellWidth());
 
   LoseTheGame();
   TGameRecord expected = started;
@@ -164,10 +164,10 @@ TEST_F(RecordTest, ADamagedLastGameFilePlaysSoundly) {
   Main->BtnNewGame->click();
   ASSERT_TRUE(Main->GameActive());
   const TBoard& board = *Main->Board;
-  EXPECT_GE(board.SizeX, 1);
-  EXPECT_LE(board.SizeX, 148);
-  EXPECT_GE(board.SizeY, 1);
-  EXPECT_LE(board.SizeY, 100);
+  EXPECT_GE(board.SizeX(), 1);
+  EXPECT_LE(board.SizeX(), 148);
+  EXPECT_GE(board.SizeY(), 1);
+  EXPECT_LE(board.SizeY(), 100);
   for (int i = 0; i < 5; ++i) Main->Tick();
   // Play on until the game ends, one way or the other.
   for (TCell cell : Cells([](const TAreaProperties& a) { return !a.Hole; })) {

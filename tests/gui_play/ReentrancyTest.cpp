@@ -12,7 +12,7 @@ TEST_F(WindowTest, ANewGameStartedFromTheLossDialogIsLeftAlone) {
   ASSERT_EQ(Messages.size(), 1u);
   EXPECT_TRUE(Main->GameActive());
   EXPECT_EQ(Main->ScreenShown(), ss_Game);
-  EXPECT_EQ(Main->Board->SizeX, 9);
+  EXPECT_EQ(Main->Board->SizeX(), 9);
   EXPECT_EQ(Main->Score, 100);
   EXPECT_EQ(Main->NumLifelines(), 2);
   EXPECT_EQ(RecordsInScores(), 1);

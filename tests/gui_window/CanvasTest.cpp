@@ -21,8 +21,8 @@ TEST_F(WindowTest, GameScreenShowsEveryCellInItsColourAndFillsTheMargins) {
   const TBoard& board = *Main->Board;
   EXPECT_EQ(image.pixel(0, 200), face);
   EXPECT_EQ(image.pixel(Main->width() - 1, 200), face);
-  EXPECT_EQ(image.pixel(board.ColumnLeft[5], board.RowTop[1] - 1), face);
-  EXPECT_EQ(image.pixel(board.ColumnLeft[5], board.RowBottom[9] + 1), face);
+  EXPECT_EQ(image.pixel(board.ColumnLeft(5), board.RowTop(1) - 1), face);
+  EXPECT_EQ(image.pixel(board.ColumnLeft(5), board.RowBottom(9) + 1), face);
   for (int column = 1; column <= 12; ++column)
     for (int row = 1; row <= 9; ++row) {
       const TAreaProperties* area = board.AreaAt(column, row);
@@ -45,20 +45,20 @@ TEST_F(WindowTest, ACopyOfTheCanvasKeepsItsPictureWhileTheWindowDrawsOn) {
 TEST_F(WindowTest, HoverFollowsThePointerAndLeavesWithIt) {
   StartGame({.Columns = 6, .Rows = 6});
   MoveTo(CentreOf({2, 2}));
-  EXPECT_EQ(Main->Board->Hovered, AreaOf({2, 2}));
+  EXPECT_EQ(Main->Board->Hovered(), AreaOf({2, 2}));
   MoveTo(QPoint(1, 45));  // off the grid
-  EXPECT_EQ(Main->Board->Hovered, nullptr);
+  EXPECT_EQ(Main->Board->Hovered(), nullptr);
   MoveTo(CentreOf({4, 4}));
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(Main, &leave);
-  EXPECT_EQ(Main->Board->Hovered, nullptr);
+  EXPECT_EQ(Main->Board->Hovered(), nullptr);
 }
 
 TEST_F(WindowTest, PointerChangesNothingWithNoGameActive) {
   StartGame({.Columns = 6, .Rows = 6});
   Main->SetGameActive(false);
   MoveTo(CentreOf({2, 2}));
-  EXPECT_EQ(Main->Board->Hovered, nullptr);
+  EXPECT_EQ(Main->Board->Hovered(), nullptr);
 }
 
 TEST_F(WindowTest, TicksPulseTheHoveredAreaOnTheCanvas) {

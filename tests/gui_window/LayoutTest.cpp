@@ -10,13 +10,13 @@ void ExpectGridFits(const TMainForm& form) {
   const TBoard& board = *form.Board;
   const int availWidth = form.width() - 3;
   const int availHeight = form.height() - 20 - 39 - 3;
-  const int cell = std::min(availWidth / board.SizeX, availHeight / board.SizeY);
-  EXPECT_EQ(board.CellWidth, cell);
-  EXPECT_EQ(board.CellHeight, cell);
-  EXPECT_EQ(board.ColumnLeft[1], (availWidth - board.SizeX * cell) / 2 + 1);
-  EXPECT_EQ(board.RowTop[1], (availHeight - board.SizeY * cell) / 2 + 39);
-  EXPECT_GE(board.RowTop[1], 39);
-  EXPECT_LT(board.RowBottom[board.SizeY], form.height() - 22);  // above the status bar's line
+  const int cell = std::min(availWidth / board.SizeX(), availHeight / board.SizeY());
+  EXPECT_EQ(board.CellWidth(), cell);
+  EXPECT_EQ(board.CellHeight(), cell);
+  EXPECT_EQ(board.ColumnLeft(1), (availWidth - board.SizeX() * cell) / 2 + 1);
+  EXPECT_EQ(board.RowTop(1), (availHeight - board.SizeY() * cell) / 2 + 39);
+  EXPECT_GE(board.RowTop(1), 39);
+  EXPECT_LT(board.RowBottom(board.SizeY()), form.height() - 22);  // above the status bar's line
 }
 }  // namespace
 
@@ -35,12 +35,12 @@ TEST_F(WindowTest, WideningAHeightLimitedWindowOnlyCentresTheGrid) {
   StartGame({.Columns = 15, .Rows = 15});
   Main->resize(600, 400);
   Main->FormResize();
-  const int cell = Main->Board->CellWidth;
-  const int left = Main->Board->ColumnLeft[1];
+  const int cell = Main->Board->CellWidth();
+  const int left = Main->Board->ColumnLeft(1);
   Main->resize(800, 400);
   Main->FormResize();
-  EXPECT_EQ(Main->Board->CellWidth, cell);
-  EXPECT_EQ(Main->Board->ColumnLeft[1], left + 100);
+  EXPECT_EQ(Main->Board->CellWidth(), cell);
+  EXPECT_EQ(Main->Board->ColumnLeft(1), left + 100);
 }
 
 TEST_F(WindowTest, ToolbarComponentsStandWhereTheDesignPutsThem) {

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include "WindowFixture.h"
+#include "core_board/BoardTestSupport.h"
 #include "scores/ScoreTable.h"
 
 // The rows of the window's state table: which screen, whether a game is
@@ -153,11 +154,11 @@ TEST_F(WindowTest, MinimisedGameGoesToTheScoresOnTheNextTick) {
 TEST_F(WindowTest, SettersCompareFirst) {
   StartGame();
   // Setting the screen it already shows must not lay the field out again.
-  Main->Board->CellWidth = -7;
+  TBoardSteps::SetCellWidth(*Main->Board, -7);
   Main->SetScreenShown(ss_Game);
-  EXPECT_EQ(Main->Board->CellWidth, -7);
+  EXPECT_EQ(Main->Board->CellWidth(), -7);
   Main->SetScreenShown(ss_Scores);
-  EXPECT_NE(Main->Board->CellWidth, -7);
+  EXPECT_NE(Main->Board->CellWidth(), -7);
 
   Main->SetTicking(false);
   Main->MenuPauseResume->setText("marker");

@@ -95,8 +95,8 @@ void WindowTest::StartSeededGame(const TFieldSettings& settings, std::uint64_t s
 
 QPoint WindowTest::CentreOf(TCell cell) const {
   const TBoard& board = *Main->Board;
-  return QPoint((board.ColumnLeft[cell.Column] + board.ColumnRight[cell.Column]) / 2,
-                (board.RowTop[cell.Row] + board.RowBottom[cell.Row]) / 2);
+  return QPoint((board.ColumnLeft(cell.Column) + board.ColumnRight(cell.Column)) / 2,
+                (board.RowTop(cell.Row) + board.RowBottom(cell.Row)) / 2);
 }
 
 namespace {
@@ -139,8 +139,8 @@ std::vector<TCell> WindowTest::Cells(
     const std::function<bool(const TAreaProperties&)>& wanted) const {
   std::vector<TCell> found;
   const TBoard& board = *Main->Board;
-  for (int column = 1; column <= board.SizeX; ++column)
-    for (int row = 1; row <= board.SizeY; ++row)
+  for (int column = 1; column <= board.SizeX(); ++column)
+    for (int row = 1; row <= board.SizeY(); ++row)
       if (const TAreaProperties* area = board.AreaAt(column, row); area && wanted(*area))
         found.push_back({column, row});
   return found;
@@ -176,7 +176,7 @@ std::vector<TCell> WindowTest::OneCellPerMine() const {
 
 int WindowTest::CountAreas(const std::function<bool(const TAreaProperties&)>& wanted) const {
   int count = 0;
-  for (const auto& area : Main->Board->Areas)
+  for (const auto& area : Main->Board->Areas())
     if (wanted(*area)) ++count;
   return count;
 }

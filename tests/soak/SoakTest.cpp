@@ -201,8 +201,8 @@ int Soak::AnswerDialog(QDialog& dialog) {
 
 QPoint Soak::CellCentre(int column, int row) const {
   const TBoard& board = *Main->Board;
-  return {(board.ColumnLeft[column] + board.ColumnRight[column]) / 2,
-          (board.RowTop[row] + board.RowBottom[row]) / 2};
+  return {(board.ColumnLeft(column) + board.ColumnRight(column)) / 2,
+          (board.RowTop(row) + board.RowBottom(row)) / 2};
 }
 
 // A random cell; asked for a mine, a covered mine when there is one.
@@ -210,8 +210,8 @@ bool Soak::PickCell(int& column, int& row, bool wantMine) {
   if (!Main->Board) return false;
   const TBoard& board = *Main->Board;
   for (int tries = 0; tries < (wantMine ? 200 : 1); ++tries) {
-    column = 1 + Random(board.SizeX);
-    row = 1 + Random(board.SizeY);
+    column = 1 + Random(board.SizeX());
+    row = 1 + Random(board.SizeY());
     const TAreaProperties* area = board.AreaAt(column, row);
     if (!wantMine || (area->Mine && !area->Marked)) return true;
   }
@@ -221,10 +221,10 @@ bool Soak::PickCell(int& column, int& row, bool wantMine) {
 void Soak::ExpectSuccessIfCleared() {
   if (!Tally.Active) return;
   const TBoard& board = *Main->Board;
-  for (const auto& area : board.Areas)
+  for (const auto& area : board.Areas())
     if (area->Mine != area->Marked) return;
   int unexplored = 0;
-  for (const auto& area : board.Areas)
+  for (const auto& area : board.Areas())
     unexplored += !area->Mine && !area->Marked && !area->Hole && !area->Uncovered;
   const std::int32_t bonus = Round(8.0L * std::pow((long double)unexplored, 1.5L));
   std::int32_t timeLeft = 0;
@@ -249,7 +249,7 @@ void Soak::ExpectUncover(int column, int row) {
   const bool timed = Tally.Settings.Timed();
   const bool playable = !area->Uncovered && !area->Marked && !area->Hole;
   if (playable && area->Mine) {
-    if (board.FirstMove || Tally.Armed) {
+    if (board.FirstMove() || Tally.Armed) {
       Tally.Score = Tally.Score * 4 / 5 - 30;
       if (timed) Tally.Clock -= 20;
     } else {
@@ -387,8 +387,8 @@ void Soak::PlayToAnEnd() {
   if (!Tally.Active || Main->ScreenShown() != ss_Game) return;
   const bool win = Chance(60);
   TBoard& board = *Main->Board;
-  for (int row = 1; row <= board.SizeY && Tally.Active; ++row)
-    for (int column = 1; column <= board.SizeX && Tally.Active; ++column) {
+  for (int row = 1; row <= board.SizeY() && Tally.Active; ++row)
+    for (int column = 1; column <= board.SizeX() && Tally.Active; ++column) {
       const TAreaProperties* area = board.AreaAt(column, row);
       const bool wrongMark = area->Marked && !area->Mine;
       const bool wanted = win ? (area->Mine && !area->Marked) || wrongMark : area->Mine && !area->Marked;
@@ -404,7 +404,7 @@ void Soak::PlayToAnEnd() {
       Main->FormMouseUp(button, at.x(), at.y());
       if (win && GamesStarted == startedBefore && Tally.Active && Main->GameActive())
         ASSERT_NE(area->Marked, wasMarked) << "a right click on " << column << ", " << row << " of "
-                                           << board.SizeX << " x " << board.SizeY << " at " << at.x()
+                                           << board.SizeX() << " x " << board.SizeY() << " at " << at.x()
                                            << ", " << at.y() << " flags " << leftBefore << rightBefore
                                            << " screen " << Main->ScreenShown();
       if (Tally.Active) ExpectSuccessIfCleared();
