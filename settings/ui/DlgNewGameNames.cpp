@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include "game/ui/Cp1252.h"
 #include "game/ui/Forms.h"
+#include "game/ui/MainForm.h"
 #include "settings/PlayerNames.h"
 
 // The player's name: the name box, the remembered names of SavedNames.txt
@@ -84,5 +85,11 @@ bool TDlgNewGame::SaveTypedName() {
 }
 
 void TDlgNewGame::ReportFileError(const QString& format, const char* fileName) {
-  if (Forms.Seams.ShowError) Forms.Seams.ShowError(this, format.arg(QString::fromUtf8(fileName)));
+  if (!Forms.Seams.ShowError) return;
+  // The names are read before the dialog appears, when it has no place on
+  // the screen yet: a box centred on it would open in the screen's corner.
+  // The dialog appears centred on the main window, so the box opens there.
+  QWidget* owner = this;
+  if (!isVisible() && Forms.MainForm) owner = Forms.MainForm;
+  Forms.Seams.ShowError(owner, format.arg(QString::fromUtf8(fileName)));
 }
