@@ -22,8 +22,8 @@ struct TFileCloser {
 // anything else (words, hex, overflow, an empty word at the end of the file)
 // reads as 0.
 template <class T>
-T ParseNumber(const std::string& word, bool oversized) {
-  if (oversized || word.empty()) return 0;
+T ParseNumber(const std::string& word) {
+  if (word.empty()) return 0;
   const char* first = word.data();
   const char* last = word.data() + word.size();
   if (*first == '+') ++first;  // from_chars takes "-" but not "+"
@@ -35,9 +35,7 @@ T ParseNumber(const std::string& word, bool oversized) {
 
 template <class T>
 T ReadNumber(TPatternText& text) {
-  bool oversized = false;
-  const std::string word = text.ReadNumberWord(oversized);
-  return ParseNumber<T>(word, oversized);
+  return ParseNumber<T>(text.ReadNumberWord());
 }
 
 std::string ReadText(TPatternText& text) {

@@ -22,15 +22,10 @@ void TPatternText::SkipRestOfLine() {
   ReadLine([](unsigned char) {});
 }
 
-std::string TPatternText::ReadNumberWord(bool& oversized) {
+std::string TPatternText::ReadNumberWord() {
   for (int c = Peek(); c >= 0 && c <= ' '; c = Peek()) ++Position;
   std::string word;
-  oversized = false;
-  for (int c = Peek(); c > ' '; c = Peek()) {
-    if (word.size() == MaxNumberLength) {
-      oversized = true;
-      break;
-    }
+  for (int c = Peek(); c > ' ' && word.size() < MaxNumberLength; c = Peek()) {
     word.push_back(static_cast<char>(c));
     ++Position;
   }

@@ -13,12 +13,13 @@ class TPatternText {
  public:
   explicit TPatternText(std::FILE* file) : File(file) {}
 
-  // The longest word a number may be; a longer one is not a number.
+  // How much of a word a number takes: the first 32 bytes of a longer word
+  // are the number, the rest is dropped with its line.
   static constexpr std::size_t MaxNumberLength = 32;
 
   // Skips bytes 0..32, takes up to 32 bytes above 32, then moves past the
-  // end of that line. Sets oversized when the word runs past 32 bytes.
-  std::string ReadNumberWord(bool& oversized);
+  // end of that line.
+  std::string ReadNumberWord();
 
   // Hands every byte of the rest of the current line to eachByte, then moves
   // to the next line.

@@ -89,11 +89,13 @@ void TMainForm::ScoresClick() {
   if (!dialog) return;
 
   // The challenged game's settings travel through LastGame.dat, exactly as
-  // the dialog remembers its own; the challenger keeps their own name.
-  const QString challengerName = dialog->CurrentName();
+  // the dialog remembers its own; the challenger keeps their own name, as
+  // the current game record holds it: cut to the 16 characters a record
+  // has room for.
+  const std::string challengerName = CurrentGame.PlayerName();
   dialog->SaveLastGame(challenged);
   dialog->LoadLastGame(CurrentGame);
-  dialog->SetCurrentName(challengerName);
-  CurrentGame.SetPlayerName(ToCp1252(challengerName));
+  dialog->SetCurrentName(FromCp1252(challengerName));
+  CurrentGame.SetPlayerName(challengerName);
   BtnNewGameClick();
 }

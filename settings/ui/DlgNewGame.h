@@ -45,8 +45,9 @@ class TDlgNewGame : public QDialog {
 
   // The chooser that "Choose" opens; none until the program has made it.
   void SetPatternChooser(TPatternDlg* chooser) { FPatternChooser = chooser; }
-  // The window the dialog is centred on when it opens; none: left in place.
-  void SetOwnerWindow(const QWidget* owner) { FOwnerWindow = owner; }
+  // The window the dialog (and an error box raised before it shows) is
+  // centred on when it opens; none: left in place.
+  void SetOwnerWindow(QWidget* owner) { FOwnerWindow = owner; }
 
   // FormShow, then the dialog runs modally through the program's seam.
   int ShowModal();
@@ -149,7 +150,7 @@ class TDlgNewGame : public QDialog {
  private:
   TModalSeams& Seams;
   TPatternDlg* FPatternChooser = nullptr;
-  const QWidget* FOwnerWindow = nullptr;
+  QWidget* FOwnerWindow = nullptr;
   QString FCurrentName;
   int FSizeX = 0, FSizeY = 0, FMinePopulation = 0, FHoles = 0, FCellSize = 0, FLinking = 0;
   bool FShapeRandom = false;

@@ -84,5 +84,11 @@ bool TDlgNewGame::SaveTypedName() {
 }
 
 void TDlgNewGame::ReportFileError(const QString& format, const char* fileName) {
-  if (Seams.ShowError) Seams.ShowError(this, format.arg(QString::fromUtf8(fileName)));
+  if (!Seams.ShowError) return;
+  // The names are read before the dialog appears, when it has no place on
+  // the screen yet: a box centred on it would open in the screen's corner.
+  // The dialog appears centred on its owner window, so the box opens there.
+  QWidget* owner = this;
+  if (!isVisible() && FOwnerWindow) owner = FOwnerWindow;
+  Seams.ShowError(owner, format.arg(QString::fromUtf8(fileName)));
 }

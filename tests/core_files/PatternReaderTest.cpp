@@ -186,14 +186,31 @@ TEST(PatternReader, NumbersThatDoNotFitTheirWidthReadAsZero) {
   EXPECT_EQ(Reserved1Of("99999999999999999999"), 0);
 }
 
-TEST(PatternReader, ANumberWordLongerThan32CharactersReadsAsZero) {
+TEST(PatternReader, ANumberWordLongerThan32CharactersIsReadByItsFirst32) {
   TScratchWorkDir dir;
   EXPECT_EQ(RegNoOf(std::string(30, '0') + "42"), 42);
-  EXPECT_EQ(RegNoOf(std::string(31, '0') + "42"), 0);
-  // The rest of the long word is skipped with its line.
+  EXPECT_EQ(RegNoOf(std::string(30, '0') + "123"), 12);
+  EXPECT_EQ(RegNoOf(std::string(31, '0') + "42"), 4);
+  EXPECT_EQ(RegNoOf(std::string(31, '0') + "7xyz"), 7);
+  EXPECT_EQ(RegNoOf("-" + std::string(30, '0') + "95"), -9);
+  EXPECT_EQ(Reserved1Of(std::string(31, '0') + "7xyz"), 7);
+  // The rest of the long word is skipped with its line; 32 nines do not fit
+  // 64 bits, so they read as 0 like any number too big for its width.
   const TTess pattern = Read(std::string(5000, '9') + "\r\nAuthor\r\n");
   EXPECT_EQ(pattern.RegNo, 0);
   EXPECT_EQ(pattern.Author, "Author");
+  // A long number in the middle of the file leaves the lines after it in
+  // their places.
+  const TTess tile = Read("5\r\nMaker\r\nTitle\r\nAbout it\r\n0\r\n0\r\n" +
+                          std::string(31, '0') + "3wide\r\n1\r\n" + std::string(40, '0') +
+                          "\r\n2\r\n1#.\r\n");
+  EXPECT_EQ(tile.Width, 3);
+  EXPECT_EQ(tile.Height, 1);
+  EXPECT_EQ(tile.StepX, 0);
+  EXPECT_EQ(tile.StepY, 2);
+  EXPECT_EQ(tile.Code(1, 1), 1);
+  EXPECT_EQ(tile.Code(2, 1), tc_SingleHash);
+  EXPECT_EQ(tile.Code(3, 1), tc_Transparent);
 }
 
 TEST(PatternReader, LfAndLoneCrLineEndsReadLikeCrLf) {

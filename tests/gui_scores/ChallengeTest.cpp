@@ -1,8 +1,10 @@
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include "ScoreScreenFixture.h"
 #include "scores/ScoreLayout.h"
+#include "settings/PlayerNames.h"
 #include "settings/ui/DlgNewGame.h"
 
 namespace {
@@ -123,6 +125,30 @@ TEST_F(Challenge, ARowEmptiedSinceTheHoverIsNoChallenge) {
   EXPECT_TRUE(LastGameBytes().isEmpty());
   EXPECT_EQ(Dialog->SizeX(), SizeXWhenShown);
   EXPECT_NE(SizeXWhenShown, 34);
+}
+
+// A saved name longer than a record holds: the game record keeps its first
+// 16 characters, and that is the name the challenger plays on under. The
+// saved names compare whole texts, so OK remembers the cut name as a new one.
+TEST_F(Challenge, ALongSavedNameComesBackCutTo16Characters) {
+  const QString longName = QStringLiteral("Alexandrina Wolfgang");  // 20 characters
+  const QString cutName = longName.left(16);
+  WriteWholeFile(SavedNamesFile, (longName + "\r\n").toLatin1());
+  Dialog->SetCurrentName(longName);  // picked from the list, the box left
+  StartGameThroughDialog();
+  ASSERT_EQ(ReadWholeFile(SavedNamesFile), (longName + "\r\n").toLatin1());
+  Main->BtnPauseClick();
+  Repaint();
+  ASSERT_EQ(Main->CurrentGame.PlayerName(), cutName.toStdString());
+  AnswerYes = true;
+  AcceptDialog = true;
+  ClickRow(1);
+  EXPECT_EQ(WarningsAsked, 1);
+  EXPECT_EQ(NameWhenShown, cutName);
+  EXPECT_EQ(Dialog->ComboBoxName->currentText(), cutName);
+  EXPECT_EQ(ReadWholeFile(SavedNamesFile), (longName + "\r\n" + cutName + "\r\n").toLatin1());
+  EXPECT_EQ(Main->GameInPlay.PlayerName(), cutName.toStdString());
+  EXPECT_EQ(Main->GameInPlay.SizeX, 34);
 }
 
 class ChallengeDuringAGame : public Challenge {

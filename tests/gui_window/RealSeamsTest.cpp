@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include "WindowFixture.h"
+#include "settings/PlayerNames.h"
 #include "ui/ModalSeams.h"
 
 // The program's own seams run real modal boxes; here a timer answers them
@@ -64,4 +67,31 @@ TEST(RealSeams, DialogsRunModallyAndReturnTheirResult) {
   EXPECT_EQ(seams.ExecDialog(dialog), int(QDialog::Accepted));
   AnswerModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
   EXPECT_EQ(seams.ExecDialog(dialog), int(QDialog::Rejected));
+}
+
+// The names file is read before the new game dialog appears, so its error
+// box cannot lean on the dialog's place yet: it opens centred on the game's
+// window, over which the dialog then appears, and not in a corner of the
+// screen.
+TEST_F(WindowTest, AnUnreadableNamesFileIsReportedCentredOnTheGame) {
+  Seams.ShowError = TModalSeams::Real().ShowError;
+  ASSERT_TRUE(QDir().mkdir(QString::fromLatin1(SavedNamesFile)));
+  Main->resize(478, 511);
+  Main->move(260, 50);
+  QApplication::processEvents();
+  QString shown;
+  QRect box;
+  AnswerModal([&](QWidget* modal) {
+    auto* message = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(message, nullptr);
+    shown = message->text();
+    box = message->frameGeometry();
+    message->button(QMessageBox::Ok)->click();
+  });
+  Main->BtnNewGame->click();
+  EXPECT_EQ(shown, "Cannot open file SavedNames.txt");
+  EXPECT_EQ(DialogsShown, 1);  // the dialog is shown all the same
+  const QPoint offCentre = box.center() - Main->frameGeometry().center();
+  EXPECT_LE(offCentre.manhattanLength(), 2)
+      << "box at " << box.x() << "," << box.y() << " size " << box.width() << "x" << box.height();
 }
