@@ -28,6 +28,12 @@ TGameWindows::TGameWindows(TModalSeams& seams) : FForms(seams) {
   FDlgNewGame->SetPatternChooser(FPatternDlg.get());
   QObject::connect(FDlgNewGame.get(), &TDlgNewGame::HintShown, FMainForm.get(),
                    [main = FMainForm.get()](const QString& hint) { main->DisplayHint(hint); });
+  // The dialog's settings flow to the main window whenever they change.
+  auto passSettings = [main = FMainForm.get(), dialog = FDlgNewGame.get()] {
+    main->SetDialogSettings(dialog->Settings(), dialog->CurrentName());
+  };
+  passSettings();
+  QObject::connect(FDlgNewGame.get(), &TDlgNewGame::SettingsChanged, FMainForm.get(), passSettings);
   EndWithMainWindowOnly(*FDlgNewGame);
   EndWithMainWindowOnly(*FAboutBox);
   EndWithMainWindowOnly(*FPatternDlg);

@@ -16,7 +16,6 @@
 #include "game/ui/DirtyCanvas.h"
 #include "game/ui/Forms.h"
 #include "game/ui/MainFormLayout.h"
-#include "settings/ui/DlgNewGame.h"
 #include "ui/Cp1252.h"
 #include "ui/Hints.h"
 #include "ui/WidgetColours.h"
@@ -204,23 +203,13 @@ void TMainForm::GenerateBoard(const TGameRecord& record) {
   Board->Generate(record, Clock, Score);
 }
 
+void TMainForm::SetDialogSettings(const TGameSettings& settings, const QString& playerName) {
+  FDialogSettings = settings;
+  FPlayerName = playerName;
+}
+
 void TMainForm::TakeSettingsFromDialog() {
-  const TDlgNewGame* dialog = Forms.DlgNewGame;
-  if (!dialog) return;
-  CurrentGame.HolesThreshold = dialog->HolesThreshold();
-  CurrentGame.ShapeThreshold = dialog->ShapeThreshold();
-  CurrentGame.LinkThreshold = dialog->LinkThreshold();
-  CurrentGame.TimedGame = dialog->TimedGame() ? 1 : 0;
-  CurrentGame.GameSpeed = dialog->GameSpeed();
-  CurrentGame.SetPlayerName(ToCp1252(dialog->CurrentName().left(int(MaxNameLength))));
-  CurrentGame.SizeX = dialog->SizeX();
-  CurrentGame.SizeY = dialog->SizeY();
-  CurrentGame.MinePopulation = dialog->MinePopulation();
-  CurrentGame.Holes = dialog->Holes();
-  CurrentGame.Linking = dialog->Linking();
-  CurrentGame.CellSize = dialog->CellSize();
-  CurrentGame.PatternFlag = dialog->ShapeRandom() ? 0 : 1;
-  CurrentGame.PatternID = dialog->PatternID();
+  if (FDialogSettings) FDialogSettings->StoreIn(CurrentGame);
 }
 
 void TMainForm::FormCloseQuery() {

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <QImage>
 #include <QRect>
 #include <QWidget>
@@ -9,6 +10,7 @@
 #include "scores/ScoreLayout.h"
 #include "scores/ScoreTable.h"
 #include "settings/GameRecord.h"
+#include "settings/GameSettings.h"
 
 class QFrame;
 class QLabel;
@@ -72,6 +74,11 @@ class TMainForm : public QWidget {
   void DisplayHint(const QString& hint);
   void ShowScore();
   void GenerateBoard(const TGameRecord& record);
+  // The new game dialog's settings and the player's name as typed, each
+  // time they change: the score screen's filter and the next game's start
+  // take them from here.
+  void SetDialogSettings(const TGameSettings& settings, const QString& playerName);
+  // The settings the dialog gave last into the current game record.
   void TakeSettingsFromDialog();
 
   // Window events, callable directly (tests and the event overrides use them).
@@ -215,6 +222,9 @@ class TMainForm : public QWidget {
   int FNumLifelines = 0;
   bool FUsingLifeline = false;
   bool FShowPlayerOnly = false;
+  // None until the new game dialog exists.
+  std::optional<TGameSettings> FDialogSettings;
+  QString FPlayerName;
 
   QImage FCanvasImage;
   std::unique_ptr<TQtCanvas> FCanvas;

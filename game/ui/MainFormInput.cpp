@@ -18,22 +18,6 @@ bool CtrlOnly(Qt::KeyboardModifiers modifiers) {
   return keys == Qt::ControlModifier && QApplication::mouseButtons() == Qt::NoButton;
 }
 
-// A game record as the window builds it: the settings and the name, with
-// every reserved byte zero and the flags 0 or 1, whatever a damaged file
-// once put into the current record.
-TGameRecord RecordForPlay(const TGameRecord& settings) {
-  TGameRecord record = settings;
-  record.SetPlayerName(settings.PlayerName());
-  record.Reserved17 = {};
-  record.Reserved70 = {};
-  record.Reserved80 = {};
-  record.Score = 0;
-  record.Clock = 0;
-  record.TimedGame = settings.Timed() ? 1 : 0;
-  record.PatternFlag = settings.UsesPattern() ? 1 : 0;
-  return record;
-}
-
 }  // namespace
 
 void TMainForm::BtnNewGameClick() {
@@ -65,7 +49,10 @@ void TMainForm::BtnNewGameClick() {
 void TMainForm::StartGame() {
   // The game keeps the settings it starts with: the score screen refreshes
   // the current record from the dialog, and a challenge overwrites it.
-  GameInPlay = RecordForPlay(CurrentGame);
+  // Its record holds the settings and the name, with every reserved byte
+  // zero and the flags 0 or 1, whatever a damaged file once put into the
+  // current record.
+  GameInPlay = TGameSettings::FromRecord(CurrentGame).ToRecord();
   ++FGameSerial;
   GenerateBoard(GameInPlay);
   ShowScore();

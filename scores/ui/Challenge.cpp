@@ -88,13 +88,14 @@ void TMainForm::ScoresClick() {
   TDlgNewGame* dialog = Forms.DlgNewGame;
   if (!dialog) return;
 
-  // The challenged game's settings travel through LastGame.dat, exactly as
-  // the dialog remembers its own; the challenger keeps their own name, as
-  // the current game record holds it: cut to the 16 characters a record
-  // has room for.
+  // LastGame.dat keeps the challenged record, as the dialog remembers its
+  // own, and the current record and the dialog take its settings; the
+  // challenger keeps their own name, as the current game record holds it:
+  // cut to the 16 characters a record has room for.
   const std::string challengerName = CurrentGame.PlayerName();
   dialog->SaveLastGame(challenged);
-  dialog->LoadLastGame(CurrentGame);
+  CurrentGame = challenged;
+  dialog->SetSettings(TGameSettings::FromRecord(challenged));
   dialog->SetCurrentName(FromCp1252(challengerName));
   CurrentGame.SetPlayerName(challengerName);
   BtnNewGameClick();

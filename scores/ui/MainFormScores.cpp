@@ -3,9 +3,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
-#include "settings/ui/DlgNewGame.h"
 #include "ui/Cp1252.h"
 
 void TMainForm::SetShowPlayerOnly(bool value) {
@@ -26,18 +24,16 @@ void TMainForm::SetShowPlayerOnly(bool value) {
 void TMainForm::AppendScore(const TGameRecord& record) { ::AppendScore(ScoresFile, record); }
 
 // Rebuilds rows 1..n. The reference of the match filter is the dialog's
-// settings as they stand now, copied into CurrentGame; the game in progress
-// keeps its own record in GameInPlay and is not touched.
+// settings as it gave them last, copied into CurrentGame; the game in
+// progress keeps its own record in GameInPlay and is not touched.
 void TMainForm::LoadScores(int n) {
-  TDlgNewGame* dialog = Forms.DlgNewGame;
-  if (!dialog) return;
-  const QString name = dialog->CurrentName();
-  if (LabelPlayerName) LabelPlayerName->setText(name);
+  if (!FDialogSettings) return;
+  if (LabelPlayerName) LabelPlayerName->setText(FPlayerName);
   TakeSettingsFromDialog();
 
   TScoreFilter filter;
   filter.PlayerOnly = FShowPlayerOnly;
-  filter.PlayerName = ToCp1252(name);
+  filter.PlayerName = ToCp1252(FPlayerName);
   filter.MatchLevel = TrackBarMatchSpec ? TrackBarMatchSpec->value() : MatchLevelAll;
   LoadScoreRows(ScoresFile, ScoreList, std::clamp(n, 0, MaxScoreRows), filter);
 }

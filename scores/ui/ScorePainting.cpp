@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QWidget>
-#include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
 #include "scores/ScoreLayout.h"
 #include "scores/ui/ScoreCanvas.h"
@@ -99,7 +98,7 @@ void TMainForm::PaintScores() {
   // The table shows the dialog's pictures and filters by its settings, so
   // there is nothing to paint before the dialog exists; and it must never
   // cover the minefield.
-  if (Creating || !Forms.DlgNewGame || FScreenShown != ss_Scores) return;
+  if (Creating || !FDialogSettings || FScreenShown != ss_Scores) return;
   const TScoreLayout layout = ScoreLayout();
   LoadScores(layout.RowCount);
 

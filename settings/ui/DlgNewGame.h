@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include "settings/GameRecord.h"
+#include "settings/GameSettings.h"
 
 class QCheckBox;
 class QComboBox;
@@ -85,8 +86,13 @@ class TDlgNewGame : public QDialog {
   int ShapeThreshold() const;
   int LinkThreshold() const;
 
+  // The dialog's settings as they stand, and the dialog set to settings (as
+  // the player would set them, in the order a stored record is applied),
+  // brought first into the range the game can play.
+  TGameSettings Settings() const;
+  void SetSettings(const TGameSettings& settings);
   // The record OK saves: the settings, every other byte zero.
-  TGameRecord BuildRecord() const;
+  TGameRecord BuildRecord() const { return Settings().ToRecord(); }
   void SaveLastGame(const TGameRecord& record);
   void LoadLastGame(TGameRecord& dest);
 
@@ -220,6 +226,8 @@ class TDlgNewGame : public QDialog {
   // The long part of the hint under the pointer, for the main window's
   // status bar.
   void HintShown(const QString& hint);
+  // One of the settings (the name included) has changed.
+  void SettingsChanged();
 
  protected:
   bool event(QEvent* event) override;

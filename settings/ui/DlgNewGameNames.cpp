@@ -20,6 +20,7 @@ void TDlgNewGame::SetCurrentName(const QString& value) {
   if (value == FCurrentName) return;
   ComboBoxName->setEditText(value);
   FCurrentName = value;
+  emit SettingsChanged();
 }
 
 void TDlgNewGame::ComboBoxNameExit() { SetCurrentName(ComboBoxName->currentText()); }

@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QSlider>
 #include <QStatusTipEvent>
-#include "settings/PlayableSettings.h"
 #include "settings/SizeTable.h"
 #include "ui/Cp1252.h"
 #include "ui/ModalSeams.h"
@@ -61,23 +60,23 @@ void TDlgNewGame::OKBtnClick() {
   SaveLastGame(BuildRecord());
 }
 
-TGameRecord TDlgNewGame::BuildRecord() const {
-  TGameRecord record;
-  record.SetPlayerName(ToCp1252(FCurrentName));
-  record.SizeX = FSizeX;
-  record.SizeY = FSizeY;
-  record.MinePopulation = FMinePopulation;
-  record.Holes = FHoles;
-  record.CellSize = FCellSize;
-  record.Linking = FLinking;
-  record.HolesThreshold = FHolesThreshold;
-  record.ShapeThreshold = FShapeThreshold;
-  record.LinkThreshold = FLinkThreshold;
-  record.GameSpeed = FGameSpeed;
-  record.TimedGame = FTimedGame ? 1 : 0;
-  record.PatternFlag = FShapeRandom ? 0 : 1;
-  record.PatternID = FPatternID;
-  return record;
+TGameSettings TDlgNewGame::Settings() const {
+  TGameSettings settings;
+  settings.PlayerName = ToCp1252(FCurrentName);
+  settings.SizeX = FSizeX;
+  settings.SizeY = FSizeY;
+  settings.MinePopulation = FMinePopulation;
+  settings.Holes = FHoles;
+  settings.CellSize = FCellSize;
+  settings.Linking = FLinking;
+  settings.ShapeRandom = FShapeRandom;
+  settings.PatternID = FPatternID;
+  settings.TimedGame = FTimedGame;
+  settings.GameSpeed = FGameSpeed;
+  settings.HolesThreshold = FHolesThreshold;
+  settings.ShapeThreshold = FShapeThreshold;
+  settings.LinkThreshold = FLinkThreshold;
+  return settings;
 }
 
 void TDlgNewGame::SaveLastGame(const TGameRecord& record) { SaveLastGameFile(LastGameFile, record); }
@@ -86,17 +85,21 @@ void TDlgNewGame::LoadLastGame(TGameRecord& dest) {
   if (!LoadLastGameFile(LastGameFile, dest)) return;
   // dest keeps what the file holds; the dialog takes only values the game
   // can play, so a damaged file never reaches a label or the board as such.
-  const TGameRecord stored = WithPlayableSettings(dest, TrackBarCellSize->minimum());
-  SetTimedGame(stored.Timed());
+  SetSettings(TGameSettings::FromRecord(dest));
+}
+
+void TDlgNewGame::SetSettings(const TGameSettings& settings) {
+  const TGameSettings stored = settings.Playable(TrackBarCellSize->minimum());
+  SetTimedGame(stored.TimedGame);
   SetGameSpeed(stored.GameSpeed);
-  SetCurrentName(FromCp1252(stored.PlayerName()));
+  SetCurrentName(FromCp1252(stored.PlayerName));
   SetSizeX(stored.SizeX);
   SetSizeY(stored.SizeY);
   SetMinePopulation(stored.MinePopulation);
   SetHoles(stored.Holes);
   SetLinking(stored.Linking);
   SetCellSize(stored.CellSize);
-  SetShapeRandom(!stored.UsesPattern());
+  SetShapeRandom(stored.ShapeRandom);
   SetPatternID(stored.PatternID);
   PlaceSizeSliderForSizeX();
 }

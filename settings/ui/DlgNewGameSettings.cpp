@@ -77,6 +77,7 @@ void TDlgNewGame::SetMinePopulation(int value) {
   TrackBarMinePopulation->setValue(value);
   LabelMinePopulation->setText(Percent(value));
   FMinePopulation = value;
+  emit SettingsChanged();
 }
 
 void TDlgNewGame::SetHoles(int value) {
@@ -84,6 +85,7 @@ void TDlgNewGame::SetHoles(int value) {
   TrackBarHoles->setValue(value);
   LabelHoles->setText(Percent(value));
   FHoles = value;
+  emit SettingsChanged();
 }
 
 void TDlgNewGame::SetCellSize(int value) {
@@ -91,6 +93,7 @@ void TDlgNewGame::SetCellSize(int value) {
   TrackBarCellSize->setValue(value);
   LabelCellSize->setText(Tenths(value));
   FCellSize = value;
+  emit SettingsChanged();
 }
 
 void TDlgNewGame::SetLinking(int value) {
@@ -98,21 +101,25 @@ void TDlgNewGame::SetLinking(int value) {
   TrackBarLinking->setValue(value);
   LabelLinking->setText(Tenths(value));
   FLinking = value;
+  emit SettingsChanged();
 }
 
 void TDlgNewGame::SetSizeX(int value) {
   FSizeX = value;
+  emit SettingsChanged();
   LabelMinefieldSize->setText(QString("%1 x %2").arg(FSizeX).arg(FSizeY));
 }
 
 void TDlgNewGame::SetSizeY(int value) {
   FSizeY = value;
+  emit SettingsChanged();
   LabelMinefieldSize->setText(QString("%1 x %2").arg(FSizeX).arg(FSizeY));
 }
 
 void TDlgNewGame::SetShapeRandom(bool value) {
   SetRadioChecked(RadioShapeRandom, value);
   FShapeRandom = value;
+  emit SettingsChanged();
   for (QWidget* control : std::initializer_list<QWidget*>{ImageCellSizeLow, ImageCellSizeHi,
                                                           TrackBarCellSize, LabelCellSize})
     control->setVisible(value);
@@ -129,11 +136,13 @@ void TDlgNewGame::SetTimedGame(bool value) {
   ImageTimedFast->setVisible(value);
   TrackBarTimedGame->setVisible(value);
   FTimedGame = value;
+  emit SettingsChanged();
 }
 
 void TDlgNewGame::SetGameSpeed(int value) {
   if (value == FGameSpeed) return;
   FGameSpeed = value;
+  emit SettingsChanged();
   TrackBarTimedGame->setValue(value);
 }
 
@@ -159,6 +168,7 @@ void TDlgNewGame::SetGameType(int value) {
 
 void TDlgNewGame::SetPatternID(int value) {
   FPatternID = value;
+  emit SettingsChanged();
   // A fresh, empty record that no file can be mistaken for: the lookup
   // leaves it as it is when no pattern has the number.
   TTess pattern;

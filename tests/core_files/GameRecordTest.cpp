@@ -5,6 +5,7 @@
 
 #include "FilesTestSupport.h"
 #include "settings/GameRecord.h"
+#include "settings/GameSettings.h"
 
 namespace {
 
@@ -231,4 +232,33 @@ TEST(GameRecordLayout, TheScoreAloneDecodesLikeTheWholeRecord) {
     const TRecordBytes bytes = RandomBytes(random);
     EXPECT_EQ(DecodeScore(bytes.data()), DecodeRecord(bytes.data()).Score);
   }
+}
+
+// The settings of a record travel through the settings type whole: the game
+// in play and the dialog's saved record are made from it, so a field it lost
+// or a byte it let through would reach Scores.dat and LastGame.dat.
+TEST(GameSettings, CarryEverySettingAndNothingElse) {
+  const TGameRecord damaged = DistinctRecord();
+  const TGameRecord made = TGameSettings::FromRecord(damaged).ToRecord();
+  TGameRecord expected = damaged;
+  expected.SetPlayerName(damaged.PlayerName());
+  expected.Reserved17 = {};
+  expected.Reserved70 = {};
+  expected.Reserved80 = {};
+  expected.Score = 0;
+  expected.Clock = 0;
+  expected.TimedGame = 1;
+  expected.PatternFlag = 1;
+  EXPECT_EQ(made, expected);
+
+  // Stored into a record, the settings leave its result where it is.
+  TGameRecord current = DistinctRecord();
+  TGameSettings settings = TGameSettings::FromRecord(current);
+  settings.PlayerName = "A name longer than sixteen";
+  settings.ShapeRandom = true;
+  settings.StoreIn(current);
+  EXPECT_EQ(current.Score, damaged.Score);
+  EXPECT_EQ(current.Clock, damaged.Clock);
+  EXPECT_EQ(current.PlayerName(), "A name longer th");
+  EXPECT_EQ(current.PatternFlag, 0);
 }

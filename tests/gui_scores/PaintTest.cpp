@@ -142,12 +142,15 @@ TEST_F(ScoreScreen, FilterChangesNeverPaintOverTheMinefield) {
   EXPECT_TRUE(Main->RadioButtonThisPlayer->isChecked());
 }
 
+// A main window that no new game dialog has given settings yet, as while
+// the program's windows are being made.
 TEST_F(ScoreScreen, NothingIsPaintedWithoutTheDialog) {
-  Windows->Forms().DlgNewGame = nullptr;
-  QImage& canvas = const_cast<QImage&>(Main->CanvasImage());
+  TForms alone(Seams);
+  TMainForm window(alone);
+  window.resize(478, 511);
+  QImage& canvas = const_cast<QImage&>(window.CanvasImage());
   canvas.fill(Qt::red);
-  Main->PaintScores();
-  Main->SetShowPlayerOnly(true);
-  EXPECT_EQ(Main->CanvasImage().pixel(5, 200), qRgb(255, 0, 0));
-  Windows->Forms().DlgNewGame = Dialog;
+  window.PaintScores();
+  window.SetShowPlayerOnly(true);
+  EXPECT_EQ(window.CanvasImage().pixel(5, 200), qRgb(255, 0, 0));
 }
