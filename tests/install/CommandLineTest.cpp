@@ -38,9 +38,9 @@ TAnswer RunGame(const QStringList& arguments) {
 }
 
 TEST(CommandLine, HelpAndVersionAnswerWithoutADisplay) {
-  for (const QString& option : {"--help", "-h"}) {
-    const TAnswer help = RunGame({option});
-    EXPECT_EQ(help.ExitCode, 0) << option.toStdString() << ": " << help.Err.toStdString();
+  for (const char* option : {"--help", "-h"}) {
+    const TAnswer help = RunGame({QString::fromLatin1(option)});
+    EXPECT_EQ(help.ExitCode, 0) << option << ": " << help.Err.toStdString();
     EXPECT_TRUE(help.Out.startsWith("Usage: quorlane")) << help.Out.toStdString();
     for (const char* told : {"mine-clearing puzzle", "Scores.dat", "LastGame.dat", "SavedNames.txt",
                              "Patterns/*.tes", "quorlane-launcher", "--version"})
@@ -48,8 +48,8 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutADisplay) {
     EXPECT_TRUE(help.Err.isEmpty()) << help.Err.toStdString();
     EXPECT_TRUE(help.FilesLeft.isEmpty()) << "no game file made: " << help.FilesLeft.join(' ').toStdString();
   }
-  for (const QString& option : {"--version", "-v"}) {
-    const TAnswer version = RunGame({option});
+  for (const char* option : {"--version", "-v"}) {
+    const TAnswer version = RunGame({QString::fromLatin1(option)});
     EXPECT_EQ(version.ExitCode, 0) << version.Err.toStdString();
     EXPECT_EQ(version.Out.toStdString(), "Quorlane 1.0.1\n");
     EXPECT_TRUE(version.Err.isEmpty()) << version.Err.toStdString();
