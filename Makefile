@@ -14,6 +14,8 @@
 #   make fuzz     builds the fuzz targets and runs each for FUZZ_SECONDS (60);
 #                 FUZZ_TARGETS="fuzz_scores fuzz_names" runs only those
 #   make fuzz-ci  the same for FUZZ_SECONDS_CI, as make test runs them
+#   make screenshots  plays scripted games headless and writes the README's
+#                 pictures into docs/
 #   make deb      the Debian package quorlane_<version>_<arch>.deb in this
 #                 folder, built with Debian's hardening flags in build-deb and
 #                 checked by lintian where it is installed; as Debian's games
@@ -42,7 +44,7 @@ ASAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:d
            LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/sanitizers/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: run test build deps clean asan asan-build fuzz fuzz-build fuzz-ci unit deb
+.PHONY: run test build deps clean asan asan-build fuzz fuzz-build fuzz-ci unit deb screenshots
 
 run: build
 	./$(BUILD)/quorlane
@@ -79,6 +81,11 @@ fuzz: fuzz-build
 
 fuzz-ci: fuzz-build
 	FUZZ_BUILD=$(FUZZ_BUILD) fuzz/run-fuzzers.sh $(FUZZ_SECONDS_CI)
+
+screenshots: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS) --target quorlane-screenshots
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlane-screenshots docs Patterns
 
 DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 

@@ -14,11 +14,12 @@ target_compile_definitions(test_install PRIVATE
   QUORLANE_CPACK_COMMAND="${CMAKE_CPACK_COMMAND}"
   QUORLANE_DPKG_DEB="${QUORLANE_DPKG_DEB}"
   QUORLANE_VERSION="${PROJECT_VERSION}"
-  QUORLANE_INSTALL_BINDIR="${CMAKE_INSTALL_BINDIR}")
+  QUORLANE_INSTALL_BINDIR="${CMAKE_INSTALL_BINDIR}"
+  QUORLANE_SCREENSHOTS_TOOL="$<TARGET_FILE:quorlane-screenshots>")
 target_compile_definitions(test_install PRIVATE
   QUORLANE_BUILD_DIR="${PROJECT_BINARY_DIR}"
   QUORLANE_CMAKE_COMMAND="${CMAKE_COMMAND}"
   QUORLANE_DESKTOP_FILE_VALIDATE="${QUORLANE_DESKTOP_FILE_VALIDATE}"
   QUORLANE_APPSTREAMCLI="${QUORLANE_APPSTREAMCLI}")
 # Installing needs every installed file built first.
-add_dependencies(test_install quorlane quorlane-artwork quorlane-documents)
+add_dependencies(test_install quorlane quorlane-artwork quorlane-documents quorlane-screenshots)
