@@ -2,6 +2,7 @@
 #include <QApplication>
 #include "about/ui/AboutBox.h"
 #include "about/ui/AppIcon.h"
+#include "game/ui/CommandLine.h"
 #include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
 #include "patterns/ui/PatternDlg.h"
@@ -16,6 +17,9 @@ void EndWithMainWindowOnly(QWidget& window) { window.setAttribute(Qt::WA_QuitOnC
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Answered before any window or display is needed.
+  if (const auto status = HandleCommandLine(argc, argv)) return *status;
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorlane"));
   InstallApplicationIdentity();
