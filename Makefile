@@ -14,10 +14,17 @@
 #   make fuzz     builds the fuzz targets and runs each for FUZZ_SECONDS (60);
 #                 FUZZ_TARGETS="fuzz_scores fuzz_names" runs only those
 #   make fuzz-ci  the same for FUZZ_SECONDS_CI, as make test runs them
+#   make screenshots  plays scripted games headless and writes the README's
+#                 pictures into docs/
+#   make deb      the Debian package quorlane_<version>_<arch>.deb in this
+#                 folder, built with Debian's hardening flags in build-deb and
+#                 checked by lintian where it is installed; as Debian's games
+#                 do, the game and its launcher go to /usr/games
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+DEB_BUILD  ?= build-deb
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS    ?= 60
 FUZZ_SECONDS_CI ?= 5
@@ -28,7 +35,7 @@ SOAK_GAMES_ASAN ?= 1000
 PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev \
            libjpeg-dev libjpeg-turbo-progs libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-dejavu-core fonts-liberation desktop-file-utils appstream \
-           clang-14 libclang-rt-14-dev llvm-14
+           clang-14 libclang-rt-14-dev llvm-14 dpkg-dev file
 
 SANITIZE = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 # Leaks are checked; the suppressions name only the system's libraries (fonts,
@@ -37,7 +44,7 @@ ASAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:d
            LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/sanitizers/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: run test build deps clean asan asan-build fuzz fuzz-build fuzz-ci unit
+.PHONY: run test build deps clean asan asan-build fuzz fuzz-build fuzz-ci unit deb screenshots
 
 run: build
 	./$(BUILD)/quorlane
@@ -75,6 +82,24 @@ fuzz: fuzz-build
 fuzz-ci: fuzz-build
 	FUZZ_BUILD=$(FUZZ_BUILD) fuzz/run-fuzzers.sh $(FUZZ_SECONDS_CI)
 
+screenshots: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS) --target quorlane-screenshots
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlane-screenshots docs Patterns
+
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+
+deb: deps
+	cmake -S . -B $(DEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORLANE_TESTS=OFF -DQUORLANE_BENCH=OFF \
+	  -DCMAKE_INSTALL_BINDIR=games \
+	  -DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)"
+	cmake --build $(DEB_BUILD) -j$(JOBS)
+	rm -f $(DEB_BUILD)/quorlane_*.deb
+	cd $(DEB_BUILD) && cpack -G DEB
+	cp $(DEB_BUILD)/quorlane_*.deb .
+	@if command -v lintian >/dev/null; then lintian --fail-on error quorlane_*.deb; fi
+
 # Installs only the Debian packages that are not there yet.
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
@@ -84,4 +109,4 @@ deps:
 	fi
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)

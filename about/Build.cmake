@@ -102,3 +102,5 @@ install(FILES ${art_dir}/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hic
         RENAME ${QUORLANE_APP_ID}.svg)
 install(FILES ${PROJECT_SOURCE_DIR}/about/desktop/${QUORLANE_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+include(${PROJECT_SOURCE_DIR}/about/package/Package.cmake)

@@ -6,6 +6,9 @@
 #include <limits>
 #include <memory>
 #include <vector>
+#include <sys/stat.h>
+
+#include "settings/SafeWrite.h"
 
 namespace {
 
@@ -67,14 +70,20 @@ std::int32_t RoundedDistance(long double scaled) {
 }
 
 // Records in the score file are visited in large blocks, never one read per
-// record: the whole file is read on every paint of the score screen.
+// record: the whole file is read on every paint of the score screen. Only
+// the first size bytes are read, the file's size when the reading began: a
+// record that another copy of the game appends meanwhile shows at the next
+// paint, and a trailing fragment that it overwrites is never joined to the
+// new record's tail.
 template <class TEachRecord>
-void ForEachRecord(std::FILE* file, TEachRecord&& eachRecord) {
+void ForEachRecord(std::FILE* file, std::uint64_t size, TEachRecord&& eachRecord) {
   constexpr std::size_t RecordsPerBlock = 682;  // just under 64 KiB
   std::vector<std::uint8_t> block(RecordsPerBlock * GameRecordSize);
   std::size_t kept = 0;  // bytes of a record split across two blocks
-  for (;;) {
-    const std::size_t got = std::fread(block.data() + kept, 1, block.size() - kept, file);
+  while (size > 0) {
+    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(block.size() - kept, size));
+    const std::size_t got = std::fread(block.data() + kept, 1, wanted, file);
+    size -= got;
     const std::size_t filled = kept + got;
     const std::size_t whole = filled / GameRecordSize * GameRecordSize;
     for (std::size_t offset = 0; offset < whole; offset += GameRecordSize)
@@ -85,21 +94,20 @@ void ForEachRecord(std::FILE* file, TEachRecord&& eachRecord) {
   }
 }
 
+// The size of an open file, or 0 for one whose size cannot be told.
+std::uint64_t SizeOf(std::FILE* file) {
+  struct stat st {};
+  if (::fstat(fileno(file), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+  return static_cast<std::uint64_t>(st.st_size);
+}
+
 }  // namespace
 
 bool AppendScore(const std::string& path, const TGameRecord& record) {
-  // "ab" creates a missing file without touching an existing one; the record
-  // itself is written through "r+b", which can overwrite a trailing fragment.
-  if (std::FILE* created = std::fopen(path.c_str(), "ab")) std::fclose(created);
-  TFileHandle file(std::fopen(path.c_str(), "r+b"));
-  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
-  const long size = std::ftell(file.get());
-  if (size < 0) return false;
-  const long boundary = size / static_cast<long>(GameRecordSize) * static_cast<long>(GameRecordSize);
-  if (std::fseek(file.get(), boundary, SEEK_SET) != 0) return false;
+  // Another copy of the game may append at the same moment: the lock lets
+  // one find the end and write there before the other looks.
   const TRecordBytes bytes = EncodeRecord(record);
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  return std::fclose(file.release()) == 0 && written;
+  return AppendRecordLocked(path, bytes);
 }
 
 std::int32_t MatchDistance(const TGameRecord& a, const TGameRecord& b) {
@@ -142,11 +150,14 @@ void LoadScoreRows(const std::string& path, std::span<TGameRecord> rows, int n,
   if (n == 0) return;
   TFileHandle file(std::fopen(path.c_str(), "rb"));
   if (!file) return;
+  // Held until the file is closed: no record is half written meanwhile.
+  LockForReading(fileno(file.get()));
+  const std::uint64_t size = SizeOf(file.get());
 
   const TGameRecord reference = rows[0];
   const std::string player = filter.PlayerName.substr(0, MaxNameLength);
   const bool matchFiltered = filter.MatchLevel < MatchLevelAll;
-  ForEachRecord(file.get(), [&](const std::uint8_t* bytes) {
+  ForEachRecord(file.get(), size, [&](const std::uint8_t* bytes) {
     // The score test is the cheapest and rejects most records once the list
     // is full; the three tests only ever skip, so their order changes nothing.
     if (DecodeScore(bytes) <= rows[n].Score) return;

@@ -14,7 +14,10 @@ constexpr int MatchLevelAll = 75;
 constexpr int MaxScoreRows = 48;
 
 // Appends one record at record number (file size div 96), so a trailing
-// fragment is overwritten. Failures are silent (returns false).
+// fragment is overwritten. Two copies of the game that append at once both
+// keep their record: the file is locked while its end is found and written;
+// an append that cannot have the lock within a second writes nothing.
+// Failures are silent (returns false).
 bool AppendScore(const std::string& path, const TGameRecord& record);
 
 // The distance between the settings of the current game a and a listed game b.

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "settings/SafeWrite.h"
+
 namespace {
 
 // Byte offsets of the record's fields; the layout is shared by LastGame.dat
@@ -119,18 +121,15 @@ TGameRecord DecodeRecord(const std::uint8_t* bytes) {
 std::int32_t DecodeScore(const std::uint8_t* bytes) { return GetInt32(bytes, OffScore); }
 
 bool SaveLastGameFile(const std::string& path, const TGameRecord& record) {
-  // "wb" creates the file when missing and truncates it otherwise, so the
-  // record always ends up as the file's only content.
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
+  // The record replaces the file whole, so it is always the file's only
+  // content, and a save that fails or dies half way leaves the previous one.
   const TRecordBytes bytes = EncodeRecord(record);
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const bool closed = std::fclose(file) == 0;
-  return written && closed;
+  return ReplaceFileWhole(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 bool LoadLastGameFile(const std::string& path, TGameRecord& dest) {
   dest.Score = NoRecordScore;
+  RemoveLeftoverTemp(path);  // what a save that died left behind is never read
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return false;
   TRecordBytes bytes{};

@@ -63,9 +63,12 @@ std::int32_t DecodeScore(const std::uint8_t* bytes);
 constexpr std::int32_t NoRecordScore = -9999;
 
 // LastGame.dat's file side. Saving creates the file when missing and leaves
-// the record as its only content; failures are silent (returns false).
+// the record as its only content; the file is replaced whole, so a save that
+// fails or is cut short leaves the previous record. Failures are silent
+// (returns false).
 bool SaveLastGameFile(const std::string& path, const TGameRecord& record);
 // Sets dest.Score to the -9999 marker, then reads the first 96 bytes of the
 // file into dest when it holds that many (a shorter file counts as absent).
-// Returns whether a record should be applied: dest.Score != -9999.
+// Returns whether a record should be applied: dest.Score != -9999. A
+// temporary file left by a save that died first is removed, never read.
 bool LoadLastGameFile(const std::string& path, TGameRecord& dest);

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "settings/SafeWrite.h"
+
 namespace {
 
 struct TFileCloser {
@@ -62,6 +64,7 @@ unsigned char FoldCase(unsigned char c) {
 }  // namespace
 
 TNamesRead ReadSavedNames(const std::string& path, std::vector<std::string>& names) {
+  RemoveLeftoverTemp(path);  // what a write that died left behind is never read
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return TNamesRead::nr_Missing;
   TFileHandle file(std::fopen(path.c_str(), "rb"));
@@ -75,14 +78,11 @@ TNamesRead ReadSavedNames(const std::string& path, std::vector<std::string>& nam
 }
 
 bool WriteSavedNames(const std::string& path, const std::vector<std::string>& names) {
-  TFileHandle file(std::fopen(path.c_str(), "wb"));
-  if (!file) return false;
-  bool written = true;
-  for (const std::string& name : names) {
-    written = written && std::fwrite(name.data(), 1, name.size(), file.get()) == name.size();
-    written = written && std::fwrite("\r\n", 1, 2, file.get()) == 2;
-  }
-  return std::fclose(file.release()) == 0 && written;
+  std::string text;
+  for (const std::string& name : names) text.append(name).append("\r\n");
+  // Replaced whole: a write that fails or dies half way keeps every name
+  // the file held before.
+  return ReplaceFileWhole(path, text);
 }
 
 bool SameTextIgnoringCase(std::string_view a, std::string_view b) {

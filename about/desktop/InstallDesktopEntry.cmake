@@ -25,6 +25,12 @@ string(REPLACE "%" "%%" QUORLANE_DESKTOP_EXEC "${QUORLANE_DESKTOP_EXEC}")
 if(QUORLANE_DESKTOP_EXEC MATCHES "[ \t'><~|&;*?#()]")
   set(QUORLANE_DESKTOP_EXEC "\"${QUORLANE_DESKTOP_EXEC}\"")
 endif()
+# Installs into different places may run at once (a package is staged while
+# the tests install elsewhere): each destination stages its own entry.
+string(MD5 destination "$ENV{DESTDIR}|${CMAKE_INSTALL_PREFIX}")
+get_filename_component(staging_folder "${QUORLANE_DESKTOP_STAGING}" DIRECTORY)
+get_filename_component(staging_name "${QUORLANE_DESKTOP_STAGING}" NAME)
+set(QUORLANE_DESKTOP_STAGING "${staging_folder}/${destination}/${staging_name}")
 configure_file("${QUORLANE_DESKTOP_TEMPLATE}" "${QUORLANE_DESKTOP_STAGING}" @ONLY)
 
 if(IS_ABSOLUTE "${QUORLANE_APPLICATIONS_DIR}")

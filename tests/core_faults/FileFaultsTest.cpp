@@ -79,6 +79,8 @@ TEST_F(FileFaults, ADirectoryInPlaceOfEveryFileFailsQuietlyAndStaysADirectory) {
   EXPECT_EQ(names, std::vector<std::string>{"kept"});
 
   for (const char* name : {ScoresFile, "LastGame.dat", SavedNamesFile}) EXPECT_TRUE(fs::is_directory(name));
+  EXPECT_FALSE(fs::exists("LastGame.dat.tmp"));
+  EXPECT_FALSE(fs::exists("SavedNames.txt.tmp"));
 }
 
 TEST_F(FileFaults, ADeviceThatRefusesEveryWriteIsReportedAsAFailure) {
@@ -88,6 +90,21 @@ TEST_F(FileFaults, ADeviceThatRefusesEveryWriteIsReportedAsAFailure) {
   fs::create_symlink("/dev/full", SavedNamesFile);
   EXPECT_FALSE(SaveLastGameFile("LastGame.dat", Game(1)));
   EXPECT_FALSE(WriteSavedNames(SavedNamesFile, {"Ann", "Bob"}));
+  // A device is written in place, never replaced by a file of its own.
+  EXPECT_TRUE(fs::is_symlink("LastGame.dat"));
+  EXPECT_TRUE(fs::is_symlink(SavedNamesFile));
+  EXPECT_FALSE(fs::exists("LastGame.dat.tmp"));
+  EXPECT_FALSE(fs::exists("SavedNames.txt.tmp"));
+}
+
+TEST_F(FileFaults, ALinkedFileIsReplacedWhereTheLinkPointsAndStaysLinked) {
+  fs::create_directory("elsewhere");
+  Write("elsewhere/names.txt", "Ann\r\n");
+  fs::create_symlink("elsewhere/names.txt", SavedNamesFile);
+  ASSERT_TRUE(WriteSavedNames(SavedNamesFile, {"Ann", "Bob"}));
+  EXPECT_TRUE(fs::is_symlink(SavedNamesFile));
+  EXPECT_EQ(Read("elsewhere/names.txt"), "Ann\r\nBob\r\n");
+  EXPECT_FALSE(fs::exists("elsewhere/names.txt.tmp"));
 }
 
 class FullDisk : public ::testing::TestWithParam<TDiskKind> {};
@@ -134,6 +151,30 @@ TEST_P(FullDisk, SavingTheLastGameOrTheNamesOnAFullDiskFailsWithoutACrash) {
   EXPECT_FALSE(AppendScore(ScoresFile, Game(1)));
   TGameRecord loaded;
   EXPECT_FALSE(LoadLastGameFile("LastGame.dat", loaded));
+}
+
+TEST_P(FullDisk, AReplacementThatDoesNotFitKeepsTheOldContent) {
+  TSmallDisk disk(GetParam(), 16384);
+  ENTER_DISK(disk);
+  const std::string lastGame = Bytes(Game(30));
+  const std::string names = "Ann\r\nBob\r\n";
+  Write("LastGame.dat", lastGame);
+  Write(SavedNamesFile, names);
+  disk.Fill();
+  // More names than the last free page holds: the new copy cannot be
+  // written whole, so the file keeps the names it had.
+  std::vector<std::string> many(800, "Somebody");
+  EXPECT_FALSE(WriteSavedNames(SavedNamesFile, many));
+  EXPECT_EQ(Read(SavedNamesFile), names);
+  // A record needs a page of its own on the full tmpfs, but still fits the
+  // simulated disk's last page: either way the file is whole.
+  const bool saved = SaveLastGameFile("LastGame.dat", Game(31));
+  if (disk.Mounted) {
+    EXPECT_FALSE(saved);
+  }
+  EXPECT_EQ(Read("LastGame.dat"), saved ? Bytes(Game(31)) : lastGame);
+  EXPECT_FALSE(fs::exists("LastGame.dat.tmp"));
+  EXPECT_FALSE(fs::exists("SavedNames.txt.tmp"));
 }
 
 TEST_P(ReadOnlyDisk, NoWriteSucceedsAndEveryFileKeepsItsBytes) {

@@ -21,7 +21,7 @@ class Launcher : public ::testing::Test {
     const QString launcher = Path("install/bin/quorlane-launcher");
     ASSERT_TRUE(QFile::copy(QStringLiteral(QUORLANE_BUILD_DIR) + "/art/quorlane-launcher", launcher));
     WriteWholeFile(Path("install/bin/quorlane"),
-                   "#!/bin/sh\n{ pwd; echo \"$#\"; } > \"$QUORLANE_TEST_REPORT\"\n");
+                   "#!/bin/sh\n{ pwd; echo \"$#\"; for a in \"$@\"; do echo \"[$a]\"; done; } > \"$QUORLANE_TEST_REPORT\"\n");
     for (const QString& program : {launcher, Path("install/bin/quorlane")})
       QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     WriteWholeFile(Path("install/share/quorlane/Patterns/101.tes"), "library 101\n");
@@ -48,7 +48,8 @@ class Launcher : public ::testing::Test {
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
   }
 
-  // The folder the game ran in and the number of arguments it received.
+  // The folder the game ran in, the number of arguments it received, then
+  // each argument in brackets.
   QStringList Report() const { return QString::fromLocal8Bit(ReadWholeFile(Path("report.txt"))).split('\n', Qt::SkipEmptyParts); }
 
   static QString Canonical(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
@@ -58,12 +59,13 @@ class Launcher : public ::testing::Test {
   QString Errors;
 };
 
-TEST_F(Launcher, RunsTheGameInTheDefaultDataFolderWithoutArguments) {
-  ASSERT_EQ(Launch({"--ignored", "file.tes"}), 0) << Errors.toStdString();
+TEST_F(Launcher, RunsTheGameInTheDefaultDataFolderPassingItsArgumentsOn) {
+  ASSERT_EQ(Launch({"--version", "two words", "*.tes"}), 0) << Errors.toStdString();
   const QString data = Path("home/.local/share/quorlane");
-  ASSERT_EQ(Report().size(), 2);
+  ASSERT_EQ(Report().size(), 5);
   EXPECT_EQ(Canonical(Report()[0]), Canonical(data));
-  EXPECT_EQ(Report()[1], "0") << "the game takes no arguments";
+  EXPECT_EQ(Report()[1], "3");
+  EXPECT_EQ(Report().mid(2).join('|'), "[--version]|[two words]|[*.tes]") << "each argument intact";
   EXPECT_EQ(ReadWholeFile(data + "/Patterns/101.tes"), "library 101\n");
   EXPECT_EQ(ReadWholeFile(data + "/Patterns/102.tes"), "library 102\n");
   EXPECT_FALSE(QFileInfo::exists(data + "/Patterns/notes.txt")) << "only pattern files";

@@ -8,10 +8,18 @@ endif()
 if(NOT QUORLANE_APPSTREAMCLI)
   set(QUORLANE_APPSTREAMCLI "")
 endif()
+# The package is built with CPack and read back with dpkg-deb.
+find_program(QUORLANE_DPKG_DEB dpkg-deb REQUIRED)
+target_compile_definitions(test_install PRIVATE
+  QUORLANE_CPACK_COMMAND="${CMAKE_CPACK_COMMAND}"
+  QUORLANE_DPKG_DEB="${QUORLANE_DPKG_DEB}"
+  QUORLANE_VERSION="${PROJECT_VERSION}"
+  QUORLANE_INSTALL_BINDIR="${CMAKE_INSTALL_BINDIR}"
+  QUORLANE_SCREENSHOTS_TOOL="$<TARGET_FILE:quorlane-screenshots>")
 target_compile_definitions(test_install PRIVATE
   QUORLANE_BUILD_DIR="${PROJECT_BINARY_DIR}"
   QUORLANE_CMAKE_COMMAND="${CMAKE_COMMAND}"
   QUORLANE_DESKTOP_FILE_VALIDATE="${QUORLANE_DESKTOP_FILE_VALIDATE}"
   QUORLANE_APPSTREAMCLI="${QUORLANE_APPSTREAMCLI}")
 # Installing needs every installed file built first.
-add_dependencies(test_install quorlane quorlane-artwork)
+add_dependencies(test_install quorlane quorlane-artwork quorlane-documents quorlane-screenshots)
