@@ -1,6 +1,8 @@
 #include "bench/BenchApplication.h"
 
 #include <QApplication>
+#include "game/ui/GameWindows.h"
+#include "game/ui/MainForm.h"
 
 void EnsureApplication() {
   if (QApplication::instance()) return;
@@ -9,4 +11,12 @@ void EnsureApplication() {
   static char name[] = "quorlane-bench";
   static char* argv[] = {name, nullptr};
   static QApplication app(argc, argv);
+}
+
+std::unique_ptr<TGameWindows> ShowGameWindows(TModalSeams& seams, int width, int height) {
+  auto windows = std::make_unique<TGameWindows>(seams);
+  windows->MainForm().show();
+  windows->MainForm().resize(width, height);
+  QApplication::processEvents();
+  return windows;
 }

@@ -32,12 +32,9 @@ class TScoreScreenRig {
     Seams.AskWarningYesNo = [](QWidget*, const QString&) { return false; };
     Seams.ShowInformation = [](QWidget*, const QString&) {};
     Seams.ShowError = [](QWidget*, const QString&) {};
-    Windows = std::make_unique<TGameWindows>(Seams);
+    Windows = ShowGameWindows(Seams, 478, 511);
     Main = &Windows->MainForm();
     Dialog = &Windows->DlgNewGame();
-    Main->show();
-    Main->resize(478, 511);
-    QApplication::processEvents();
   }
   ~TScoreScreenRig() {
     Windows.reset();

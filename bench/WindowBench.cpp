@@ -32,12 +32,9 @@ class TGameRig {
       return int(QDialog::Accepted);
     };
     Seams.ShowInformation = [](QWidget*, const QString&) {};
-    Windows = std::make_unique<TGameWindows>(Seams);
+    Windows = ShowGameWindows(Seams, 1200, 900);
     Main = &Windows->MainForm();
     Dialog = &Windows->DlgNewGame();
-    Main->show();
-    Main->resize(1200, 900);
-    QApplication::processEvents();
     RandSeed(2024);
     Main->BtnNewGameClick();
   }
