@@ -1,7 +1,7 @@
 #include "board/Board.h"
 
 TBoard::TBoard() {
-  AreaIndex.assign(std::size_t(MaxColumns) * MaxRows, -1);
+  AreaIndex.assign(std::size_t(GridCells), Border);
   Clear();
   FOneMark = false;
 }
@@ -10,26 +10,42 @@ TBoard::~TBoard() = default;
 
 // Clear keeps the colour memory (it carries over from game to game) and the
 // edge flags (generation recomputes them); only the cells of the current
-// size are reset, the rest of the grid is never read.
+// size and the border round them are reset, the rest of the grid is never
+// read.
 void TBoard::Clear() {
   if (!FColourList) FColourList = std::make_unique<TColourList>();
   FHovered = nullptr;  // the hovered area ends with the list
+  for (auto& area : FAreas) ReleaseArea(std::move(area));
   FAreas.clear();
-  for (int row = 1; row <= FSizeY; ++row)
-    for (int column = 1; column <= FSizeX; ++column) {
+  for (int column = 1; column <= FSizeX; ++column)
+    for (int row = 1; row <= FSizeY; ++row) {
       TCellRec& cell = MutableCell(column, row);
       cell.Area = nullptr;
       cell.LabelCell = false;
-      AreaIndex[CellId(column, row)] = -1;
     }
+  for (int row = 0; row <= FSizeY + 1; ++row) {
+    std::int32_t* line = &AreaIndex[CellId(0, row)];
+    const bool edge = row == 0 || row == FSizeY + 1;
+    line[0] = Border;
+    for (int column = 1; column <= FSizeX; ++column) line[column] = edge ? Border : NoArea;
+    line[FSizeX + 1] = Border;
+  }
   AreaCellStart.assign(1, 0);
   AreaCells.clear();
   AreaStamp.clear();
   StampValue = 0;
 }
 
+// A fresh area, made anew or given out again from the spares.
 int TBoard::AddArea(TColour colour) {
-  auto area = std::make_unique<TAreaProperties>();
+  std::unique_ptr<TAreaProperties> area;
+  if (SpareAreas.empty()) {
+    area = std::make_unique<TAreaProperties>();
+  } else {
+    area = std::move(SpareAreas.back());
+    SpareAreas.pop_back();
+    *area = TAreaProperties{};
+  }
   area->Colour = colour;
   FAreas.push_back(std::move(area));
   return int(FAreas.size()) - 1;
@@ -45,15 +61,17 @@ TAreaProperties* TBoard::AreaOfCell(int column, int row) const {
 void TBoard::PublishCells() {
   const std::size_t areaCount = FAreas.size();
   AreaCellStart.assign(areaCount + 1, 0);
-  for (int row = 1; row <= FSizeY; ++row)
-    for (int column = 1; column <= FSizeX; ++column) {
-      const int area = AreaIndex[CellId(column, row)];
-      MutableCell(column, row).Area = FAreas[area].get();
-      ++AreaCellStart[area + 1];
-    }
+  for (int column = 1; column <= FSizeX; ++column)
+    for (int row = 1; row <= FSizeY; ++row)
+      MutableCell(column, row).Area = FAreas[AreaIndex[CellId(column, row)]].get();
+  for (int row = 1; row <= FSizeY; ++row) {
+    const std::int32_t* line = &AreaIndex[CellId(0, row)];
+    for (int column = 1; column <= FSizeX; ++column) ++AreaCellStart[line[column] + 1];
+  }
   for (std::size_t i = 0; i < areaCount; ++i) AreaCellStart[i + 1] += AreaCellStart[i];
-  AreaCells.assign(std::size_t(FSizeX) * FSizeY, 0);
-  std::vector<std::int32_t> fill(AreaCellStart.begin(), AreaCellStart.end() - 1);
+  AreaCells.resize(std::size_t(FSizeX) * FSizeY);
+  std::vector<std::int32_t>& fill = AreaScratch;
+  fill.assign(AreaCellStart.begin(), AreaCellStart.end() - 1);
   for (int row = 1; row <= FSizeY; ++row)
     for (int column = 1; column <= FSizeX; ++column) {
       const int id = CellId(column, row);

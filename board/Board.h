@@ -146,11 +146,22 @@ class TBoard {
   float FPulseLevel = 0.0f;
   bool FLifeline = false;
 
-  // Cells are numbered row by row, so sorting numbers gives the grid's
-  // reading order (rows outer, columns inner).
-  static int CellId(int column, int row) { return (row - 1) * MaxColumns + (column - 1); }
-  static int ColumnOf(int cellId) { return cellId % MaxColumns + 1; }
-  static int RowOf(int cellId) { return cellId / MaxColumns + 1; }
+  // Cells are numbered row by row on a grid with a border of one cell all
+  // round (row 0 and column 0 are border), so sorting numbers gives the
+  // grid's reading order (rows outer, columns inner), and the eight
+  // neighbours of a field cell are fixed offsets that need no bounds checks.
+  static constexpr int Stride = MaxColumns + 2;
+  static constexpr int GridCells = Stride * (MaxRows + 2);
+  static int CellId(int column, int row) { return row * Stride + column; }
+  static int ColumnOf(int cellId) { return cellId % Stride; }
+  static int RowOf(int cellId) { return cellId / Stride; }
+  // The eight neighbours in the order the mine count and the flood visit
+  // them: left, upper left, lower left, right, upper right, lower right,
+  // above, below.
+  static constexpr int Around[8] = {-1, -1 - Stride, -1 + Stride, 1, 1 - Stride, 1 + Stride, -Stride, Stride};
+  // AreaIndex of a cell without an area, and of the border round the field.
+  static constexpr std::int32_t NoArea = -1;
+  static constexpr std::int32_t Border = -2;
 
   // Generation steps, in the order Generate runs them. They work on the
   // index grid AreaIndex; PublishCells then points the cells at their areas.
@@ -175,19 +186,16 @@ class TBoard {
   void PlaceMines(std::int32_t minePopulation);
   void CountMines();
 
-  // Calls visit with the area index of every cell on the field that touches
-  // a cell of area a (the eight around each of its cells, the cell itself
-  // not), once per touching cell, cells of a in reading order. The mine
-  // count and the flood both go round an area this way.
+  // Calls visit with the cell id of every cell around a cell of area a
+  // (the eight around each of its cells, the cell itself not), once per
+  // touching cell, cells of a in reading order. Cells of the border round
+  // the field are visited too: their AreaIndex is Border. The mine count
+  // and the flood both go round an area this way.
   template <typename TVisit>
   void ForEachNeighbourCell(std::int32_t a, TVisit visit) const {
-    for (std::int32_t k = AreaCellStart[a]; k < AreaCellStart[a + 1]; ++k) {
-      const int id = AreaCells[k];
-      const int column = ColumnOf(id), row = RowOf(id);
-      for (int r = std::max(row - 1, 1); r <= std::min(row + 1, FSizeY); ++r)
-        for (int c = std::max(column - 1, 1); c <= std::min(column + 1, FSizeX); ++c)
-          if (c != column || r != row) visit(AreaIndex[CellId(c, r)]);
-    }
+    const std::int32_t* cells = AreaCells.data();
+    for (std::int32_t k = AreaCellStart[a]; k < AreaCellStart[a + 1]; ++k)
+      for (const int offset : Around) visit(cells[k] + offset);
   }
 
   // Play and drawing helpers.
@@ -199,11 +207,22 @@ class TBoard {
   // Indexes that keep generation, the flood, the mine count and the
   // incremental drawing linear in the field's size. Generate builds them;
   // Clear empties them.
-  std::vector<std::int32_t> AreaIndex;      // per cell id: index into Areas, -1 none
+  std::vector<std::int32_t> AreaIndex;      // per cell id: index into Areas, NoArea or Border
   std::vector<std::int32_t> AreaCellStart;  // per area: first entry in AreaCells
   std::vector<std::int32_t> AreaCells;      // cell ids grouped by area, reading order
   std::vector<std::uint32_t> AreaStamp;     // per area: scratch mark of one pass
   std::uint32_t StampValue = 0;
   std::vector<std::int32_t> Scratch;        // queue and cell lists of one pass
   std::uint32_t NextStamp();
+  // Buffers that one generation step or one flood fills and the next one
+  // reuses, so that a new field allocates nothing once the board has seen
+  // a field of its size.
+  std::vector<std::int32_t> CellScratch;    // per cell id (growth: frontier positions)
+  std::vector<std::int32_t> AreaScratch;    // per area (fill positions, counters)
+  std::vector<std::int32_t> ListScratch;    // cell or area lists
+  std::vector<std::uint8_t> OpenCell;       // per cell id: the flood may uncover its area
+  // Areas taken out of the list, kept to be given out again by AddArea: a
+  // field of 14,000 areas then costs no allocation once one has been made.
+  std::vector<std::unique_ptr<TAreaProperties>> SpareAreas;
+  void ReleaseArea(std::unique_ptr<TAreaProperties> area) { SpareAreas.push_back(std::move(area)); }
 };

@@ -113,10 +113,11 @@ void TBoard::MakeSingleAreas(bool large, bool coloured) {
 // Each seed lands on a cell drawn uniformly among the cells still empty and
 // is its area's label cell.
 void TBoard::SeedAreas(int n, bool large) {
-  std::vector<std::int32_t> empty;
+  std::vector<std::int32_t>& empty = ListScratch;
+  empty.clear();
   for (int row = 1; row <= FSizeY; ++row)
     for (int column = 1; column <= FSizeX; ++column)
-      if (AreaIndex[CellId(column, row)] < 0) empty.push_back(CellId(column, row));
+      if (AreaIndex[CellId(column, row)] == NoArea) empty.push_back(CellId(column, row));
   n = std::min<std::int64_t>(std::max(n, 0), std::int64_t(empty.size()));
   for (int i = 0; i < n; ++i) {
     const int pick = RandInt(int(empty.size()));
@@ -132,31 +133,26 @@ void TBoard::SeedAreas(int n, bool large) {
 // orthogonally joins one of those neighbours, each equally likely. The
 // empty cells touching an area are kept in a vector with their positions,
 // so each step is one draw instead of drawing until a cell qualifies. The
-// work happens on a copy of the grid with a border, so that neighbours
-// need no bounds checks.
+// grid's border means neighbours need no bounds checks.
 void TBoard::GrowAreas(int n) {
   const std::int64_t steps = std::int64_t(FSizeX) * FSizeY - n;
   if (steps <= 0) return;
-  constexpr std::int32_t Empty = -1, Border = -2;
-  const int stride = FSizeX + 2;
-  std::vector<std::int32_t> grid(std::size_t(stride) * (FSizeY + 2), Border);
-  auto at = [&](int column, int row) { return row * stride + column; };
-  for (int row = 1; row <= FSizeY; ++row)
-    for (int column = 1; column <= FSizeX; ++column)
-      grid[at(column, row)] = AreaIndex[CellId(column, row)];
-  const int around[4] = {-1, 1, -stride, stride};
+  std::int32_t* grid = AreaIndex.data();
+  const int around[4] = {-1, 1, -Stride, Stride};
 
-  std::vector<std::int32_t> frontier;
-  std::vector<std::int32_t> position(grid.size(), -1);
+  std::vector<std::int32_t>& frontier = ListScratch;
+  std::vector<std::int32_t>& position = CellScratch;
+  frontier.clear();
+  if (position.size() != std::size_t(GridCells)) position.assign(std::size_t(GridCells), -1);
   auto enter = [&](int cell) {
-    if (grid[cell] != Empty || position[cell] >= 0) return;
+    if (grid[cell] != NoArea || position[cell] >= 0) return;
     position[cell] = int(frontier.size());
     frontier.push_back(cell);
   };
   for (int row = 1; row <= FSizeY; ++row)
     for (int column = 1; column <= FSizeX; ++column)
-      if (grid[at(column, row)] >= 0)
-        for (const int offset : around) enter(at(column, row) + offset);
+      if (grid[CellId(column, row)] >= 0)
+        for (const int offset : around) enter(CellId(column, row) + offset);
 
   for (std::int64_t step = 0; step < steps && !frontier.empty(); ++step) {
     const int cell = frontier[RandInt(int(frontier.size()))];
@@ -172,10 +168,9 @@ void TBoard::GrowAreas(int n) {
     position[cell] = -1;
     for (const int offset : around) enter(cell + offset);
   }
-
-  for (int row = 1; row <= FSizeY; ++row)
-    for (int column = 1; column <= FSizeX; ++column)
-      AreaIndex[CellId(column, row)] = grid[at(column, row)];
+  // Cells still waiting (only when fewer seeds were laid than steps were
+  // asked for) leave the positions as the next growth expects them.
+  for (const int cell : frontier) position[cell] = -1;
 }
 
 // Cells still without an area are not part of the game: each becomes a
@@ -184,7 +179,7 @@ void TBoard::FillUnassigned() {
   for (int row = 1; row <= FSizeY; ++row)
     for (int column = 1; column <= FSizeX; ++column) {
       std::int32_t& area = AreaIndex[CellId(column, row)];
-      if (area >= 0) continue;
+      if (area != NoArea) continue;
       area = AddArea(clRed);
       FAreas[area]->Hole = true;
     }
@@ -197,17 +192,23 @@ void TBoard::MakeHoles(std::int32_t holes) {
       if (RandInt(500) < holes) FAreas[AreaIndex[CellId(column, row)]]->Hole = true;
 }
 
+// The border round the field holds no area, so a field cell's edge toward
+// it is drawn like one toward another area.
 void TBoard::ComputeEdges() {
-  for (int row = 1; row <= FSizeY; ++row)
-    for (int column = 1; column <= FSizeX; ++column) {
+  std::vector<std::int32_t>& hole = AreaScratch;
+  hole.resize(FAreas.size());
+  for (std::size_t i = 0; i < FAreas.size(); ++i) hole[i] = FAreas[i]->Hole;
+  const std::int32_t* index = AreaIndex.data();
+  for (int column = 1; column <= FSizeX; ++column)
+    for (int row = 1; row <= FSizeY; ++row) {
       const int id = CellId(column, row);
-      const int area = AreaIndex[id];
-      if (FAreas[area]->Hole) continue;
+      const std::int32_t area = index[id];
+      if (hole[area]) continue;
       TCellRec& cell = MutableCell(column, row);
-      cell.EdgeTop = row == 1 || AreaIndex[id - MaxColumns] != area;
-      cell.EdgeLeft = column == 1 || AreaIndex[id - 1] != area;
-      cell.EdgeBottom = row == FSizeY || AreaIndex[id + MaxColumns] != area;
-      cell.EdgeRight = column == FSizeX || AreaIndex[id + 1] != area;
+      cell.EdgeTop = index[id - Stride] != area;
+      cell.EdgeLeft = index[id - 1] != area;
+      cell.EdgeBottom = index[id + Stride] != area;
+      cell.EdgeRight = index[id + 1] != area;
     }
 }
 
@@ -216,7 +217,8 @@ void TBoard::ComputeEdges() {
 // areas than mines asked for, every one of them gets a mine.
 void TBoard::PlaceMines(std::int32_t minePopulation) {
   const auto count = std::int64_t(FAreas.size());
-  std::vector<std::int32_t> free;
+  std::vector<std::int32_t>& free = ListScratch;
+  free.clear();
   for (std::int32_t i = 0; i < count; ++i)
     if (!FAreas[i]->Hole && !FAreas[i]->Mine) free.push_back(i);
   const std::int32_t asked = RoundToInt32(count * (long double)minePopulation * 0.002L);
@@ -235,14 +237,18 @@ void TBoard::PlaceMines(std::int32_t minePopulation) {
 // all it takes to count each pair once.
 void TBoard::CountMines() {
   const std::int32_t count = std::int32_t(FAreas.size());
-  for (auto& area : FAreas) area->MineCount = 0;
-  std::vector<std::int32_t> countedBy(std::size_t(count), -1);
+  std::vector<std::int32_t>& mineCount = AreaScratch;
+  std::vector<std::int32_t>& countedBy = ListScratch;
+  mineCount.assign(std::size_t(count), 0);
+  countedBy.assign(std::size_t(count), -1);
   for (std::int32_t m = 0; m < count; ++m) {
     if (!FAreas[m]->Mine) continue;
-    ForEachNeighbourCell(m, [&](std::int32_t touched) {
-      if (countedBy[touched] == m) return;
+    ForEachNeighbourCell(m, [&](int cell) {
+      const std::int32_t touched = AreaIndex[cell];
+      if (touched < 0 || countedBy[touched] == m) return;
       countedBy[touched] = m;
-      ++FAreas[touched]->MineCount;
+      ++mineCount[touched];
     });
   }
+  for (std::int32_t i = 0; i < count; ++i) FAreas[i]->MineCount = mineCount[i];
 }

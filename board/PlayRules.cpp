@@ -44,32 +44,48 @@ bool TBoard::Uncover(int column, int row, std::int32_t bonus, std::int32_t& scor
 }
 
 // Every area touching an uncovered area numbered 0 is uncovered, again and
-// again, except marks and holes. The queue starts from every uncovered
-// zero (one uncovered earlier may touch an area whose mark has been taken
-// off since) and visits each area's cells once, so one flood is linear in
-// the field's size.
+// again, except marks and holes. The flood starts from every uncovered zero
+// (one uncovered earlier may touch an area whose mark has been taken off
+// since). Each cell carries whether its area may still be uncovered, so
+// looking at a neighbour is one byte; an area uncovered closes all its
+// cells and, numbered 0, joins the queue. Every area enters the queue at
+// most once, so one flood looks at each cell's neighbours at most once.
 void TBoard::Flood() {
-  const std::uint32_t stamp = NextStamp();
-  std::vector<std::int32_t>& queue = Scratch;
-  queue.clear();
   const std::int32_t count = std::int32_t(FAreas.size());
-  for (std::int32_t i = 0; i < count; ++i)
-    if (FAreas[i]->Uncovered && FAreas[i]->MineCount == 0) {
-      AreaStamp[i] = stamp;
-      queue.push_back(i);
-    }
+  if (AreaCellStart.size() != std::size_t(count) + 1) return;  // no field published
+  std::vector<std::int32_t>& queue = Scratch;
+  std::vector<std::int32_t>& open = AreaScratch;
+  queue.clear();
+  open.resize(std::size_t(count));
+  for (std::int32_t i = 0; i < count; ++i) {
+    const TAreaProperties& area = *FAreas[i];
+    open[i] = Playable(area);
+    if (area.Uncovered && area.MineCount == 0) queue.push_back(i);
+  }
+  if (queue.empty()) return;
+  if (OpenCell.size() != std::size_t(GridCells)) OpenCell.assign(std::size_t(GridCells), 0);
+  std::uint8_t* openCell = OpenCell.data();
+  const std::int32_t* index = AreaIndex.data();
+  for (int row = 1; row <= FSizeY; ++row) {
+    const int line = CellId(0, row);
+    openCell[line] = 0;
+    for (int column = 1; column <= FSizeX; ++column) openCell[line + column] = std::uint8_t(open[index[line + column]]);
+    openCell[line + FSizeX + 1] = 0;
+  }
+  std::fill_n(openCell + CellId(0, 0), FSizeX + 2, 0);
+  std::fill_n(openCell + CellId(0, FSizeY + 1), FSizeX + 2, 0);
+
+  const std::int32_t* cells = AreaCells.data();
+  const std::int32_t* start = AreaCellStart.data();
   for (std::size_t head = 0; head < queue.size(); ++head) {
-    const std::int32_t a = queue[head];
-    // The area's own cells are uncovered already: the flood passes them by.
-    ForEachNeighbourCell(a, [&](std::int32_t other) {
+    ForEachNeighbourCell(queue[head], [&](int cell) {
+      if (!openCell[cell]) return;
+      const std::int32_t other = index[cell];
       TAreaProperties& neighbour = *FAreas[other];
-      if (!Playable(neighbour)) return;
       neighbour.Uncovered = true;
       neighbour.Changed = true;
-      if (neighbour.MineCount == 0 && AreaStamp[other] != stamp) {
-        AreaStamp[other] = stamp;
-        queue.push_back(other);
-      }
+      for (std::int32_t j = start[other]; j < start[other + 1]; ++j) openCell[cells[j]] = 0;
+      if (neighbour.MineCount == 0) queue.push_back(other);
     });
   }
 }
