@@ -140,37 +140,46 @@ void TBoard::GrowAreas(int n) {
   std::int32_t* grid = AreaIndex.data();
   const int around[4] = {-1, 1, -Stride, Stride};
 
-  std::vector<std::int32_t>& frontier = ListScratch;
-  std::vector<std::int32_t>& position = CellScratch;
-  frontier.clear();
-  if (position.size() != std::size_t(GridCells)) position.assign(std::size_t(GridCells), -1);
+  // At most every field cell waits at once; one more entry lets enter
+  // write before it knows whether the cell counts. The tests below are
+  // written without branches: which neighbours are empty or grown is as
+  // random as the growth, so branches on them would mostly be mispredicted.
+  ListScratch.resize(std::size_t(FSizeX) * FSizeY + 1);
+  std::int32_t* frontier = ListScratch.data();
+  int waiting = 0;
+  if (CellScratch.size() != std::size_t(GridCells)) CellScratch.assign(std::size_t(GridCells), -1);
+  std::int32_t* position = CellScratch.data();
   auto enter = [&](int cell) {
-    if (grid[cell] != NoArea || position[cell] >= 0) return;
-    position[cell] = int(frontier.size());
-    frontier.push_back(cell);
+    const bool joins = (grid[cell] == NoArea) & (position[cell] < 0);
+    frontier[waiting] = cell;
+    position[cell] = joins ? waiting : position[cell];
+    waiting += joins;
   };
   for (int row = 1; row <= FSizeY; ++row)
     for (int column = 1; column <= FSizeX; ++column)
       if (grid[CellId(column, row)] >= 0)
         for (const int offset : around) enter(CellId(column, row) + offset);
 
-  for (std::int64_t step = 0; step < steps && !frontier.empty(); ++step) {
-    const int cell = frontier[RandInt(int(frontier.size()))];
+  for (std::int64_t step = 0; step < steps && waiting > 0; ++step) {
+    const int cell = frontier[RandInt(waiting)];
     std::int32_t grown[4];
     int count = 0;
-    for (const int offset : around)
-      if (grid[cell + offset] >= 0) grown[count++] = grid[cell + offset];
+    for (const int offset : around) {
+      const std::int32_t area = grid[cell + offset];
+      grown[count] = area;
+      count += area >= 0;
+    }
     grid[cell] = grown[RandInt(count)];
-    const int moved = frontier.back();
-    frontier[position[cell]] = moved;
-    position[moved] = position[cell];
-    frontier.pop_back();
+    const int at = position[cell];
+    const int moved = frontier[--waiting];
+    frontier[at] = moved;
+    position[moved] = at;
     position[cell] = -1;
     for (const int offset : around) enter(cell + offset);
   }
   // Cells still waiting (only when fewer seeds were laid than steps were
   // asked for) leave the positions as the next growth expects them.
-  for (const int cell : frontier) position[cell] = -1;
+  for (int k = 0; k < waiting; ++k) position[frontier[k]] = -1;
 }
 
 // Cells still without an area are not part of the game: each becomes a

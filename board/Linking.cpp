@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 #include "board/Arithmetic.h"
@@ -12,24 +13,29 @@ namespace {
 // logarithmic time without compacting the list after every merge.
 class TStandingOrder {
  public:
-  explicit TStandingOrder(int count) : Tree(std::size_t(count) + 1, 0), Size(count) {
+  explicit TStandingOrder(int count) : Size(count) {
+    while (TopBit * 2 <= count) TopBit *= 2;
+    // Entries past the list never let the search step onto them, so the
+    // search needs no bounds test.
+    Tree.assign(std::size_t(TopBit) * 2, std::numeric_limits<int>::max());
+    for (int i = 1; i <= count; ++i) Tree[i] = 0;
     for (int i = 1; i <= count; ++i) {
       Tree[i] += 1;
       const int parent = i + (i & -i);
       if (parent <= count) Tree[parent] += Tree[i];
     }
-    while (TopBit * 2 <= count) TopBit *= 2;
   }
 
-  // The original position of the standing entry number k (0-based).
+  // The original position of the standing entry number k (0-based). Which
+  // way each step goes is as random as the draws, so it is chosen without
+  // a branch.
   int Nth(int k) const {
     int position = 0;
     for (int step = TopBit; step > 0; step /= 2) {
-      const int next = position + step;
-      if (next <= Size && Tree[next] <= k) {
-        position = next;
-        k -= Tree[next];
-      }
+      const int before = Tree[position + step];
+      const int forward = -int(before <= k);  // all bits set: step forward
+      position += step & forward;
+      k -= before & forward;
     }
     return position;  // 1-based result less one
   }
