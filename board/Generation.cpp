@@ -131,14 +131,17 @@ void TBoard::SeedAreas(int n, bool large) {
 
 // Accretion: again and again a random empty cell that touches a grown area
 // orthogonally joins one of those neighbours, each equally likely. The
-// empty cells touching an area are kept in a vector with their positions,
-// so each step is one draw instead of drawing until a cell qualifies. The
+// empty cells touching an area wait in a vector, so each step is one draw
+// instead of drawing until a cell qualifies. A waiting cell keeps its place
+// in that vector in the grid itself, coded below the border's value, so
+// that one step touches the grid's memory only around the cell drawn. The
 // grid's border means neighbours need no bounds checks.
 void TBoard::GrowAreas(int n) {
   const std::int64_t steps = std::int64_t(FSizeX) * FSizeY - n;
   if (steps <= 0) return;
   std::int32_t* grid = AreaIndex.data();
   const int around[4] = {-1, 1, -Stride, Stride};
+  constexpr std::int32_t FirstWaiting = Border - 1;  // place 0; place p is FirstWaiting - p
 
   // At most every field cell waits at once; one more entry lets enter
   // write before it knows whether the cell counts. The tests below are
@@ -147,12 +150,11 @@ void TBoard::GrowAreas(int n) {
   ListScratch.resize(std::size_t(FSizeX) * FSizeY + 1);
   std::int32_t* frontier = ListScratch.data();
   int waiting = 0;
-  if (CellScratch.size() != std::size_t(GridCells)) CellScratch.assign(std::size_t(GridCells), -1);
-  std::int32_t* position = CellScratch.data();
   auto enter = [&](int cell) {
-    const bool joins = (grid[cell] == NoArea) & (position[cell] < 0);
+    const std::int32_t value = grid[cell];
+    const bool joins = value == NoArea;
     frontier[waiting] = cell;
-    position[cell] = joins ? waiting : position[cell];
+    grid[cell] = joins ? FirstWaiting - waiting : value;
     waiting += joins;
   };
   for (int row = 1; row <= FSizeY; ++row)
@@ -169,17 +171,19 @@ void TBoard::GrowAreas(int n) {
       grown[count] = area;
       count += area >= 0;
     }
-    grid[cell] = grown[RandInt(count)];
-    const int at = position[cell];
+    const std::int32_t joined = grown[RandInt(count)];
+    // The last waiting cell takes the drawn cell's place (it may be the
+    // drawn cell itself, which then joins its area just after).
+    const int at = FirstWaiting - grid[cell];
     const int moved = frontier[--waiting];
     frontier[at] = moved;
-    position[moved] = at;
-    position[cell] = -1;
+    grid[moved] = FirstWaiting - at;
+    grid[cell] = joined;
     for (const int offset : around) enter(cell + offset);
   }
   // Cells still waiting (only when fewer seeds were laid than steps were
-  // asked for) leave the positions as the next growth expects them.
-  for (int k = 0; k < waiting; ++k) position[frontier[k]] = -1;
+  // asked for) are empty again.
+  for (int k = 0; k < waiting; ++k) grid[frontier[k]] = NoArea;
 }
 
 // Cells still without an area are not part of the game: each becomes a
