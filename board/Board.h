@@ -194,8 +194,18 @@ class TBoard {
   template <typename TVisit>
   void ForEachNeighbourCell(std::int32_t a, TVisit visit) const {
     const std::int32_t* cells = AreaCells.data();
-    for (std::int32_t k = AreaCellStart[a]; k < AreaCellStart[a + 1]; ++k)
-      for (const int offset : Around) visit(cells[k] + offset);
+    const std::int32_t* end = cells + AreaCellStart[a + 1];
+    for (const std::int32_t* cell = cells + AreaCellStart[a]; cell != end; ++cell) {
+      const int id = *cell;
+      visit(id + Around[0]);
+      visit(id + Around[1]);
+      visit(id + Around[2]);
+      visit(id + Around[3]);
+      visit(id + Around[4]);
+      visit(id + Around[5]);
+      visit(id + Around[6]);
+      visit(id + Around[7]);
+    }
   }
 
   // Play and drawing helpers.

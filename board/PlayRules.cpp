@@ -47,46 +47,68 @@ bool TBoard::Uncover(int column, int row, std::int32_t bonus, std::int32_t& scor
 // again, except marks and holes. The flood starts from every uncovered zero
 // (one uncovered earlier may touch an area whose mark has been taken off
 // since). Each cell carries whether its area may still be uncovered, so
-// looking at a neighbour is one byte; an area uncovered closes all its
-// cells and, numbered 0, joins the queue. Every area enters the queue at
-// most once, so one flood looks at each cell's neighbours at most once.
+// looking at a neighbour is one byte; an area uncovered closes its cells
+// and joins the queue, and only the zeros of the queue look round. Every
+// area enters the queue at most once, so one flood looks at each cell's
+// neighbours at most once; the areas themselves are written once, after
+// the walk. Which neighbours are still open is as irregular as the field,
+// so a neighbour is looked at without a branch unless its area has several
+// cells to close.
 void TBoard::Flood() {
   const std::int32_t count = std::int32_t(FAreas.size());
   if (AreaCellStart.size() != std::size_t(count) + 1) return;  // no field published
-  std::vector<std::int32_t>& queue = Scratch;
-  std::vector<std::int32_t>& open = AreaScratch;
-  queue.clear();
-  open.resize(std::size_t(count));
+  // A cell's byte: Open when its area may be uncovered, and Shaped when that
+  // area has several cells; an area's entry also says Zero for number 0.
+  constexpr std::uint8_t Closed = 0, Open = 1, Shaped = 2, Zero = 4;
+  const std::int32_t* cells = AreaCells.data();
+  const std::int32_t* start = AreaCellStart.data();
+  std::vector<std::int32_t>& queueBuffer = Scratch;
+  std::vector<std::int32_t>& openAreas = AreaScratch;  // per area, as the cells' bytes and Zero
+  // Each area enters once; one more entry lets a neighbour be written
+  // before it is known to count.
+  queueBuffer.resize(std::size_t(count) + 1);
+  openAreas.resize(std::size_t(count));
+  std::int32_t* queue = queueBuffer.data();
+  int queued = 0;
   for (std::int32_t i = 0; i < count; ++i) {
     const TAreaProperties& area = *FAreas[i];
-    open[i] = Playable(area);
-    if (area.Uncovered && area.MineCount == 0) queue.push_back(i);
+    const int open = Playable(area) ? Open | (start[i + 1] - start[i] == 1 ? 0 : Shaped) : Closed;
+    openAreas[i] = open | (area.MineCount == 0 ? Zero : 0);
+    if (area.Uncovered && area.MineCount == 0) queue[queued++] = i;
   }
-  if (queue.empty()) return;
-  if (OpenCell.size() != std::size_t(GridCells)) OpenCell.assign(std::size_t(GridCells), 0);
+  if (queued == 0) return;
+  const int firstUncovered = queued;
+  if (OpenCell.size() != std::size_t(GridCells)) OpenCell.assign(std::size_t(GridCells), Closed);
   std::uint8_t* openCell = OpenCell.data();
   const std::int32_t* index = AreaIndex.data();
   for (int row = 1; row <= FSizeY; ++row) {
     const int line = CellId(0, row);
-    openCell[line] = 0;
-    for (int column = 1; column <= FSizeX; ++column) openCell[line + column] = std::uint8_t(open[index[line + column]]);
-    openCell[line + FSizeX + 1] = 0;
+    openCell[line] = Closed;
+    for (int column = 1; column <= FSizeX; ++column)
+      openCell[line + column] = std::uint8_t(openAreas[index[line + column]] & (Open | Shaped));
+    openCell[line + FSizeX + 1] = Closed;
   }
-  std::fill_n(openCell + CellId(0, 0), FSizeX + 2, 0);
-  std::fill_n(openCell + CellId(0, FSizeY + 1), FSizeX + 2, 0);
+  std::fill_n(openCell + CellId(0, 0), FSizeX + 2, Closed);
+  std::fill_n(openCell + CellId(0, FSizeY + 1), FSizeX + 2, Closed);
 
-  const std::int32_t* cells = AreaCells.data();
-  const std::int32_t* start = AreaCellStart.data();
-  for (std::size_t head = 0; head < queue.size(); ++head) {
-    ForEachNeighbourCell(queue[head], [&](int cell) {
-      if (!openCell[cell]) return;
+  for (int head = 0; head < queued; ++head) {
+    const std::int32_t a = queue[head];
+    if (!(openAreas[a] & Zero)) continue;  // a number stops the flood
+    ForEachNeighbourCell(a, [&](int cell) {
+      const std::uint8_t open = openCell[cell];
+      if (open == Closed) return;
       const std::int32_t other = index[cell];
-      TAreaProperties& neighbour = *FAreas[other];
-      neighbour.Uncovered = true;
-      neighbour.Changed = true;
-      for (std::int32_t j = start[other]; j < start[other + 1]; ++j) openCell[cells[j]] = 0;
-      if (neighbour.MineCount == 0) queue.push_back(other);
+      if (open & Shaped)
+        for (std::int32_t j = start[other]; j < start[other + 1]; ++j) openCell[cells[j]] = Closed;
+      else
+        openCell[cell] = Closed;
+      queue[queued++] = other;
     });
+  }
+  for (int k = firstUncovered; k < queued; ++k) {
+    TAreaProperties& area = *FAreas[queue[k]];
+    area.Uncovered = true;
+    area.Changed = true;
   }
 }
 
