@@ -90,3 +90,10 @@ std::uint32_t TBoard::NextStamp() {
   }
   return StampValue;
 }
+
+// The cell bytes of the current field and the border round it, all zero.
+std::uint8_t* TBoard::ClearedCellFlags() {
+  if (CellFlags.size() != std::size_t(GridCells)) CellFlags.assign(std::size_t(GridCells), 0);
+  for (int row = 0; row <= FSizeY + 1; ++row) std::fill_n(&CellFlags[CellId(0, row)], FSizeX + 2, 0);
+  return CellFlags.data();
+}

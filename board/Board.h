@@ -230,7 +230,8 @@ class TBoard {
   std::vector<std::int32_t> CellScratch;    // per cell id (growth: frontier positions)
   std::vector<std::int32_t> AreaScratch;    // per area (fill positions, counters)
   std::vector<std::int32_t> ListScratch;    // cell or area lists
-  std::vector<std::uint8_t> OpenCell;       // per cell id: the flood may uncover its area
+  std::vector<std::uint8_t> CellFlags;      // per cell id: a byte of one pass (flood, mine count)
+  std::uint8_t* ClearedCellFlags();         // all zero, the border included
   // Areas taken out of the list, kept to be given out again by AddArea: a
   // field of 14,000 areas then costs no allocation once one has been made.
   std::vector<std::unique_ptr<TAreaProperties>> SpareAreas;

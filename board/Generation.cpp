@@ -248,8 +248,27 @@ void TBoard::PlaceMines(std::int32_t minePopulation) {
 // Counted from the mines' side: all the cells of one mine are visited
 // together, so a stamp per area saying "this mine counted you already" is
 // all it takes to count each pair once.
+//
+// A field whose every area is one cell (a plain field without links) needs
+// no distinct-area bookkeeping: an area's number is the mines among its
+// cell's eight neighbours, a sum without a single branch.
 void TBoard::CountMines() {
   const std::int32_t count = std::int32_t(FAreas.size());
+  const std::int32_t* start = AreaCellStart.data();
+  bool singleCells = std::int64_t(count) == std::int64_t(FSizeX) * FSizeY &&
+                     AreaCellStart.size() == std::size_t(count) + 1;
+  for (std::int32_t i = 0; singleCells && i < count; ++i) singleCells = start[i + 1] - start[i] == 1;
+  if (singleCells) {
+    std::uint8_t* mine = ClearedCellFlags();
+    for (std::int32_t i = 0; i < count; ++i) mine[AreaCells[i]] = FAreas[i]->Mine;
+    for (std::int32_t i = 0; i < count; ++i) {
+      const int id = AreaCells[i];
+      FAreas[i]->MineCount = mine[id + Around[0]] + mine[id + Around[1]] + mine[id + Around[2]] +
+                             mine[id + Around[3]] + mine[id + Around[4]] + mine[id + Around[5]] +
+                             mine[id + Around[6]] + mine[id + Around[7]];
+    }
+    return;
+  }
   std::vector<std::int32_t>& mineCount = AreaScratch;
   std::vector<std::int32_t>& countedBy = ListScratch;
   mineCount.assign(std::size_t(count), 0);

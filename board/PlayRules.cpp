@@ -78,18 +78,13 @@ void TBoard::Flood() {
   }
   if (queued == 0) return;
   const int firstUncovered = queued;
-  if (OpenCell.size() != std::size_t(GridCells)) OpenCell.assign(std::size_t(GridCells), Closed);
-  std::uint8_t* openCell = OpenCell.data();
+  std::uint8_t* openCell = ClearedCellFlags();
   const std::int32_t* index = AreaIndex.data();
-  for (int row = 1; row <= FSizeY; ++row) {
-    const int line = CellId(0, row);
-    openCell[line] = Closed;
-    for (int column = 1; column <= FSizeX; ++column)
-      openCell[line + column] = std::uint8_t(openAreas[index[line + column]] & (Open | Shaped));
-    openCell[line + FSizeX + 1] = Closed;
-  }
-  std::fill_n(openCell + CellId(0, 0), FSizeX + 2, Closed);
-  std::fill_n(openCell + CellId(0, FSizeY + 1), FSizeX + 2, Closed);
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column) {
+      const int id = CellId(column, row);
+      openCell[id] = std::uint8_t(openAreas[index[id]] & (Open | Shaped));
+    }
 
   for (int head = 0; head < queued; ++head) {
     const std::int32_t a = queue[head];
