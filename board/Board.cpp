@@ -15,8 +15,8 @@ TBoard::~TBoard() = default;
 void TBoard::Clear() {
   if (!FColourList) FColourList = std::make_unique<TColourList>();
   FHovered = nullptr;  // the hovered area ends with the list
-  for (auto& area : FAreas) ReleaseArea(std::move(area));
   FAreas.clear();
+  AreasGiven = 0;
   for (int column = 1; column <= FSizeX; ++column)
     for (int row = 1; row <= FSizeY; ++row) {
       TCellRec& cell = MutableCell(column, row);
@@ -36,18 +36,15 @@ void TBoard::Clear() {
   StampValue = 0;
 }
 
-// A fresh area, made anew or given out again from the spares.
+// A fresh area, from the store's next place.
 int TBoard::AddArea(TColour colour) {
-  std::unique_ptr<TAreaProperties> area;
-  if (SpareAreas.empty()) {
-    area = std::make_unique<TAreaProperties>();
-  } else {
-    area = std::move(SpareAreas.back());
-    SpareAreas.pop_back();
-    *area = TAreaProperties{};
-  }
-  area->Colour = colour;
-  FAreas.push_back(std::move(area));
+  if (AreasGiven == AreaStore.size() * AreaBlockSize)
+    AreaStore.push_back(std::make_unique<TAreaProperties[]>(AreaBlockSize));
+  TAreaProperties& area = AreaStore[AreasGiven / AreaBlockSize][AreasGiven % AreaBlockSize];
+  ++AreasGiven;
+  area = TAreaProperties{};
+  area.Colour = colour;
+  FAreas.emplace_back(&area);
   return int(FAreas.size()) - 1;
 }
 

@@ -35,9 +35,23 @@ struct TCellRec {
   bool EdgeRight = false;
 };
 
-// The areas of the current field in the order generation made them; the
-// list owns them.
-using TAreaList = std::vector<std::unique_ptr<TAreaProperties>>;
+// An entry of the area list: the area itself lives in the board's area
+// store (see TBoard), which the board gives out anew for every field.
+class TAreaRef {
+ public:
+  explicit TAreaRef(TAreaProperties* area) : Area(area) {}
+  TAreaProperties* get() const { return Area; }
+  TAreaProperties* operator->() const { return Area; }
+  TAreaProperties& operator*() const { return *Area; }
+
+ private:
+  TAreaProperties* Area;
+};
+
+// The areas of the current field in the order generation made them. The
+// board owns them: clearing the list, or taking an area out of it, ends
+// that area's part in the game.
+using TAreaList = std::vector<TAreaRef>;
 
 // The colours given to areas so far, across games; at most 299 remembered.
 struct TColourList {
@@ -232,8 +246,12 @@ class TBoard {
   std::vector<std::int32_t> ListScratch;    // cell or area lists
   std::vector<std::uint8_t> CellFlags;      // per cell id: a byte of one pass (flood, mine count)
   std::uint8_t* ClearedCellFlags();         // all zero, the border included
-  // Areas taken out of the list, kept to be given out again by AddArea: a
-  // field of 14,000 areas then costs no allocation once one has been made.
-  std::vector<std::unique_ptr<TAreaProperties>> SpareAreas;
-  void ReleaseArea(std::unique_ptr<TAreaProperties> area) { SpareAreas.push_back(std::move(area)); }
+  // Where the areas live: blocks of areas that are never moved, so the
+  // cells' and the list's pointers stay good while the store grows. Clear
+  // gives all of them back and AddArea hands them out again in order, so a
+  // field of 14,000 areas costs no allocation once the board has held one,
+  // and the areas of one field lie together in memory in list order.
+  static constexpr std::size_t AreaBlockSize = 1024;
+  std::vector<std::unique_ptr<TAreaProperties[]>> AreaStore;
+  std::size_t AreasGiven = 0;
 };

@@ -94,15 +94,9 @@ void TBoard::LinkAreas(std::int32_t linking) {
   for (int i = 0; i < count; ++i)
     if (into[i] == i) {
       newIndex[i] = kept;
-      if (kept != i) {
-        if (FAreas[kept]) ReleaseArea(std::move(FAreas[kept]));
-        FAreas[kept] = std::move(FAreas[i]);
-      }
-      ++kept;
+      FAreas[kept++] = FAreas[i];
     }
-  for (int i = kept; i < count; ++i)
-    if (FAreas[i]) ReleaseArea(std::move(FAreas[i]));
-  FAreas.resize(std::size_t(kept));
+  FAreas.resize(std::size_t(kept), TAreaRef(nullptr));
   std::vector<std::int32_t> finalIndex(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) finalIndex[i] = newIndex[Survivor(into, i)];
   for (int row = 1; row <= FSizeY; ++row)
