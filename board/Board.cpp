@@ -36,18 +36,6 @@ void TBoard::Clear() {
   StampValue = 0;
 }
 
-// A fresh area, from the store's next place.
-int TBoard::AddArea(TColour colour) {
-  if (AreasGiven == AreaStore.size() * AreaBlockSize)
-    AreaStore.push_back(std::make_unique<TAreaProperties[]>(AreaBlockSize));
-  TAreaProperties& area = AreaStore[AreasGiven / AreaBlockSize][AreasGiven % AreaBlockSize];
-  ++AreasGiven;
-  area = TAreaProperties{};
-  area.Colour = colour;
-  FAreas.emplace_back(&area);
-  return int(FAreas.size()) - 1;
-}
-
 TAreaProperties* TBoard::AreaOfCell(int column, int row) const {
   return OnField(column, row) ? Cell(column, row).Area : nullptr;
 }

@@ -180,7 +180,18 @@ class TBoard {
   // Generation steps, in the order Generate runs them. They work on the
   // index grid AreaIndex; PublishCells then points the cells at their areas.
   TColour PickColour(bool large);
-  int AddArea(TColour colour);
+  // A fresh area with this colour at the end of the list, from the store's
+  // next place; its index in the list.
+  int AddArea(TColour colour) {
+    if (AreasGiven == AreaStore.size() * AreaBlockSize)
+      AreaStore.push_back(std::make_unique<TAreaProperties[]>(AreaBlockSize));
+    TAreaProperties& area = AreaStore[AreasGiven / AreaBlockSize][AreasGiven % AreaBlockSize];
+    ++AreasGiven;
+    area = TAreaProperties{};
+    area.Colour = colour;
+    FAreas.emplace_back(&area);
+    return int(FAreas.size()) - 1;
+  }
   void MakeSingleAreas(bool large, bool coloured);
   void SeedAreas(int n, bool large);
   void GrowAreas(int n);
@@ -209,17 +220,19 @@ class TBoard {
   void ForEachNeighbourCell(std::int32_t a, TVisit visit) const {
     const std::int32_t* cells = AreaCells.data();
     const std::int32_t* end = cells + AreaCellStart[a + 1];
-    for (const std::int32_t* cell = cells + AreaCellStart[a]; cell != end; ++cell) {
-      const int id = *cell;
-      visit(id + Around[0]);
-      visit(id + Around[1]);
-      visit(id + Around[2]);
-      visit(id + Around[3]);
-      visit(id + Around[4]);
-      visit(id + Around[5]);
-      visit(id + Around[6]);
-      visit(id + Around[7]);
-    }
+    for (const std::int32_t* cell = cells + AreaCellStart[a]; cell != end; ++cell) ForEachAround(*cell, visit);
+  }
+  // The eight cells around one cell, in the order of Around.
+  template <typename TVisit>
+  static void ForEachAround(int id, TVisit& visit) {
+    visit(id + Around[0]);
+    visit(id + Around[1]);
+    visit(id + Around[2]);
+    visit(id + Around[3]);
+    visit(id + Around[4]);
+    visit(id + Around[5]);
+    visit(id + Around[6]);
+    visit(id + Around[7]);
   }
 
   // Play and drawing helpers.

@@ -46,62 +46,66 @@ bool TBoard::Uncover(int column, int row, std::int32_t bonus, std::int32_t& scor
 // Every area touching an uncovered area numbered 0 is uncovered, again and
 // again, except marks and holes. The flood starts from every uncovered zero
 // (one uncovered earlier may touch an area whose mark has been taken off
-// since). Each cell carries whether its area may still be uncovered, so
-// looking at a neighbour is one byte; an area uncovered closes its cells
-// and joins the queue, and only the zeros of the queue look round. Every
-// area enters the queue at most once, so one flood looks at each cell's
-// neighbours at most once; the areas themselves are written once, after
-// the walk. Which neighbours are still open is as irregular as the field,
-// so a neighbour is looked at without a branch unless its area has several
-// cells to close.
+// since). Each cell carries a byte: whether its area may still be
+// uncovered, has several cells, and is a zero, so looking at a neighbour is
+// one byte. An area uncovered closes its cells and, when it is a zero,
+// joins the queue: a one-cell area as its cell, which is all the walk round
+// it needs, a larger one as its area. Every area enters the queue at most
+// once, so one flood looks at each cell's neighbours at most once; the
+// areas themselves are written once, after the walk.
 void TBoard::Flood() {
   const std::int32_t count = std::int32_t(FAreas.size());
   if (AreaCellStart.size() != std::size_t(count) + 1) return;  // no field published
-  // A cell's byte: Open when its area may be uncovered, and Shaped when that
-  // area has several cells; an area's entry also says Zero for number 0.
   constexpr std::uint8_t Closed = 0, Open = 1, Shaped = 2, Zero = 4;
   const std::int32_t* cells = AreaCells.data();
   const std::int32_t* start = AreaCellStart.data();
+  // The queue holds a cell id for a one-cell area and -1 - a for area a;
+  // the areas the flood uncovers follow in a list of their own. Each area
+  // enters each at most once.
   std::vector<std::int32_t>& queueBuffer = Scratch;
-  std::vector<std::int32_t>& openAreas = AreaScratch;  // per area, as the cells' bytes and Zero
-  // Each area enters once; one more entry lets a neighbour be written
-  // before it is known to count.
-  queueBuffer.resize(std::size_t(count) + 1);
-  openAreas.resize(std::size_t(count));
+  std::vector<std::int32_t>& flags = AreaScratch;  // per area, as the cells' bytes
+  std::vector<std::int32_t>& uncoveredBuffer = ListScratch;
+  queueBuffer.resize(std::size_t(count));
+  uncoveredBuffer.resize(std::size_t(count));
+  flags.resize(std::size_t(count));
   std::int32_t* queue = queueBuffer.data();
-  int queued = 0;
+  std::int32_t* uncovered = uncoveredBuffer.data();
+  int queued = 0, uncoveredCount = 0;
   for (std::int32_t i = 0; i < count; ++i) {
     const TAreaProperties& area = *FAreas[i];
-    const int open = Playable(area) ? Open | (start[i + 1] - start[i] == 1 ? 0 : Shaped) : Closed;
-    openAreas[i] = open | (area.MineCount == 0 ? Zero : 0);
-    if (area.Uncovered && area.MineCount == 0) queue[queued++] = i;
+    const bool zero = area.MineCount == 0;
+    flags[i] = Playable(area) ? Open | (start[i + 1] - start[i] == 1 ? 0 : Shaped) | (zero ? Zero : 0) : Closed;
+    if (area.Uncovered && zero) queue[queued++] = -1 - i;
   }
   if (queued == 0) return;
-  const int firstUncovered = queued;
-  std::uint8_t* openCell = ClearedCellFlags();
+  std::uint8_t* open = ClearedCellFlags();
   const std::int32_t* index = AreaIndex.data();
   for (int row = 1; row <= FSizeY; ++row)
     for (int column = 1; column <= FSizeX; ++column) {
       const int id = CellId(column, row);
-      openCell[id] = std::uint8_t(openAreas[index[id]] & (Open | Shaped));
+      open[id] = std::uint8_t(flags[index[id]]);
     }
 
+  auto look = [&](int cell) {
+    const std::uint8_t flag = open[cell];
+    if (flag == Closed) return;
+    const std::int32_t other = index[cell];
+    uncovered[uncoveredCount++] = other;
+    if (flag & Shaped) {
+      for (std::int32_t j = start[other]; j < start[other + 1]; ++j) open[cells[j]] = Closed;
+      if (flag & Zero) queue[queued++] = -1 - other;
+    } else {
+      open[cell] = Closed;
+      if (flag & Zero) queue[queued++] = cell;
+    }
+  };
   for (int head = 0; head < queued; ++head) {
-    const std::int32_t a = queue[head];
-    if (!(openAreas[a] & Zero)) continue;  // a number stops the flood
-    ForEachNeighbourCell(a, [&](int cell) {
-      const std::uint8_t open = openCell[cell];
-      if (open == Closed) return;
-      const std::int32_t other = index[cell];
-      if (open & Shaped)
-        for (std::int32_t j = start[other]; j < start[other + 1]; ++j) openCell[cells[j]] = Closed;
-      else
-        openCell[cell] = Closed;
-      queue[queued++] = other;
-    });
+    const std::int32_t entry = queue[head];
+    if (entry >= 0) ForEachAround(entry, look);
+    else ForEachNeighbourCell(-1 - entry, look);
   }
-  for (int k = firstUncovered; k < queued; ++k) {
-    TAreaProperties& area = *FAreas[queue[k]];
+  for (int k = 0; k < uncoveredCount; ++k) {
+    TAreaProperties& area = *FAreas[uncovered[k]];
     area.Uncovered = true;
     area.Changed = true;
   }
