@@ -26,14 +26,40 @@ void TBoard::Clear() {
   for (int row = 0; row <= FSizeY + 1; ++row) {
     std::int32_t* line = &AreaIndex[CellId(0, row)];
     const bool edge = row == 0 || row == FSizeY + 1;
+    std::fill_n(line + 1, FSizeX, edge ? Border : NoArea);
     line[0] = Border;
-    for (int column = 1; column <= FSizeX; ++column) line[column] = edge ? Border : NoArea;
     line[FSizeX + 1] = Border;
   }
   AreaCellStart.assign(1, 0);
   AreaCells.clear();
   AreaStamp.clear();
   StampValue = 0;
+}
+
+int TBoard::AddArea(TColour colour) {
+  if (AreasGiven == AreaStore.size() * AreaBlockSize)
+    AreaStore.push_back(std::make_unique<TAreaProperties[]>(AreaBlockSize));
+  TAreaProperties& area = AreaStore[AreasGiven / AreaBlockSize][AreasGiven % AreaBlockSize];
+  ++AreasGiven;
+  area = TAreaProperties{};
+  area.Colour = colour;
+  FAreas.emplace_back(&area);
+  return int(FAreas.size()) - 1;
+}
+
+// The areas come from the store's next places, in order.
+int TBoard::AddAreas(int n) {
+  const int first = int(FAreas.size());
+  while (AreasGiven + std::size_t(n) > AreaStore.size() * AreaBlockSize)
+    AreaStore.push_back(std::make_unique<TAreaProperties[]>(AreaBlockSize));
+  const std::size_t needed = FAreas.size() + std::size_t(n);
+  if (FAreas.capacity() < needed) FAreas.reserve(std::max(needed, 2 * FAreas.capacity()));
+  for (int k = 0; k < n; ++k, ++AreasGiven) {
+    TAreaProperties& area = AreaStore[AreasGiven / AreaBlockSize][AreasGiven % AreaBlockSize];
+    area = TAreaProperties{};
+    FAreas.emplace_back(&area);
+  }
+  return first;
 }
 
 TAreaProperties* TBoard::AreaOfCell(int column, int row) const {

@@ -180,18 +180,11 @@ class TBoard {
   // Generation steps, in the order Generate runs them. They work on the
   // index grid AreaIndex; PublishCells then points the cells at their areas.
   TColour PickColour(bool large);
-  // A fresh area with this colour at the end of the list, from the store's
-  // next place; its index in the list.
-  int AddArea(TColour colour) {
-    if (AreasGiven == AreaStore.size() * AreaBlockSize)
-      AreaStore.push_back(std::make_unique<TAreaProperties[]>(AreaBlockSize));
-    TAreaProperties& area = AreaStore[AreasGiven / AreaBlockSize][AreasGiven % AreaBlockSize];
-    ++AreasGiven;
-    area = TAreaProperties{};
-    area.Colour = colour;
-    FAreas.emplace_back(&area);
-    return int(FAreas.size()) - 1;
-  }
+  // A fresh area with this colour at the end of the list; its index there.
+  int AddArea(TColour colour);
+  // n fresh areas at the end of the list, with the colour of a new area;
+  // the index of the first.
+  int AddAreas(int n);
   void MakeSingleAreas(bool large, bool coloured);
   void SeedAreas(int n, bool large);
   void GrowAreas(int n);

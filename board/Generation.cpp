@@ -103,10 +103,12 @@ TColour TBoard::PickColour(bool large) {
 }
 
 void TBoard::MakeSingleAreas(bool large, bool coloured) {
+  int area = AddAreas(FSizeX * FSizeY);
   for (int row = 1; row <= FSizeY; ++row)
-    for (int column = 1; column <= FSizeX; ++column) {
+    for (int column = 1; column <= FSizeX; ++column, ++area) {
       MutableCell(column, row).LabelCell = true;
-      AreaIndex[CellId(column, row)] = AddArea(coloured ? PickColour(large) : PlainFieldColour);
+      AreaIndex[CellId(column, row)] = area;
+      FAreas[area]->Colour = coloured ? PickColour(large) : PlainFieldColour;
     }
 }
 
@@ -257,7 +259,11 @@ void TBoard::CountMines() {
   const std::int32_t* start = AreaCellStart.data();
   bool singleCells = std::int64_t(count) == std::int64_t(FSizeX) * FSizeY &&
                      AreaCellStart.size() == std::size_t(count) + 1;
-  for (std::int32_t i = 0; singleCells && i < count; ++i) singleCells = start[i + 1] - start[i] == 1;
+  if (singleCells) {
+    std::int32_t otherSizes = 0;  // non-zero when some area has another number of cells than one
+    for (std::int32_t i = 0; i < count; ++i) otherSizes |= (start[i + 1] - start[i]) ^ 1;
+    singleCells = otherSizes == 0;
+  }
   if (singleCells) {
     std::uint8_t* mine = ClearedCellFlags();
     for (std::int32_t i = 0; i < count; ++i) mine[AreaCells[i]] = FAreas[i]->Mine;
