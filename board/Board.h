@@ -247,7 +247,6 @@ class TBoard {
   // Buffers that one generation step or one flood fills and the next one
   // reuses, so that a new field allocates nothing once the board has seen
   // a field of its size.
-  std::vector<std::int32_t> CellScratch;    // per cell id (growth: frontier positions)
   std::vector<std::int32_t> AreaScratch;    // per area (fill positions, counters)
   std::vector<std::int32_t> ListScratch;    // cell or area lists
   std::vector<std::uint8_t> CellFlags;      // per cell id: a byte of one pass (flood, mine count)
