@@ -59,12 +59,12 @@ class TGameRig {
 void BM_GameTickOnTheLargestField(benchmark::State& state) {
   TGameRig rig;
   TMainForm& window = rig.Window();
-  const TBoard& board = *window.Board;
+  const TBoard& board = *window.Board();
   window.FormMouseMove((board.ColumnLeft(70) + board.ColumnRight(70)) / 2,
                        (board.RowTop(50) + board.RowBottom(50)) / 2);
   for (auto _ : state) {
     window.Tick();
-    benchmark::DoNotOptimize(window.Clock);
+    benchmark::DoNotOptimize(window.Clock());
   }
 }
 BENCHMARK(BM_GameTickOnTheLargestField);
@@ -73,7 +73,7 @@ BENCHMARK(BM_GameTickOnTheLargestField);
 void BM_PointerAcrossTheLargestField(benchmark::State& state) {
   TGameRig rig;
   TMainForm& window = rig.Window();
-  const TBoard& board = *window.Board;
+  const TBoard& board = *window.Board();
   int column = 1;
   for (auto _ : state) {
     column = column % 147 + 1;

@@ -218,7 +218,7 @@ void TScreenshots::StartGame(const TSetup& setup, std::function<void(TDlgNewGame
     return true;
   };
   Main->BtnNewGame->click();
-  if (!Main->GameActive() || !Main->Board) {
+  if (!Main->GameActive() || !Main->Board()) {
     std::fprintf(stderr, "quorlane-screenshots: the game for %s did not start\n", setup.Name);
     Ok = false;
   }
@@ -226,7 +226,7 @@ void TScreenshots::StartGame(const TSetup& setup, std::function<void(TDlgNewGame
 }
 
 QPoint TScreenshots::CentreOf(int column, int row) const {
-  const TBoard& board = *Main->Board;
+  const TBoard& board = *Main->Board();
   return {(board.ColumnLeft(column) + board.ColumnRight(column)) / 2,
           (board.RowTop(row) + board.RowBottom(row)) / 2};
 }
@@ -243,8 +243,8 @@ void TScreenshots::Click(Qt::MouseButton button, int column, int row) {
 std::vector<std::pair<int, int>> TScreenshots::CellsWhere(
     const std::function<bool(const TAreaProperties&)>& wanted) const {
   std::vector<std::pair<int, int>> cells;
-  if (!Main->Board) return cells;
-  const TBoard& board = *Main->Board;
+  if (!Main->Board()) return cells;
+  const TBoard& board = *Main->Board();
   for (int column = 1; column <= board.SizeX(); ++column)
     for (int row = 1; row <= board.SizeY(); ++row)
       if (const TAreaProperties* area = board.AreaAt(column, row); area && wanted(*area))

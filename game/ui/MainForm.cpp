@@ -71,7 +71,7 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::FormCreate() {
-  Creating = true;
+  FCreating = true;
   RandSeedFromClock();
   setWindowTitle(Title + AuthorCredit);
   SetScreenShown(ss_Scores);
@@ -80,11 +80,11 @@ void TMainForm::FormCreate() {
   SetGameActive(false);
   TimerTick->setInterval(IdleInterval);
   SetTicking(true);
-  PulseCount = 24;
+  FPulseCount = 24;
   // The status bar follows the hints through event(): Qt hands every status
   // tip up the window's widgets to here.
   TakeSettingsFromDialog();
-  Creating = false;
+  FCreating = false;
 }
 
 void TMainForm::SetCaptionFor(TScreenShown screen) {
@@ -132,13 +132,13 @@ void TMainForm::SetTicking(bool value) {
 }
 
 void TMainForm::SetGameActive(bool value) {
-  if (value == FGameActive) return;
-  FGameActive = value;
+  if (value == FGame.Active()) return;
+  FGame.SetActive(value);
   FormPaint();
 }
 
 void TMainForm::BtnPauseClick() {
-  if (!FGameActive) {
+  if (!FGame.Active()) {
     BtnNewGameClick();
     return;
   }
@@ -176,13 +176,13 @@ void TMainForm::BtnPopClick() {
 }
 
 void TMainForm::OneMark1Click() {
-  if (Board) {
-    Board->SetOneMark(!Board->OneMark(), BoardCanvas());
+  if (TBoard* board = Board()) {
+    board->SetOneMark(!board->OneMark(), BoardCanvas());
     ShowBoardDrawing();
   }
   // The check mark shows the board's flag; a checkable action has already
   // flipped it by itself when the player chose it.
-  OneMark1->setChecked(Board && Board->OneMark());
+  OneMark1->setChecked(Board() && Board()->OneMark());
 }
 
 void TMainForm::About1Click() {
@@ -192,15 +192,8 @@ void TMainForm::About1Click() {
 void TMainForm::DisplayHint(const QString& hint) { StatusBar->setText(QStringLiteral(" ") + hint); }
 
 void TMainForm::ShowScore() {
-  LabelScore->setText(QString::number(Score));
+  LabelScore->setText(QString::number(FGame.Score()));
   PlaceLabels();
-}
-
-void TMainForm::GenerateBoard(const TGameRecord& record) {
-  if (!Board) Board = std::make_unique<TBoard>();
-  // The last press belonged to the old field, whose areas are gone.
-  PressedArea = nullptr;
-  Board->Generate(record, Clock, Score);
 }
 
 void TMainForm::SetDialogSettings(const TGameSettings& settings, const QString& playerName) {
@@ -214,7 +207,7 @@ void TMainForm::TakeSettingsFromDialog() {
 
 void TMainForm::FormCloseQuery() {
   TimerTick->stop();
-  Board.reset();
+  FGame.DropBoard();
 }
 
 bool TMainForm::event(QEvent* event) {

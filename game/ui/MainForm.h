@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QWidget>
 #include "board/Board.h"
+#include "game/Game.h"
 #include "scores/ScoreLayout.h"
 #include "scores/ScoreTable.h"
 #include "settings/GameRecord.h"
@@ -38,8 +39,8 @@ class TMainForm : public QWidget {
   Q_PROPERTY(int NumLifelines READ NumLifelines)
   Q_PROPERTY(bool UsingLifeline READ UsingLifeline)
   Q_PROPERTY(bool ShowPlayerOnly READ ShowPlayerOnly)
-  Q_PROPERTY(int Clock READ ClockValue)
-  Q_PROPERTY(int Score READ ScoreValue)
+  Q_PROPERTY(int Clock READ Clock)
+  Q_PROPERTY(int Score READ Score)
   Q_PROPERTY(int HoverRow READ HoverRowValue)
 
  public:
@@ -51,11 +52,11 @@ class TMainForm : public QWidget {
   void SetScreenShown(TScreenShown value);
   bool Ticking() const { return FTicking; }
   void SetTicking(bool value);
-  bool GameActive() const { return FGameActive; }
+  bool GameActive() const { return FGame.Active(); }
   void SetGameActive(bool value);
-  int NumLifelines() const { return FNumLifelines; }
+  int NumLifelines() const { return FGame.NumLifelines(); }
   void SetNumLifelines(int value);
-  bool UsingLifeline() const { return FUsingLifeline; }
+  bool UsingLifeline() const { return FGame.UsingLifeline(); }
   void SetUsingLifeline(bool value);
   bool ShowPlayerOnly() const { return FShowPlayerOnly; }
   void SetShowPlayerOnly(bool value);
@@ -73,7 +74,6 @@ class TMainForm : public QWidget {
   void About1Click();
   void DisplayHint(const QString& hint);
   void ShowScore();
-  void GenerateBoard(const TGameRecord& record);
   // The new game dialog's settings and the player's name as typed, each
   // time they change: the score screen's filter and the next game's start
   // take them from here.
@@ -122,29 +122,31 @@ class TMainForm : public QWidget {
   }
 
   int ScreenShownValue() const { return int(FScreenShown); }
-  int ClockValue() const { return Clock; }
-  int ScoreValue() const { return Score; }
   int HoverRowValue() const { return HoverRow; }
 
-  // Members of the game.
-  TForms& Forms;
-  std::int32_t Clock = 0;
-  std::int32_t Score = 0;
-  std::unique_ptr<TBoard> Board;
+  // The game in play, and what the window shows of it.
+  TGame& Game() { return FGame; }
+  const TGame& Game() const { return FGame; }
+  std::int32_t Clock() const { return FGame.Clock(); }
+  std::int32_t Score() const { return FGame.Score(); }
+  TBoard* Board() { return FGame.Board(); }
+  const TBoard* Board() const { return FGame.Board(); }
   // The settings the game in progress was started with; the clock, the
   // bonuses and the record appended at its end read these, never the
   // dialog's later changes.
-  TGameRecord GameInPlay;
+  const TGameRecord& GameInPlay() const { return FGame.InPlay(); }
+  // The step of the toolbar's prompt pulse, one a tick.
+  std::int32_t PulseCount() const { return FPulseCount; }
+  void SetPulseCount(std::int32_t value) { FPulseCount = value; }
+  // The window is being made: the score screen does not paint yet.
+  bool Creating() const { return FCreating; }
+
+  TForms& Forms;
   // Element 0 is the current game record, elements 1..48 the score rows.
   std::array<TGameRecord, MaxScoreRows + 1> ScoreList{};
   // The current game record: the settings of the game about to be played
   // and the reference of the score screen's match filter.
   TGameRecord& CurrentGame = ScoreList[0];
-  std::int32_t PulseCount = 0;
-  bool LeftDown = false;
-  bool RightDown = false;
-  const TAreaProperties* PressedArea = nullptr;
-  bool Creating = false;
   int HoverRow = 0;
 
   // The toolbar.
@@ -211,17 +213,18 @@ class TMainForm : public QWidget {
   ICanvas& BoardCanvas();
   void ShowBoardDrawing();
   void PaintGameScreen();
-  void UncoverSequence(int column, int row);
-  void BothButtonsAction(int column, int row);
+  void AnswerPlay(TPlayResult result);
+  void ShowLifelines();
+  void ShowGameOver(bool wasActive);
   void EndGame(const QString& message);
   void MinimiseApplication();
 
+  TGame FGame;
   TScreenShown FScreenShown = ss_None;
   bool FTicking = false;
-  bool FGameActive = false;
-  int FNumLifelines = 0;
-  bool FUsingLifeline = false;
   bool FShowPlayerOnly = false;
+  std::int32_t FPulseCount = 0;
+  bool FCreating = false;
   // None until the new game dialog exists.
   std::optional<TGameSettings> FDialogSettings;
   QString FPlayerName;
@@ -233,13 +236,8 @@ class TMainForm : public QWidget {
   // window its drawing changed.
   std::unique_ptr<TDirtyCanvas> FBoardCanvas;
 
-  // Counts the games started, so that a handler that ran a modal loop can
-  // tell whether the game it was acting on is still the one in play.
-  std::uint32_t FGameSerial = 0;
   // Set while the new game dialog is open, so that it is never opened twice.
   bool FChoosingGame = false;
-  // The loss in progress is a time-out rather than a mine going off.
-  bool FTimeRanOut = false;
 
   // Decoration of the window's frame: etched lines and the status bar's grip.
   QFrame* BevelToolbar = nullptr;

@@ -1,4 +1,3 @@
-#include <limits>
 #include <QLabel>
 #include <QToolButton>
 #include "game/Scoring.h"
@@ -12,21 +11,13 @@ void TMainForm::Tick() {
   if (isMinimized() && FScreenShown == ss_Game) SetScreenShown(ss_Scores);
   const TColour menuColour = FromQColor(palette().color(QPalette::Window));
 
-  if (FScreenShown == ss_Game && FGameActive) {
-    if (GameInPlay.Timed()) {
-      --Clock;
-      if (Clock < 0) {
-        FTimeRanOut = true;
-        LoseGame();
-      }
-    } else if (Clock < std::numeric_limits<std::int32_t>::max()) {
-      ++Clock;
-    }
-    ShowGameTime(Clock);
+  if (FScreenShown == ss_Game && FGame.Active()) {
+    if (FGame.TickClock()) LoseGame();
+    ShowGameTime(FGame.Clock());
   }
 
-  ++PulseCount;
-  const TColour prompt = PromptColour(PulseCount, menuColour);
+  ++FPulseCount;
+  const TColour prompt = PromptColour(FPulseCount, menuColour);
   SetBackgroundColour(PanelNewPrompt, prompt);
   // Before the first game the pause prompt has nothing to invite: it takes
   // the toolbar's own colour and disappears.
@@ -35,9 +26,9 @@ void TMainForm::Tick() {
                           ? prompt
                           : FromQColor(SpeedPanel->palette().color(SpeedPanel->backgroundRole())));
 
-  if (Board && FScreenShown == ss_Game) {
-    Board->PulseHover();
-    Board->PaintChanged(BoardCanvas());
+  if (TBoard* board = Board(); board && FScreenShown == ss_Game) {
+    board->PulseHover();
+    board->PaintChanged(BoardCanvas());
     ShowBoardDrawing();
   }
 }
@@ -45,7 +36,7 @@ void TMainForm::Tick() {
 void TMainForm::ShowGameTime(std::int32_t value) {
   const int barWidth = CountdownBarWidth(value, PanelCountdown->width());
   PanelCountdownBar->resize(barWidth, PanelCountdownBar->height());
-  if (GameInPlay.Timed()) {
+  if (GameInPlay().Timed()) {
     SetBackgroundColour(PanelCountdownBar, CountdownBarColour(barWidth));
     SetTextColour(LabelTimeB2, CountdownTextColour(barWidth));
   } else {

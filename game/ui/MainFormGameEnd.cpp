@@ -1,7 +1,6 @@
 #include <QLabel>
 #include <QTimer>
 #include <QToolButton>
-#include "game/Scoring.h"
 #include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
 #include "game/ui/MainFormLayout.h"
@@ -14,82 +13,77 @@ namespace {
 // a carriage return.
 const QString LineBreak = QStringLiteral("\n\r");
 
-QString SuccessMessage(std::int32_t unexplored, std::int32_t unexploredBonus, bool timed,
-                       std::int32_t clock, std::int32_t timeLeftBonus) {
+QString SuccessMessage(const TSuccess& success) {
   QString text = QStringLiteral("Success!! You cleared the minefield!") + LineBreak +
                  QStringLiteral("Bonus for leaving %1 unexplored cells: %2.")
-                     .arg(unexplored)
-                     .arg(unexploredBonus);
-  if (timed)
+                     .arg(success.Unexplored)
+                     .arg(success.UnexploredBonus);
+  if (success.Timed)
     text += LineBreak + QStringLiteral("Bonus for time left (%1 seconds): %2.")
-                            .arg(std::max<std::int32_t>(0, clock) / 10)
-                            .arg(timeLeftBonus);
+                            .arg(std::max<std::int32_t>(0, success.Clock) / 10)
+                            .arg(success.TimeLeftBonus);
   return text;
 }
 
 }  // namespace
 
 void TMainForm::LoseGame() {
-  // A mine that goes off with the clock already at zero or below (after a
-  // defused mine's penalty) is still a mine, not a time-out.
-  const bool timedOut = FTimeRanOut;
-  FTimeRanOut = false;
-  if (Board) {
-    Board->RevealMines(BoardCanvas());
-    ShowBoardDrawing();
-  }
-  SetGameActive(false);
-  TimerTick->setInterval(IdleInterval);
+  const bool wasActive = FGame.Active();
+  const bool timedOut = FGame.Lose();
+  ShowGameOver(wasActive);
   EndGame(timedOut ? QStringLiteral("Game Over! You ran out of time!")
                    : QStringLiteral("Game Over! You tripped the minefield!"));
 }
 
 void TMainForm::CheckSuccess() {
-  // Only a game in play can be won: a lost field stays lost.
-  if (!FGameActive || !Board || !Board->IsCleared()) return;
-  Board->ClearHover();
-  Board->RevealMines(BoardCanvas());
-  ShowBoardDrawing();
-  SetGameActive(false);
-
-  const std::int32_t unexplored = Board->UnexploredCount();
-  const std::int32_t unexploredBonus = UnexploredBonus(unexplored);
-  const bool timed = GameInPlay.Timed();
-  const std::int32_t timeLeftBonus = timed ? TimeLeftBonus(Clock, GameInPlay.MinePopulation) : 0;
-  Score = SaturatingAdd(SaturatingAdd(Score, timeLeftBonus), unexploredBonus);
+  const std::optional<TSuccess> success = FGame.TakeSuccess();
+  if (!success) return;
+  ShowGameOver(true);
   ShowScore();
+  EndGame(SuccessMessage(*success));
+}
+
+// The field shows where the mines were, and the window idles.
+void TMainForm::ShowGameOver(bool wasActive) {
+  if (TBoard* board = Board()) {
+    board->RevealMines(BoardCanvas());
+    ShowBoardDrawing();
+  }
+  if (wasActive) FormPaint();
   TimerTick->setInterval(IdleInterval);
-  EndGame(SuccessMessage(unexplored, unexploredBonus, timed, Clock, timeLeftBonus));
 }
 
 // Announces the end, records the game once, and offers the next one.
 void TMainForm::EndGame(const QString& message) {
   Forms.Seams.ShowInformation(this, message);
-  GameInPlay.Score = Score;
-  GameInPlay.Clock = Clock;
-  CurrentGame.Score = Score;
-  CurrentGame.Clock = Clock;
-  AppendScore(GameInPlay);
+  const TGameRecord& finished = FGame.FinishedRecord();
+  CurrentGame.Score = finished.Score;
+  CurrentGame.Clock = finished.Clock;
+  AppendScore(finished);
   BtnNewGameClick();
 }
 
 void TMainForm::SpeedButtonLifelineClick() {
-  SetUsingLifeline(FNumLifelines > 0 ? !FUsingLifeline : false);
+  // The lifeline is armed and disarmed on the game screen only.
+  if (FScreenShown == ss_Game) FGame.ToggleLifeline();
   // With nothing armed the button pops back up.
-  SpeedButtonLifeline->setChecked(FUsingLifeline);
+  SpeedButtonLifeline->setChecked(FGame.UsingLifeline());
 }
 
 void TMainForm::SetNumLifelines(int value) {
-  FNumLifelines = value;
-  LabelNumLifelines->setText(QString::number(value));
-  PlaceLabels();
+  FGame.SetNumLifelines(value);
+  ShowLifelines();
 }
 
 void TMainForm::SetUsingLifeline(bool value) {
-  // The lifeline is armed and disarmed on the game screen only; a pause
-  // keeps it as it was.
+  // A pause keeps the lifeline as it was.
   if (FScreenShown != ss_Game) return;
-  FUsingLifeline = value;
-  if (Board) Board->SetLifeline(value);
+  FGame.SetUsingLifeline(value);
   SpeedButtonLifeline->setChecked(value);
+}
+
+void TMainForm::ShowLifelines() {
+  LabelNumLifelines->setText(QString::number(FGame.NumLifelines()));
+  SpeedButtonLifeline->setChecked(FGame.UsingLifeline());
+  PlaceLabels();
 }

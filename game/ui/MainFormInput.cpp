@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolButton>
-#include "game/Scoring.h"
 #include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
 #include "game/ui/WindowKeys.h"
@@ -42,100 +41,71 @@ void TMainForm::BtnNewGameClick() {
     StartGame();
   } else {
     SetTicking(wasTicking);
-    SetScreenShown(FGameActive ? ss_Game : ss_Scores);
+    SetScreenShown(FGame.Active() ? ss_Game : ss_Scores);
   }
 }
 
 void TMainForm::StartGame() {
   // The game keeps the settings it starts with: the score screen refreshes
   // the current record from the dialog, and a challenge overwrites it.
-  // Its record holds the settings and the name, with every reserved byte
-  // zero and the flags 0 or 1, whatever a damaged file once put into the
-  // current record.
-  GameInPlay = TGameSettings::FromRecord(CurrentGame).ToRecord();
-  ++FGameSerial;
-  GenerateBoard(GameInPlay);
+  const bool wasActive = FGame.Active();
+  FGame.Start(CurrentGame);
   ShowScore();
-  SetGameActive(true);
+  if (!wasActive) FormPaint();
   SetTicking(true);
   BtnPause->setEnabled(true);
   SetScreenShown(ss_Game);
-  SetNumLifelines(2);
-  SetUsingLifeline(false);
+  ShowLifelines();
 }
 
 void TMainForm::FormClick() {
   if (FScreenShown != ss_Scores) return;
   if (HoverRow > 0)
     ScoresClick();
-  else if (FGameActive)
+  else if (FGame.Active())
     BtnPauseClick();
   else
     BtnNewGameClick();
 }
 
+namespace {
+
+TPlayButton PlayButton(Qt::MouseButton button) {
+  if (button == Qt::LeftButton) return pb_Left;
+  if (button == Qt::RightButton) return pb_Right;
+  return pb_Other;
+}
+
+}  // namespace
+
 void TMainForm::FormMouseDown(Qt::MouseButton button, int x, int y) {
-  if (FScreenShown != ss_Game || !FGameActive || !Board) return;
+  if (FScreenShown != ss_Game || !FGame.Active() || !Board()) return;
   int column = 0, row = 0;
-  if (!Board->CellAt(x, y, column, row)) return;
-  PressedArea = Board->AreaAt(column, row);
-  if (button == Qt::LeftButton) LeftDown = true;
-  if (button == Qt::RightButton) RightDown = true;
+  if (!Board()->CellAt(x, y, column, row)) return;
+  FGame.Press(PlayButton(button), column, row);
 }
 
-// A press and a release count together only on one area, wherever in the
-// area they fall; a release elsewhere just answers its own press. Note that
-// a release outside the grid answers nothing, so its flag stays set.
+// Note that a release outside the grid answers nothing, so its press stays
+// held.
 void TMainForm::FormMouseUp(Qt::MouseButton button, int x, int y) {
-  if (FScreenShown != ss_Game || !FGameActive || !Board) return;
+  if (FScreenShown != ss_Game || !FGame.Active() || !Board()) return;
   int column = 0, row = 0;
-  if (!Board->CellAt(x, y, column, row)) return;
-  const TAreaProperties* area = Board->AreaAt(column, row);
-  const bool sameArea = area && area == PressedArea;
-
-  if (button == Qt::LeftButton) {
-    if (sameArea && RightDown) {
-      BothButtonsAction(column, row);
-      RightDown = false;
-    } else if (sameArea) {
-      UncoverSequence(column, row);
-    }
-    LeftDown = false;
-  } else if (button == Qt::RightButton) {
-    if (sameArea && LeftDown) {
-      BothButtonsAction(column, row);
-      LeftDown = false;
-    } else if (sameArea) {
-      Board->ToggleMark(column, row, Score);
-      ShowScore();
-      CheckSuccess();
-    }
-    RightDown = false;
-  }
+  if (!Board()->CellAt(x, y, column, row)) return;
+  AnswerPlay(FGame.Release(PlayButton(button), column, row));
 }
 
-void TMainForm::BothButtonsAction(int column, int row) {
-  Board->Tint(column, row);
+// Shows what a move did; a lost game ends here, and a move that cleared the
+// field wins it.
+void TMainForm::AnswerPlay(TPlayResult result) {
+  if (result == pr_Nothing) return;
   ShowScore();
-  CheckSuccess();
-}
-
-void TMainForm::UncoverSequence(int column, int row) {
-  const std::int32_t bonus = TimeBonus(GameInPlay.GameSpeed, GameInPlay.MinePopulation);
-  const bool exploded = Board->Uncover(column, row, bonus, Score, Clock, GameInPlay.Timed());
-  if (exploded && !FUsingLifeline) {
-    Score = ScoreAfterExplosion(Score);
-    ShowScore();
-    const std::uint32_t lostGame = FGameSerial;
+  if (result == pr_Lost) {
+    // The end of the game runs the new game dialog; whatever the player
+    // starts there is a new game, which this move must not touch.
     LoseGame();
-    // The end of the game ran the new game dialog. When the player started
-    // another game there, the rest of this click belonged to the lost one and
-    // must not touch the new field, its lifelines or its score.
-    if (FGameSerial != lostGame) return;
+    return;
   }
-  if (FNumLifelines > 0 && FUsingLifeline) SetNumLifelines(FNumLifelines - 1);
-  ShowScore();
-  SetUsingLifeline(false);
+  if (result == pr_Uncovered) ShowLifelines();
   CheckSuccess();
 }
 
@@ -144,13 +114,13 @@ void TMainForm::FormMouseMove(int x, int y) {
     ScoresMouseMove(x, y);
     return;
   }
-  if (FScreenShown != ss_Game || !FGameActive || !Board) return;
+  if (FScreenShown != ss_Game || !FGame.Active() || !Board()) return;
   int column = 0, row = 0;
-  if (Board->CellAt(x, y, column, row)) {
-    Board->HoverAt(column, row, BoardCanvas());
+  if (Board()->CellAt(x, y, column, row)) {
+    Board()->HoverAt(column, row, BoardCanvas());
     ShowBoardDrawing();
   } else {
-    Board->ClearHover();
+    Board()->ClearHover();
   }
 }
 
@@ -174,7 +144,7 @@ void TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
       BtnPauseClick();
       break;
     case wc_ViewScores:
-      if (FGameActive) SetScreenShown(ss_Scores);
+      if (FGame.Active()) SetScreenShown(ss_Scores);
       break;
     case wc_Help:
       break;
@@ -217,6 +187,6 @@ void TMainForm::mouseMoveEvent(QMouseEvent* event) {
 void TMainForm::leaveEvent(QEvent* event) {
   // The pointer has gone (off the window, or onto the toolbar): no area is
   // under it any more.
-  if (FScreenShown == ss_Game && Board) Board->ClearHover();
+  if (FScreenShown == ss_Game && Board()) Board()->ClearHover();
   QWidget::leaveEvent(event);
 }

@@ -64,10 +64,10 @@ void TMainForm::ShowBoardDrawing() {
 void TMainForm::FormResize() {
   SyncCanvasSize();
   LayOutChildren();
-  if (Board) {
+  if (TBoard* board = Board()) {
     const int availWidth = width() - 3;
     const int availHeight = height() - StatusBar->height() - SpeedPanel->height() - 3;
-    Board->LayOut(availWidth, availHeight, SpeedPanel->height());
+    board->LayOut(availWidth, availHeight, SpeedPanel->height());
   }
   FormPaint();
 }
@@ -77,12 +77,13 @@ void TMainForm::FormPaint() {
     if (LabelPlayerName) LabelPlayerName->setText(FromCp1252(CurrentGame.PlayerName()));
     if (PanelScoreHead) PanelScoreHead->setVisible(true);
     PaintScores();
-  } else if (FScreenShown == ss_Game && Board) {
+  } else if (FScreenShown == ss_Game && Board()) {
     PaintGameScreen();
   }
 }
 
 void TMainForm::PaintGameScreen() {
+  TBoard& board = *Board();
   ICanvas& canvas = BoardCanvas();
   canvas.SetPenStyle(ps_Clear);
   canvas.SetBrushStyle(bs_Solid);
@@ -90,12 +91,12 @@ void TMainForm::PaintGameScreen() {
 
   // The four margins around the grid, so that nothing outside it keeps an
   // old picture (a larger field, or the score table).
-  const int columns = std::clamp(Board->SizeX(), 1, int(TBoard::MaxColumns));
-  const int rows = std::clamp(Board->SizeY(), 1, int(TBoard::MaxRows));
-  const int left = Board->ColumnLeft(1);
-  const int right = Board->ColumnRight(columns);
-  const int top = Board->RowTop(1);
-  const int bottom = Board->RowBottom(rows);
+  const int columns = std::clamp(board.SizeX(), 1, int(TBoard::MaxColumns));
+  const int rows = std::clamp(board.SizeY(), 1, int(TBoard::MaxRows));
+  const int left = board.ColumnLeft(1);
+  const int right = board.ColumnRight(columns);
+  const int top = board.RowTop(1);
+  const int bottom = board.RowBottom(rows);
   const int w = width();
   const int h = height();
   canvas.FillRect({0, 0, left, h});
@@ -103,7 +104,7 @@ void TMainForm::PaintGameScreen() {
   canvas.FillRect({left, 0, right + 1, top});
   canvas.FillRect({left, bottom + 1, right + 1, h});
 
-  Board->PaintAll(canvas);
+  board.PaintAll(canvas);
   ShowBoardDrawing();
 }
 

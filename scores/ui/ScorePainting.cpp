@@ -98,7 +98,7 @@ void TMainForm::PaintScores() {
   // The table shows the dialog's pictures and filters by its settings, so
   // there is nothing to paint before the dialog exists; and it must never
   // cover the minefield.
-  if (Creating || !FDialogSettings || FScreenShown != ss_Scores) return;
+  if (FCreating || !FDialogSettings || FScreenShown != ss_Scores) return;
   const TScoreLayout layout = ScoreLayout();
   LoadScores(layout.RowCount);
 

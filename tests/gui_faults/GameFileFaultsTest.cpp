@@ -72,7 +72,7 @@ class GameFileFaults : public ::testing::Test {
   // Marks every mine with right clicks on the field: the game is won.
   void WinTheGame() {
     ASSERT_TRUE(Main->GameActive());
-    TBoard& board = *Main->Board;
+    TBoard& board = *Main->Board();
     const int games = DialogsShown;
     for (int row = 1; row <= board.SizeY(); ++row)
       for (int column = 1; column <= board.SizeX(); ++column) {

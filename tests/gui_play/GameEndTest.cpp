@@ -28,7 +28,7 @@ TEST_F(SuccessTest, MarkingEveryMineWinsWithTheUnexploredBonus) {
   const int bonus = int(std::nearbyint(8.0L * std::pow((long double)u, 1.5L)));
   WhileMessageShown = [this] {
     EXPECT_FALSE(Main->GameActive());
-    EXPECT_EQ(Main->Board->Hovered(), nullptr);
+    EXPECT_EQ(Main->Board()->Hovered(), nullptr);
   };
   Click(Qt::RightButton, mines.back());
   ASSERT_EQ(Messages.size(), 1u);
@@ -36,7 +36,7 @@ TEST_F(SuccessTest, MarkingEveryMineWinsWithTheUnexploredBonus) {
                                  "unexplored cells: %2.")
                              .arg(u)
                              .arg(bonus));
-  EXPECT_EQ(Main->Score, 100 + bonus);
+  EXPECT_EQ(Main->Score(), 100 + bonus);
   EXPECT_EQ(Main->LabelScore->text(), QString::number(100 + bonus));
   EXPECT_EQ(LastScore().Score, 100 + bonus);
   EXPECT_EQ(RecordsInScores(), 1);
@@ -47,7 +47,7 @@ TEST_F(SuccessTest, TimedSuccessAddsTheTimeLeftBonus) {
   StartSeededGame({.Columns = 10, .Rows = 10, .MinePopulation = 80, .Timed = true}, 22);
   const std::vector<TCell> mines = OneCellPerMine();
   for (std::size_t i = 0; i + 1 < mines.size(); ++i) Click(Qt::RightButton, mines[i]);
-  Main->Clock = 810;
+  Main->Game().SetClock(810);
   const int u = Unexplored();
   const int bonus = UnexploredBonus(u);
   Click(Qt::RightButton, mines.back());
@@ -56,7 +56,7 @@ TEST_F(SuccessTest, TimedSuccessAddsTheTimeLeftBonus) {
                                  "unexplored cells: %2.\n\rBonus for time left (81 seconds): 129.")
                              .arg(u)
                              .arg(bonus));
-  EXPECT_EQ(Main->Score, 100 + bonus + 129);
+  EXPECT_EQ(Main->Score(), 100 + bonus + 129);
   EXPECT_EQ(LastScore().Clock, 810);
 }
 
@@ -77,7 +77,7 @@ TEST_F(SuccessTest, AWrongMarkBlocksSuccessUntilItIsRemoved) {
   MarkEveryMine();
   EXPECT_TRUE(Main->GameActive());
   EXPECT_TRUE(Messages.empty());
-  const std::int32_t score = Main->Score;
+  const std::int32_t score = Main->Score();
   Click(Qt::RightButton, wrong);
   EXPECT_FALSE(Main->GameActive());
   ASSERT_EQ(Messages.size(), 1u);

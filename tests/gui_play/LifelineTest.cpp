@@ -8,7 +8,7 @@ class LifelineTest : public WindowTest {
     StartSeededGame({.MinePopulation = 100}, 31);
     // Spend the first-move grace on a safe area, so a mine would go off.
     Click(Qt::LeftButton, ACoveredSafeArea());
-    ASSERT_FALSE(Main->Board->FirstMove());
+    ASSERT_FALSE(Main->Board()->FirstMove());
   }
 };
 
@@ -20,8 +20,8 @@ TEST_F(LifelineTest, EveryGameStartsWithTwoLifelinesTheButtonUpAndAHundredPoints
   EXPECT_EQ(Main->LabelNumLifelines->text(), "2");
   EXPECT_FALSE(Main->UsingLifeline());
   EXPECT_FALSE(Main->SpeedButtonLifeline->isChecked());
-  EXPECT_FALSE(Main->Board->Lifeline());
-  EXPECT_EQ(Main->Score, 100);
+  EXPECT_FALSE(Main->Board()->Lifeline());
+  EXPECT_EQ(Main->Score(), 100);
   EXPECT_EQ(Main->LabelScore->text(), "100");
 }
 
@@ -29,12 +29,12 @@ TEST_F(LifelineTest, ArmingTurnsTheHoverGreenAndASecondClickDisarms) {
   Main->SpeedButtonLifeline->click();
   EXPECT_TRUE(Main->UsingLifeline());
   EXPECT_TRUE(Main->SpeedButtonLifeline->isChecked());
-  EXPECT_TRUE(Main->Board->Lifeline());
-  EXPECT_EQ(Main->Board->HoverColour(), TColour(0x88FF88));
+  EXPECT_TRUE(Main->Board()->Lifeline());
+  EXPECT_EQ(Main->Board()->HoverColour(), TColour(0x88FF88));
   Main->SpeedButtonLifeline->click();
   EXPECT_FALSE(Main->UsingLifeline());
   EXPECT_FALSE(Main->SpeedButtonLifeline->isChecked());
-  EXPECT_EQ(Main->Board->HoverColour(), clWhite);
+  EXPECT_EQ(Main->Board()->HoverColour(), clWhite);
 }
 
 TEST_F(LifelineTest, WithNoneLeftTheButtonCannotStayDown) {
@@ -46,24 +46,24 @@ TEST_F(LifelineTest, WithNoneLeftTheButtonCannotStayDown) {
 }
 
 TEST_F(LifelineTest, AnArmedUncoverOnAMineMarksItAndTheGameGoesOn) {
-  const std::int32_t score = Main->Score;
+  const std::int32_t score = Main->Score();
   Main->SpeedButtonLifeline->click();
   const TCell mine = AMine();
   Click(Qt::LeftButton, mine);
   EXPECT_TRUE(AreaOf(mine)->Marked);
   EXPECT_TRUE(Main->GameActive());
-  EXPECT_EQ(Main->Score, score * 4 / 5 - 30);
+  EXPECT_EQ(Main->Score(), score * 4 / 5 - 30);
   EXPECT_EQ(Main->NumLifelines(), 1);
   EXPECT_FALSE(Main->UsingLifeline());
   EXPECT_FALSE(Main->SpeedButtonLifeline->isChecked());
-  EXPECT_FALSE(Main->Board->Lifeline());
+  EXPECT_FALSE(Main->Board()->Lifeline());
 }
 
 TEST_F(LifelineTest, AnArmedUncoverOnASafeAreaSpendsItForTheNormalPoints) {
-  const std::int32_t score = Main->Score;
+  const std::int32_t score = Main->Score();
   Main->SpeedButtonLifeline->click();
   Click(Qt::LeftButton, ACoveredSafeArea());
-  EXPECT_EQ(Main->Score, score + 5);
+  EXPECT_EQ(Main->Score(), score + 5);
   EXPECT_EQ(Main->NumLifelines(), 1);
   EXPECT_FALSE(Main->UsingLifeline());
 }

@@ -29,32 +29,32 @@ TEST_F(MouseTest, LeftPressAndReleaseOnOneAreaUncoversIt) {
   const TCell safe = ACoveredSafeArea();
   Click(Qt::LeftButton, safe);
   EXPECT_TRUE(AreaOf(safe)->Uncovered);
-  EXPECT_EQ(Main->Score, 105);
-  EXPECT_FALSE(Main->LeftDown);
+  EXPECT_EQ(Main->Score(), 105);
+  EXPECT_FALSE(Main->Game().LeftDown());
 }
 
 TEST_F(MouseTest, ReleaseOnAnotherAreaOnlyAnswersThePress) {
   const auto [pressed, released] = TwoAreas(Covered);
   Press(Qt::LeftButton, pressed);
-  EXPECT_TRUE(Main->LeftDown);
-  EXPECT_EQ(Main->PressedArea, AreaOf(pressed));
+  EXPECT_TRUE(Main->Game().LeftDown());
+  EXPECT_EQ(Main->Game().PressedArea(), AreaOf(pressed));
   Release(Qt::LeftButton, released);
-  EXPECT_FALSE(Main->LeftDown);
+  EXPECT_FALSE(Main->Game().LeftDown());
   EXPECT_TRUE(Covered(*AreaOf(pressed)));
   EXPECT_TRUE(Covered(*AreaOf(released)));
-  EXPECT_EQ(Main->Score, 100);
-  EXPECT_TRUE(Main->Board->FirstMove());
+  EXPECT_EQ(Main->Score(), 100);
+  EXPECT_TRUE(Main->Board()->FirstMove());
 }
 
 TEST_F(MouseTest, RightClickMarksAndASecondUnmarksForTwentyPoints) {
   const TCell cell = ACoveredSafeArea();
   Click(Qt::RightButton, cell);
   EXPECT_TRUE(AreaOf(cell)->Marked);
-  EXPECT_EQ(Main->Score, 100);
+  EXPECT_EQ(Main->Score(), 100);
   Click(Qt::RightButton, cell);
   EXPECT_FALSE(AreaOf(cell)->Marked);
-  EXPECT_EQ(Main->Score, 80);
-  EXPECT_FALSE(Main->RightDown);
+  EXPECT_EQ(Main->Score(), 80);
+  EXPECT_FALSE(Main->Game().RightDown());
 }
 
 TEST_F(MouseTest, RightReleaseWhileLeftHeldTintsThenLeftReleaseUncovers) {
@@ -64,12 +64,12 @@ TEST_F(MouseTest, RightReleaseWhileLeftHeldTintsThenLeftReleaseUncovers) {
   Release(Qt::RightButton, cell);
   EXPECT_EQ(AreaOf(cell)->Colour, TintColour);
   EXPECT_FALSE(AreaOf(cell)->Marked);
-  EXPECT_FALSE(Main->LeftDown);
-  EXPECT_FALSE(Main->RightDown);
-  EXPECT_FALSE(Main->Board->FirstMove());  // a tint ends the first-move grace
+  EXPECT_FALSE(Main->Game().LeftDown());
+  EXPECT_FALSE(Main->Game().RightDown());
+  EXPECT_FALSE(Main->Board()->FirstMove());  // a tint ends the first-move grace
   Release(Qt::LeftButton, cell);
   EXPECT_TRUE(AreaOf(cell)->Uncovered);
-  EXPECT_EQ(Main->Score, 105);
+  EXPECT_EQ(Main->Score(), 105);
 }
 
 TEST_F(MouseTest, LeftReleaseWhileRightHeldTintsThenRightReleaseMarks) {
@@ -87,19 +87,19 @@ TEST_F(MouseTest, ReleaseOutsideTheGridLeavesItsFlagSetForALaterBothButtonsRelea
   const auto [first, second] = TwoAreas(CoveredSafe);
   Press(Qt::LeftButton, first);
   Release(Qt::LeftButton, QPoint(0, Main->height() / 2));
-  EXPECT_TRUE(Main->LeftDown);
+  EXPECT_TRUE(Main->Game().LeftDown());
   Click(Qt::RightButton, second);
   EXPECT_EQ(AreaOf(second)->Colour, TintColour);
   EXPECT_FALSE(AreaOf(second)->Marked);
-  EXPECT_FALSE(Main->LeftDown);
+  EXPECT_FALSE(Main->Game().LeftDown());
 }
 
 TEST_F(MouseTest, OtherButtonsDoNothing) {
   const TCell cell = ACoveredSafeArea();
   Click(Qt::MiddleButton, cell);
   EXPECT_TRUE(Covered(*AreaOf(cell)));
-  EXPECT_FALSE(Main->LeftDown);
-  EXPECT_FALSE(Main->RightDown);
+  EXPECT_FALSE(Main->Game().LeftDown());
+  EXPECT_FALSE(Main->Game().RightDown());
 }
 
 TEST_F(MouseTest, PressesNeverReachTheBoardOnTheScoreScreenOrWithoutAGame) {
@@ -107,7 +107,7 @@ TEST_F(MouseTest, PressesNeverReachTheBoardOnTheScoreScreenOrWithoutAGame) {
   Key(Qt::Key_F3);
   Press(Qt::RightButton, cell);
   Release(Qt::RightButton, cell);
-  EXPECT_FALSE(Main->RightDown);
+  EXPECT_FALSE(Main->Game().RightDown());
   Key(Qt::Key_F3);
   EXPECT_TRUE(Covered(*AreaOf(cell)));
 

@@ -31,8 +31,8 @@ TEST_F(RecordTest, TheRecordAppendedIsTheGamesSettingsWithItsScoreAndClock) {
   TGameRecord expected = Dialog->BuildRecord();
   for (int i = 0; i < 7; ++i) Main->Tick();
   LoseTheGame();
-  expected.Score = Main->Score;
-  expected.Clock = Main->Clock;
+  expected.Score = Main->Score();
+  expected.Clock = Main->Clock();
   ASSERT_EQ(ScoresBytes().size(), 96);
   EXPECT_EQ(ScoresBytes(), Bytes(expected));
   EXPECT_EQ(LastScore().PlayerName(), "Ann");
@@ -49,7 +49,7 @@ TEST_F(RecordTest, AFileWithATrailingFragmentGrowsToWholeRecords) {
   const QByteArray now = ScoresBytes();
   ASSERT_EQ(now.size(), 192);
   EXPECT_EQ(now.left(96), old.left(96));
-  EXPECT_EQ(LastScore().Score, Main->Score);
+  EXPECT_EQ(LastScore().Score, Main->Score());
 }
 
 TEST_F(RecordTest, AnUnwritableScoreTableLeavesTheGameEndingNormally) {
@@ -95,15 +95,15 @@ TEST_F(RecordTest, ACancelledDialogDuringAGameChangesNeitherItsClockNorItsRecord
   Key(Qt::Key_F3);
   ASSERT_TRUE(Main->CurrentGame.Timed());
   Main->Tick();
-  EXPECT_EQ(Main->Clock, 3);  // still counting up
-  EXPECT_EQ(Main->Board->SizeX(), 15);
-  EXPECT_EQ(Main->Board->CellWidth(), Main->Board->CellHeight());
-  EXPECT_EQ(Main->Board->GridWidth(), 15 * Main->Board->CellWidth());
+  EXPECT_EQ(Main->Clock(), 3);  // still counting up
+  EXPECT_EQ(Main->Board()->SizeX(), 15);
+  EXPECT_EQ(Main->Board()->CellWidth(), Main->Board()->CellHeight());
+  EXPECT_EQ(Main->Board()->GridWidth(), 15 * Main->Board()->CellWidth());
 
   LoseTheGame();
   TGameRecord expected = started;
-  expected.Score = Main->Score;
-  expected.Clock = Main->Clock;
+  expected.Score = Main->Score();
+  expected.Clock = Main->Clock();
   EXPECT_EQ(ScoresBytes(), Bytes(expected));
 }
 
@@ -129,11 +129,11 @@ TEST_F(RecordTest, ACancelledChallengeDuringAGameKeepsTheGamesOwnSettings) {
   ASSERT_EQ(Main->ScreenShown(), ss_Game);
   ASSERT_EQ(Main->CurrentGame.SizeX, 24);
   Main->Tick();
-  EXPECT_EQ(Main->Clock, 1);
+  EXPECT_EQ(Main->Clock(), 1);
   LoseTheGame();
   TGameRecord expected = started;
-  expected.Score = Main->Score;
-  expected.Clock = Main->Clock;
+  expected.Score = Main->Score();
+  expected.Clock = Main->Clock();
   EXPECT_EQ(ScoresBytes().mid(96), Bytes(expected));
 }
 
@@ -163,7 +163,7 @@ TEST_F(RecordTest, ADamagedLastGameFilePlaysSoundly) {
   RandSeed(49);
   Main->BtnNewGame->click();
   ASSERT_TRUE(Main->GameActive());
-  const TBoard& board = *Main->Board;
+  const TBoard& board = *Main->Board();
   EXPECT_GE(board.SizeX(), 1);
   EXPECT_LE(board.SizeX(), 148);
   EXPECT_GE(board.SizeY(), 1);
@@ -183,5 +183,5 @@ TEST_F(RecordTest, ADamagedLastGameFilePlaysSoundly) {
   EXPECT_EQ(record.Reserved80, (std::array<std::uint8_t, 16>{}));
   EXPECT_LE(record.TimedGame, 1);
   EXPECT_LE(record.PatternFlag, 1);
-  EXPECT_EQ(record.Score, Main->Score);
+  EXPECT_EQ(record.Score, Main->Score());
 }

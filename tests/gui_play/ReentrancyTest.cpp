@@ -12,8 +12,8 @@ TEST_F(WindowTest, ANewGameStartedFromTheLossDialogIsLeftAlone) {
   ASSERT_EQ(Messages.size(), 1u);
   EXPECT_TRUE(Main->GameActive());
   EXPECT_EQ(Main->ScreenShown(), ss_Game);
-  EXPECT_EQ(Main->Board->SizeX(), 9);
-  EXPECT_EQ(Main->Score, 100);
+  EXPECT_EQ(Main->Board()->SizeX(), 9);
+  EXPECT_EQ(Main->Score(), 100);
   EXPECT_EQ(Main->NumLifelines(), 2);
   EXPECT_EQ(RecordsInScores(), 1);
 }
@@ -21,14 +21,14 @@ TEST_F(WindowTest, ANewGameStartedFromTheLossDialogIsLeftAlone) {
 TEST_F(WindowTest, ANewGameStartedFromTheTimeOutDialogKeepsItsClock) {
   StartSeededGame({.Timed = true}, 52);
   AnswerDialog = ChooseSettings({.Columns = 15, .Rows = 15, .Timed = true, .GameSpeed = 7});
-  Main->Clock = 0;
+  Main->Game().SetClock(0);
   Main->Tick();
   ASSERT_EQ(Messages.size(), 1u);
   EXPECT_TRUE(Main->GameActive());
-  EXPECT_EQ(Main->Clock, 810);
+  EXPECT_EQ(Main->Clock(), 810);
   EXPECT_EQ(Main->LabelTimeB->text(), " 01:21");
   Main->Tick();
-  EXPECT_EQ(Main->Clock, 809);
+  EXPECT_EQ(Main->Clock(), 809);
   EXPECT_EQ(Messages.size(), 1u);
 }
 
@@ -37,9 +37,9 @@ TEST_F(WindowTest, TicksDuringTheEndMessageLeaveTheClockAlone) {
   Main->Tick();
   std::int32_t during = -1;
   WhileMessageShown = [this, &during] {
-    const std::int32_t clock = Main->Clock;
+    const std::int32_t clock = Main->Clock();
     for (int i = 0; i < 5; ++i) Main->Tick();
-    during = Main->Clock - clock;
+    during = Main->Clock() - clock;
     EXPECT_EQ(Main->TimerTick->interval(), 30);
   };
   Click(Qt::LeftButton, ACoveredSafeArea());

@@ -87,9 +87,9 @@ TEST_F(Challenge, ConfirmingPlaysTheChallengedSettingsUnderOwnName) {
   ClickRow(1);
   ASSERT_TRUE(Main->GameActive());
   EXPECT_EQ(Main->ScreenShown(), ss_Game);
-  EXPECT_EQ(Main->GameInPlay.SizeX, 34);
-  EXPECT_EQ(Main->GameInPlay.SizeY, 23);
-  EXPECT_EQ(Main->GameInPlay.PlayerName(), "Ann");
+  EXPECT_EQ(Main->GameInPlay().SizeX, 34);
+  EXPECT_EQ(Main->GameInPlay().SizeY, 23);
+  EXPECT_EQ(Main->GameInPlay().PlayerName(), "Ann");
   // OK saved the dialog's own record over the challenged one.
   const QByteArray saved = LastGameBytes();
   ASSERT_EQ(saved.size(), 96);
@@ -147,8 +147,8 @@ TEST_F(Challenge, ALongSavedNameComesBackCutTo16Characters) {
   EXPECT_EQ(NameWhenShown, cutName);
   EXPECT_EQ(Dialog->ComboBoxName->currentText(), cutName);
   EXPECT_EQ(ReadWholeFile(SavedNamesFile), (longName + "\r\n" + cutName + "\r\n").toLatin1());
-  EXPECT_EQ(Main->GameInPlay.PlayerName(), cutName.toStdString());
-  EXPECT_EQ(Main->GameInPlay.SizeX, 34);
+  EXPECT_EQ(Main->GameInPlay().PlayerName(), cutName.toStdString());
+  EXPECT_EQ(Main->GameInPlay().SizeX, 34);
 }
 
 class ChallengeDuringAGame : public Challenge {
@@ -166,8 +166,8 @@ class ChallengeDuringAGame : public Challenge {
 TEST_F(ChallengeDuringAGame, AsksFirstAndNoChangesNothing) {
   const TDialogState dialogBefore = StateOf(*Dialog);
   const QByteArray lastGameBefore = LastGameBytes();
-  const TGameRecord gameBefore = Main->GameInPlay;
-  const int clockBefore = Main->Clock;
+  const TGameRecord gameBefore = Main->GameInPlay();
+  const int clockBefore = Main->Clock();
   AnswerYes = false;
   ClickRow(1);
   EXPECT_EQ(WarningsAsked, 1);
@@ -177,12 +177,12 @@ TEST_F(ChallengeDuringAGame, AsksFirstAndNoChangesNothing) {
   EXPECT_EQ(Main->ScreenShown(), ss_Scores);
   EXPECT_EQ(StateOf(*Dialog), dialogBefore);
   EXPECT_EQ(LastGameBytes(), lastGameBefore);
-  EXPECT_EQ(Main->GameInPlay, gameBefore);
-  EXPECT_EQ(Main->Clock, clockBefore);
+  EXPECT_EQ(Main->GameInPlay(), gameBefore);
+  EXPECT_EQ(Main->Clock(), clockBefore);
 }
 
 TEST_F(ChallengeDuringAGame, YesThenCancelReturnsToTheUntouchedGame) {
-  const TGameRecord gameBefore = Main->GameInPlay;
+  const TGameRecord gameBefore = Main->GameInPlay();
   AnswerYes = true;
   ClickRow(1);
   EXPECT_EQ(WarningsAsked, 1);
@@ -190,7 +190,7 @@ TEST_F(ChallengeDuringAGame, YesThenCancelReturnsToTheUntouchedGame) {
   EXPECT_EQ(SizeXWhenShown, 34);
   EXPECT_TRUE(Main->GameActive());
   EXPECT_EQ(Main->ScreenShown(), ss_Game);
-  EXPECT_EQ(Main->GameInPlay, gameBefore);
+  EXPECT_EQ(Main->GameInPlay(), gameBefore);
   EXPECT_EQ(LastGameBytes(), RecordBytes(ChallengedGame()));
 }
 
@@ -200,7 +200,7 @@ TEST_F(ChallengeDuringAGame, YesThenOkAbandonsTheGameForTheChallenge) {
   const QByteArray scoresBefore = ScoresBytes();
   ClickRow(1);
   EXPECT_TRUE(Main->GameActive());
-  EXPECT_EQ(Main->GameInPlay.SizeX, 34);
+  EXPECT_EQ(Main->GameInPlay().SizeX, 34);
   EXPECT_EQ(ScoresBytes(), scoresBefore);  // the abandoned game is not recorded
 }
 

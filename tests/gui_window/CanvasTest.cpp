@@ -18,7 +18,7 @@ TEST_F(WindowTest, GameScreenShowsEveryCellInItsColourAndFillsTheMargins) {
   StartGame({.Columns = 12, .Rows = 9});
   const QImage& image = Main->CanvasImage();
   const QRgb face = Main->palette().color(QPalette::Button).rgb();
-  const TBoard& board = *Main->Board;
+  const TBoard& board = *Main->Board();
   EXPECT_EQ(image.pixel(0, 200), face);
   EXPECT_EQ(image.pixel(Main->width() - 1, 200), face);
   EXPECT_EQ(image.pixel(board.ColumnLeft(5), board.RowTop(1) - 1), face);
@@ -45,20 +45,20 @@ TEST_F(WindowTest, ACopyOfTheCanvasKeepsItsPictureWhileTheWindowDrawsOn) {
 TEST_F(WindowTest, HoverFollowsThePointerAndLeavesWithIt) {
   StartGame({.Columns = 6, .Rows = 6});
   MoveTo(CentreOf({2, 2}));
-  EXPECT_EQ(Main->Board->Hovered(), AreaOf({2, 2}));
+  EXPECT_EQ(Main->Board()->Hovered(), AreaOf({2, 2}));
   MoveTo(QPoint(1, 45));  // off the grid
-  EXPECT_EQ(Main->Board->Hovered(), nullptr);
+  EXPECT_EQ(Main->Board()->Hovered(), nullptr);
   MoveTo(CentreOf({4, 4}));
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(Main, &leave);
-  EXPECT_EQ(Main->Board->Hovered(), nullptr);
+  EXPECT_EQ(Main->Board()->Hovered(), nullptr);
 }
 
 TEST_F(WindowTest, PointerChangesNothingWithNoGameActive) {
   StartGame({.Columns = 6, .Rows = 6});
   Main->SetGameActive(false);
   MoveTo(CentreOf({2, 2}));
-  EXPECT_EQ(Main->Board->Hovered(), nullptr);
+  EXPECT_EQ(Main->Board()->Hovered(), nullptr);
 }
 
 TEST_F(WindowTest, TicksPulseTheHoveredAreaOnTheCanvas) {

@@ -30,7 +30,7 @@ TEST_F(WindowTest, GameTimeShowsMinutesAndSecondsOfWholeSeconds) {
 
 TEST_F(WindowTest, TimedCountdownBarNarrowsAndTurnsFromBeigeToRed) {
   StartGame({.Columns = 15, .Rows = 15, .Timed = true, .GameSpeed = 7});
-  EXPECT_EQ(Main->Clock, 810);
+  EXPECT_EQ(Main->Clock(), 810);
   Main->ShowGameTime(810);
   EXPECT_EQ(Main->PanelCountdownBar->width(), 40);
   EXPECT_EQ(Background(Main->PanelCountdownBar), RGBColour(221, 204, 170));
@@ -49,9 +49,9 @@ TEST_F(WindowTest, TimedCountdownBarNarrowsAndTurnsFromBeigeToRed) {
 
 TEST_F(WindowTest, UntimedGameHidesTheBarAndCountsUp) {
   StartGame();
-  EXPECT_EQ(Main->Clock, 0);
+  EXPECT_EQ(Main->Clock(), 0);
   for (int i = 0; i < 25; ++i) Main->Tick();
-  EXPECT_EQ(Main->Clock, 25);
+  EXPECT_EQ(Main->Clock(), 25);
   EXPECT_EQ(Main->LabelTimeB->text(), " 00:02");
   EXPECT_EQ(Background(Main->PanelCountdownBar), FromQColor(Main->palette().color(QPalette::Button)));
   EXPECT_EQ(TextColour(Main->LabelTimeB2), clBlack);
@@ -64,7 +64,7 @@ TEST_F(WindowTest, PausePromptStaysInvisibleUntilTheFirstGame) {
     EXPECT_EQ(Background(Main->PanelPausePrompt), toolbar);
   }
   EXPECT_NE(Background(Main->PanelNewPrompt), toolbar);  // orange-red part of the pulse
-  EXPECT_EQ(Main->PulseCount, 34);
+  EXPECT_EQ(Main->PulseCount(), 34);
   StartGame();
   Main->Tick();
   EXPECT_EQ(Background(Main->PanelPausePrompt), Background(Main->PanelNewPrompt));
@@ -72,10 +72,10 @@ TEST_F(WindowTest, PausePromptStaysInvisibleUntilTheFirstGame) {
 
 TEST_F(WindowTest, PromptPulseFollowsTheCosineOfThePulseCount) {
   const TColour menu = FromQColor(Main->palette().color(QPalette::Window));
-  Main->PulseCount = -1;  // the next tick is step 0: fully the menu colour
+  Main->SetPulseCount(-1);  // the next tick is step 0: fully the menu colour
   Main->Tick();
   EXPECT_EQ(Background(Main->PanelNewPrompt), menu);
-  Main->PulseCount = 15;  // 16 x 0.2 = 3.2 rad, near pi: nearly orange-red
+  Main->SetPulseCount(15);  // 16 x 0.2 = 3.2 rad, near pi: nearly orange-red
   Main->Tick();
   const TColour low = Background(Main->PanelNewPrompt);
   EXPECT_EQ(RedOf(low), 255);

@@ -7,7 +7,7 @@
 namespace {
 // The grid laid out for a client area: square cells, centred.
 void ExpectGridFits(const TMainForm& form) {
-  const TBoard& board = *form.Board;
+  const TBoard& board = *form.Board();
   const int availWidth = form.width() - 3;
   const int availHeight = form.height() - 20 - 39 - 3;
   const int cell = std::min(availWidth / board.SizeX(), availHeight / board.SizeY());
@@ -35,12 +35,12 @@ TEST_F(WindowTest, WideningAHeightLimitedWindowOnlyCentresTheGrid) {
   StartGame({.Columns = 15, .Rows = 15});
   Main->resize(600, 400);
   Main->FormResize();
-  const int cell = Main->Board->CellWidth();
-  const int left = Main->Board->ColumnLeft(1);
+  const int cell = Main->Board()->CellWidth();
+  const int left = Main->Board()->ColumnLeft(1);
   Main->resize(800, 400);
   Main->FormResize();
-  EXPECT_EQ(Main->Board->CellWidth(), cell);
-  EXPECT_EQ(Main->Board->ColumnLeft(1), left + 100);
+  EXPECT_EQ(Main->Board()->CellWidth(), cell);
+  EXPECT_EQ(Main->Board()->ColumnLeft(1), left + 100);
 }
 
 TEST_F(WindowTest, ToolbarComponentsStandWhereTheDesignPutsThem) {
@@ -83,7 +83,7 @@ TEST_F(WindowTest, RightAnchoredComponentsKeepTheirDistanceFromTheRightEdge) {
 TEST_F(WindowTest, LabelsGrowToTheLeftWithTheirText) {
   StartGame();
   const int narrow = Main->LabelScore->width();
-  Main->Score = -123456;
+  Main->Game().SetScore(-123456);
   Main->ShowScore();
   EXPECT_EQ(Main->LabelScore->text(), "-123456");
   EXPECT_GT(Main->LabelScore->width(), narrow);

@@ -56,19 +56,19 @@ TEST_F(WindowTest, MenuItemsActAsTheirCommands) {
 TEST_F(WindowTest, OneMarkDoesNothingBeforeTheFirstGame) {
   Main->OneMark1->trigger();
   EXPECT_FALSE(Main->OneMark1->isChecked());
-  EXPECT_FALSE(Main->Board);
+  EXPECT_FALSE(Main->Board());
 }
 
 TEST_F(WindowTest, OneMarkFlipsTheBoardsFlagAndTheCheckTogetherAcrossGames) {
   StartGame();
   Main->OneMark1->trigger();
   EXPECT_TRUE(Main->OneMark1->isChecked());
-  EXPECT_TRUE(Main->Board->OneMark());
+  EXPECT_TRUE(Main->Board()->OneMark());
   StartGame();
-  EXPECT_TRUE(Main->Board->OneMark());
+  EXPECT_TRUE(Main->Board()->OneMark());
   EXPECT_TRUE(Main->OneMark1->isChecked());
   Main->OneMark1Click();  // called directly, not through the checkable action
-  EXPECT_FALSE(Main->Board->OneMark());
+  EXPECT_FALSE(Main->Board()->OneMark());
   EXPECT_FALSE(Main->OneMark1->isChecked());
 }
 

@@ -36,9 +36,9 @@ TEST_F(WindowTest, StartsOnTheScoreScreenWithNoGameAndNoBoard) {
   ExpectState(*Main, {ss_Scores, false, true, false, 30}, "after start");
   EXPECT_TRUE(Main->windowTitle().endsWith(" : Scores"));
   EXPECT_TRUE(Main->windowTitle().startsWith("Quorlane v1.0.1 "));
-  EXPECT_FALSE(Main->Board);
-  EXPECT_FALSE(Main->Creating);
-  EXPECT_EQ(Main->PulseCount, 24);
+  EXPECT_FALSE(Main->Board());
+  EXPECT_FALSE(Main->Creating());
+  EXPECT_EQ(Main->PulseCount(), 24);
   EXPECT_EQ(Main->NumLifelines(), 0);
   EXPECT_FALSE(Main->ShowPlayerOnly());
   EXPECT_TRUE(Main->PanelScoreHead->isVisible());
@@ -74,8 +74,8 @@ TEST_F(WindowTest, EveryRowOfTheStateTableIsReachedInTurn) {
   WhileMessageShown = [this] {
     ExpectState(*Main, {ss_Game, false, true, true, 30}, "end message shown");
   };
-  Main->Clock = 0;
-  Main->Score = 1;
+  Main->Game().SetClock(0);
+  Main->Game().SetScore(1);
   Main->LoseGame();
   ExpectState(*Main, {ss_Scores, false, true, true, 30}, "finished game, dialog cancelled");
 }
@@ -135,30 +135,30 @@ TEST_F(WindowTest, BossKeyShowsTheScoresAndMinimisesEveryWindow) {
   EXPECT_TRUE(Main->isMinimized());
   EXPECT_TRUE(About->isMinimized());
   EXPECT_FALSE(Dialog->isVisible());  // hidden windows stay hidden
-  const std::int32_t clock = Main->Clock;
+  const std::int32_t clock = Main->Clock();
   Main->Tick();
-  EXPECT_EQ(Main->Clock, clock);
+  EXPECT_EQ(Main->Clock(), clock);
 }
 
 TEST_F(WindowTest, MinimisedGameGoesToTheScoresOnTheNextTick) {
   StartGame();
   Main->showMinimized();
   ASSERT_TRUE(Main->isMinimized());
-  const std::int32_t clock = Main->Clock;
+  const std::int32_t clock = Main->Clock();
   Main->Tick();
   EXPECT_EQ(Main->ScreenShown(), ss_Scores);
-  EXPECT_EQ(Main->Clock, clock);
+  EXPECT_EQ(Main->Clock(), clock);
   EXPECT_TRUE(Main->GameActive());
 }
 
 TEST_F(WindowTest, SettersCompareFirst) {
   StartGame();
   // Setting the screen it already shows must not lay the field out again.
-  TBoardSteps::SetCellWidth(*Main->Board, -7);
+  TBoardSteps::SetCellWidth(*Main->Board(), -7);
   Main->SetScreenShown(ss_Game);
-  EXPECT_EQ(Main->Board->CellWidth(), -7);
+  EXPECT_EQ(Main->Board()->CellWidth(), -7);
   Main->SetScreenShown(ss_Scores);
-  EXPECT_NE(Main->Board->CellWidth(), -7);
+  EXPECT_NE(Main->Board()->CellWidth(), -7);
 
   Main->SetTicking(false);
   Main->MenuPauseResume->setText("marker");
@@ -181,7 +181,7 @@ TEST_F(WindowTest, ClosingDuringAGameEndsWithoutARecord) {
   StartGame();
   Key(Qt::Key_W, Qt::ControlModifier);
   EXPECT_FALSE(Main->isVisible());
-  EXPECT_FALSE(Main->Board);
+  EXPECT_FALSE(Main->Board());
   EXPECT_FALSE(Main->TimerTick->isActive());
   EXPECT_EQ(RecordsInScores(), 0);
   EXPECT_TRUE(Messages.empty());

@@ -85,7 +85,7 @@ void WindowTest::StartGame(const TFieldSettings& settings) {
   Main->BtnNewGame->click();
   AnswerDialog = previous;
   ASSERT_TRUE(Main->GameActive());
-  ASSERT_TRUE(Main->Board);
+  ASSERT_TRUE(Main->Board());
 }
 
 void WindowTest::StartSeededGame(const TFieldSettings& settings, std::uint64_t seed) {
@@ -94,7 +94,7 @@ void WindowTest::StartSeededGame(const TFieldSettings& settings, std::uint64_t s
 }
 
 QPoint WindowTest::CentreOf(TCell cell) const {
-  const TBoard& board = *Main->Board;
+  const TBoard& board = *Main->Board();
   return QPoint((board.ColumnLeft(cell.Column) + board.ColumnRight(cell.Column)) / 2,
                 (board.RowTop(cell.Row) + board.RowBottom(cell.Row)) / 2);
 }
@@ -132,13 +132,13 @@ void WindowTest::Key(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 const TAreaProperties* WindowTest::AreaOf(TCell cell) const {
-  return Main->Board->AreaAt(cell.Column, cell.Row);
+  return Main->Board()->AreaAt(cell.Column, cell.Row);
 }
 
 std::vector<TCell> WindowTest::Cells(
     const std::function<bool(const TAreaProperties&)>& wanted) const {
   std::vector<TCell> found;
-  const TBoard& board = *Main->Board;
+  const TBoard& board = *Main->Board();
   for (int column = 1; column <= board.SizeX(); ++column)
     for (int row = 1; row <= board.SizeY(); ++row)
       if (const TAreaProperties* area = board.AreaAt(column, row); area && wanted(*area))
@@ -176,7 +176,7 @@ std::vector<TCell> WindowTest::OneCellPerMine() const {
 
 int WindowTest::CountAreas(const std::function<bool(const TAreaProperties&)>& wanted) const {
   int count = 0;
-  for (const auto& area : Main->Board->Areas())
+  for (const auto& area : Main->Board()->Areas())
     if (wanted(*area)) ++count;
   return count;
 }

@@ -200,15 +200,15 @@ int Soak::AnswerDialog(QDialog& dialog) {
 }
 
 QPoint Soak::CellCentre(int column, int row) const {
-  const TBoard& board = *Main->Board;
+  const TBoard& board = *Main->Board();
   return {(board.ColumnLeft(column) + board.ColumnRight(column)) / 2,
           (board.RowTop(row) + board.RowBottom(row)) / 2};
 }
 
 // A random cell; asked for a mine, a covered mine when there is one.
 bool Soak::PickCell(int& column, int& row, bool wantMine) {
-  if (!Main->Board) return false;
-  const TBoard& board = *Main->Board;
+  if (!Main->Board()) return false;
+  const TBoard& board = *Main->Board();
   for (int tries = 0; tries < (wantMine ? 200 : 1); ++tries) {
     column = 1 + Random(board.SizeX());
     row = 1 + Random(board.SizeY());
@@ -220,7 +220,7 @@ bool Soak::PickCell(int& column, int& row, bool wantMine) {
 
 void Soak::ExpectSuccessIfCleared() {
   if (!Tally.Active) return;
-  const TBoard& board = *Main->Board;
+  const TBoard& board = *Main->Board();
   for (const auto& area : board.Areas())
     if (area->Mine != area->Marked) return;
   int unexplored = 0;
@@ -244,7 +244,7 @@ void Soak::ExpectEnd() {
 }
 
 void Soak::ExpectUncover(int column, int row) {
-  const TBoard& board = *Main->Board;
+  const TBoard& board = *Main->Board();
   const TAreaProperties* area = board.AreaAt(column, row);
   const bool timed = Tally.Settings.Timed();
   const bool playable = !area->Uncovered && !area->Marked && !area->Hole;
@@ -268,7 +268,7 @@ void Soak::ExpectUncover(int column, int row) {
 }
 
 void Soak::ExpectMark(int column, int row) {
-  const TAreaProperties* area = Main->Board->AreaAt(column, row);
+  const TAreaProperties* area = Main->Board()->AreaAt(column, row);
   if (area->Uncovered || area->Hole) return;
   if (area->Marked) Tally.Score -= 20;
 }
@@ -280,8 +280,8 @@ void Soak::ClickCell(Qt::MouseButton button, bool throughEvents) {
   int column = 0, row = 0;
   if (!PickCell(column, row, Chance(15))) return;
   const QPoint at = CellCentre(column, row);
-  const bool otherHeld = button == Qt::LeftButton ? Main->RightDown : Main->LeftDown;
-  const TAreaProperties* area = Main->Board->AreaAt(column, row);
+  const bool otherHeld = button == Qt::LeftButton ? Main->Game().RightDown() : Main->Game().LeftDown();
+  const TAreaProperties* area = Main->Board()->AreaAt(column, row);
   const bool onField = Main->ScreenShown() == ss_Game && Main->GameActive();
   if (onField) {
     // The press makes this area the pressed one, so a held other button
@@ -344,9 +344,9 @@ void Soak::PressHereReleaseThere() {
   if (!PickCell(c1, r1, false) || !PickCell(c2, r2, false)) return;
   const QPoint from = CellCentre(c1, r1), to = CellCentre(c2, r2);
   const bool onField = Main->ScreenShown() == ss_Game && Main->GameActive();
-  const bool same = Main->Board->AreaAt(c1, r1) == Main->Board->AreaAt(c2, r2);
+  const bool same = Main->Board()->AreaAt(c1, r1) == Main->Board()->AreaAt(c2, r2);
   const Qt::MouseButton button = Chance(50) ? Qt::LeftButton : Qt::RightButton;
-  const bool otherHeld = button == Qt::LeftButton ? Main->RightDown : Main->LeftDown;
+  const bool otherHeld = button == Qt::LeftButton ? Main->Game().RightDown() : Main->Game().LeftDown();
   Main->FormMouseDown(button, from.x(), from.y());
   if (Chance(20)) {
     // Released outside the grid: nothing, and the flag stays set.
@@ -386,20 +386,20 @@ void Soak::ArmLifeline() {
 void Soak::PlayToAnEnd() {
   if (!Tally.Active || Main->ScreenShown() != ss_Game) return;
   const bool win = Chance(60);
-  TBoard& board = *Main->Board;
+  TBoard& board = *Main->Board();
   for (int row = 1; row <= board.SizeY() && Tally.Active; ++row)
     for (int column = 1; column <= board.SizeX() && Tally.Active; ++column) {
       const TAreaProperties* area = board.AreaAt(column, row);
       const bool wrongMark = area->Marked && !area->Mine;
       const bool wanted = win ? (area->Mine && !area->Marked) || wrongMark : area->Mine && !area->Marked;
-      if (!wanted || Main->LeftDown || Main->RightDown) continue;
+      if (!wanted || Main->Game().LeftDown() || Main->Game().RightDown()) continue;
       const QPoint at = CellCentre(column, row);
       const Qt::MouseButton button = win ? Qt::RightButton : Qt::LeftButton;
       if (win) ExpectMark(column, row);
       else ExpectUncover(column, row);
       const bool wasMarked = area->Marked;
       const int startedBefore = GamesStarted;
-      const bool leftBefore = Main->LeftDown, rightBefore = Main->RightDown;
+      const bool leftBefore = Main->Game().LeftDown(), rightBefore = Main->Game().RightDown();
       Main->FormMouseDown(button, at.x(), at.y());
       Main->FormMouseUp(button, at.x(), at.y());
       if (win && GamesStarted == startedBefore && Tally.Active && Main->GameActive())
@@ -458,7 +458,7 @@ void Soak::BeginTallyIfStarted() {
   Tally.Clock = StartedWith.Timed() ? Round(cells * 0.2L * (25 - StartedWith.GameSpeed)) : 0;
   Tally.Lifelines = 2;
   const std::string fault =
-      board_checks::CheckFreshField(*Main->Board, StartedWith, Main->Clock, Main->ScoreValue());
+      board_checks::CheckFreshField(*Main->Board(), StartedWith, Main->Clock(), Main->Score());
   ASSERT_EQ(fault, "") << "a fresh field after " << Actions << " actions";
 }
 
@@ -500,13 +500,13 @@ void Soak::CheckAfterAction(const char* action) {
   BeginTallyIfStarted();
   if (::testing::Test::HasFatalFailure()) return;
   ASSERT_EQ(Main->GameActive(), Tally.Active) << "after " << action << " (action " << Actions << ")";
-  if (Main->Board) {
-    const std::string fault = board_checks::CheckBoard(*Main->Board);
+  if (Main->Board()) {
+    const std::string fault = board_checks::CheckBoard(*Main->Board());
     ASSERT_EQ(fault, "") << "after " << action << " (action " << Actions << ")";
   }
   if (!Tally.Active) return;
-  ASSERT_EQ(Main->ScoreValue(), Tally.Score) << "score after " << action << " (action " << Actions << ")";
-  ASSERT_EQ(Main->ClockValue(), Tally.Clock) << "clock after " << action << " (action " << Actions << ")";
+  ASSERT_EQ(Main->Score(), Tally.Score) << "score after " << action << " (action " << Actions << ")";
+  ASSERT_EQ(Main->Clock(), Tally.Clock) << "clock after " << action << " (action " << Actions << ")";
   ASSERT_EQ(Main->NumLifelines(), Tally.Lifelines) << "lifelines after " << action;
   ASSERT_EQ(Main->UsingLifeline(), Tally.Armed) << "lifeline armed after " << action;
 }

@@ -1,0 +1,126 @@
+#include "game/Game.h"
+#include <limits>
+#include "game/Scoring.h"
+#include "settings/GameSettings.h"
+
+TGame::TGame() = default;
+TGame::~TGame() = default;
+
+void TGame::Start(const TGameRecord& settings) {
+  FInPlay = TGameSettings::FromRecord(settings).ToRecord();
+  ++FSerial;
+  if (!FBoard) FBoard = std::make_unique<TBoard>();
+  // The last press belonged to the old field, whose areas are gone.
+  FPressedArea = nullptr;
+  FBoard->Generate(FInPlay, FClock, FScore);
+  FActive = true;
+  FNumLifelines = LifelinesPerGame;
+  SetUsingLifeline(false);
+}
+
+void TGame::Press(TPlayButton button, int column, int row) {
+  if (!FBoard) return;
+  FPressedArea = FBoard->AreaAt(column, row);
+  if (button == pb_Left) FLeftDown = true;
+  if (button == pb_Right) FRightDown = true;
+}
+
+// A release elsewhere than its press's area just answers its own press.
+TPlayResult TGame::Release(TPlayButton button, int column, int row) {
+  if (!FBoard) return pr_Nothing;
+  const TAreaProperties* area = FBoard->AreaAt(column, row);
+  const bool sameArea = area && area == FPressedArea;
+  TPlayResult result = pr_Nothing;
+  if (button == pb_Left) {
+    if (sameArea && FRightDown) {
+      result = Tint(column, row);
+      FRightDown = false;
+    } else if (sameArea) {
+      result = Uncover(column, row);
+    }
+    FLeftDown = false;
+  } else if (button == pb_Right) {
+    if (sameArea && FLeftDown) {
+      result = Tint(column, row);
+      FLeftDown = false;
+    } else if (sameArea) {
+      result = ToggleMark(column, row);
+    }
+    FRightDown = false;
+  }
+  return result;
+}
+
+TPlayResult TGame::Uncover(int column, int row) {
+  const std::int32_t bonus = TimeBonus(FInPlay.GameSpeed, FInPlay.MinePopulation);
+  const bool exploded = FBoard->Uncover(column, row, bonus, FScore, FClock, FInPlay.Timed());
+  if (exploded && !FUsingLifeline) {
+    FScore = ScoreAfterExplosion(FScore);
+    return pr_Lost;
+  }
+  // An armed lifeline is spent by the uncover it covered, mine or not.
+  if (FNumLifelines > 0 && FUsingLifeline) --FNumLifelines;
+  SetUsingLifeline(false);
+  return pr_Uncovered;
+}
+
+TPlayResult TGame::Tint(int column, int row) {
+  FBoard->Tint(column, row);
+  return pr_Tinted;
+}
+
+TPlayResult TGame::ToggleMark(int column, int row) {
+  FBoard->ToggleMark(column, row, FScore);
+  return pr_Marked;
+}
+
+bool TGame::TickClock() {
+  if (!FActive) return false;
+  if (FInPlay.Timed()) {
+    --FClock;
+    if (FClock < 0) {
+      FTimeRanOut = true;
+      return true;
+    }
+  } else if (FClock < std::numeric_limits<std::int32_t>::max()) {
+    ++FClock;
+  }
+  return false;
+}
+
+std::optional<TSuccess> TGame::TakeSuccess() {
+  // Only a game in play can be won: a lost field stays lost.
+  if (!FActive || !FBoard || !FBoard->IsCleared()) return std::nullopt;
+  FBoard->ClearHover();
+  FActive = false;
+  TSuccess success;
+  success.Unexplored = FBoard->UnexploredCount();
+  success.UnexploredBonus = UnexploredBonus(success.Unexplored);
+  success.Timed = FInPlay.Timed();
+  success.Clock = FClock;
+  success.TimeLeftBonus = success.Timed ? TimeLeftBonus(FClock, FInPlay.MinePopulation) : 0;
+  FScore = SaturatingAdd(SaturatingAdd(FScore, success.TimeLeftBonus), success.UnexploredBonus);
+  return success;
+}
+
+bool TGame::Lose() {
+  // A mine that goes off with the clock already at zero or below (after a
+  // defused mine's penalty) is still a mine, not a time-out.
+  const bool timedOut = FTimeRanOut;
+  FTimeRanOut = false;
+  FActive = false;
+  return timedOut;
+}
+
+const TGameRecord& TGame::FinishedRecord() {
+  FInPlay.Score = FScore;
+  FInPlay.Clock = FClock;
+  return FInPlay;
+}
+
+void TGame::ToggleLifeline() { SetUsingLifeline(FNumLifelines > 0 ? !FUsingLifeline : false); }
+
+void TGame::SetUsingLifeline(bool value) {
+  FUsingLifeline = value;
+  if (FBoard) FBoard->SetLifeline(value);
+}

@@ -1,0 +1,109 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include "board/Board.h"
+#include "settings/GameRecord.h"
+
+// The mouse buttons a field tells apart; any other button only presses.
+enum TPlayButton { pb_Left, pb_Right, pb_Other };
+
+// What a button's release did to the field.
+enum TPlayResult {
+  pr_Nothing,    // no action: the release answered no press on its area
+  pr_Uncovered,  // an area was uncovered safely (or a lifeline saved it)
+  pr_Marked,     // a mark was set or taken off
+  pr_Tinted,     // both buttons on one area: its colour was darkened
+  pr_Lost,       // a mine went off with no lifeline armed
+};
+
+// The reckoning of a cleared field.
+struct TSuccess {
+  std::int32_t Unexplored = 0;
+  std::int32_t UnexploredBonus = 0;
+  bool Timed = false;
+  std::int32_t Clock = 0;
+  std::int32_t TimeLeftBonus = 0;
+};
+
+// One game from its start to its end: the field, the clock, the score, the
+// lifelines and the press in progress, with the rules that change them. It
+// knows nothing of windows: the window turns the player's input into these
+// commands and shows what they return.
+class TGame {
+ public:
+  static constexpr int LifelinesPerGame = 2;
+
+  TGame();
+  TGame(const TGame&) = delete;
+  TGame& operator=(const TGame&) = delete;
+  ~TGame();
+
+  // A new field for these settings. The game keeps them as they stand now,
+  // normalised to a clean record (reserved bytes zero, flags 0 or 1): later
+  // changes of the new game dialog do not reach the game in play.
+  void Start(const TGameRecord& settings);
+  // The field goes (the program is closing); nothing can be played then.
+  void DropBoard() { FBoard.reset(); }
+
+  // The mouse protocol. A press and a release count together only on one
+  // area; a left and a right press on one area together tint it.
+  void Press(TPlayButton button, int column, int row);
+  TPlayResult Release(TPlayButton button, int column, int row);
+
+  // The clock's tenth of a second: a timed game counts down and is lost
+  // once the clock falls below zero (the result is true then); an untimed
+  // game counts up, to the 32-bit limit.
+  bool TickClock();
+
+  // The end of the game. TakeSuccess ends a game in play whose field is
+  // cleared, adding the bonuses to the score; Lose ends it as lost and tells
+  // whether the clock ran out (rather than a mine going off).
+  std::optional<TSuccess> TakeSuccess();
+  bool Lose();
+  // The record of the game as it ends: its settings, score and clock.
+  const TGameRecord& FinishedRecord();
+
+  // The lifeline: armed before a risky uncover, it saves the game if a mine
+  // goes off. Arming is possible while lifelines remain.
+  void ToggleLifeline();
+  void SetUsingLifeline(bool value);
+  void SetNumLifelines(int value) { FNumLifelines = value; }
+
+  bool Active() const { return FActive; }
+  void SetActive(bool value) { FActive = value; }
+  TBoard* Board() { return FBoard.get(); }
+  const TBoard* Board() const { return FBoard.get(); }
+  std::int32_t Clock() const { return FClock; }
+  void SetClock(std::int32_t value) { FClock = value; }
+  std::int32_t Score() const { return FScore; }
+  void SetScore(std::int32_t value) { FScore = value; }
+  const TGameRecord& InPlay() const { return FInPlay; }
+  int NumLifelines() const { return FNumLifelines; }
+  bool UsingLifeline() const { return FUsingLifeline; }
+  bool LeftDown() const { return FLeftDown; }
+  bool RightDown() const { return FRightDown; }
+  const TAreaProperties* PressedArea() const { return FPressedArea; }
+  // Counts the games started, so that a caller that ran a modal loop can
+  // tell whether the game it was acting on is still the one in play.
+  std::uint32_t Serial() const { return FSerial; }
+
+ private:
+  TPlayResult Uncover(int column, int row);
+  TPlayResult Tint(int column, int row);
+  TPlayResult ToggleMark(int column, int row);
+
+  std::unique_ptr<TBoard> FBoard;
+  TGameRecord FInPlay{};
+  std::int32_t FClock = 0;
+  std::int32_t FScore = 0;
+  bool FActive = false;
+  int FNumLifelines = 0;
+  bool FUsingLifeline = false;
+  bool FLeftDown = false;
+  bool FRightDown = false;
+  const TAreaProperties* FPressedArea = nullptr;
+  std::uint32_t FSerial = 0;
+  // The loss in progress is a time-out rather than a mine going off.
+  bool FTimeRanOut = false;
+};
