@@ -1,8 +1,10 @@
 #include "bench/BenchApplication.h"
 
 #include <QApplication>
+#include <QDir>
 #include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
+#include "settings/ui/DlgNewGame.h"
 
 void EnsureApplication() {
   if (QApplication::instance()) return;
@@ -20,3 +22,19 @@ std::unique_ptr<TGameWindows> ShowGameWindows(TModalSeams& seams, int width, int
   QApplication::processEvents();
   return windows;
 }
+
+TBenchWindows::TBenchWindows() : Previous(QDir::currentPath()) {
+  EnsureApplication();
+  QDir::setCurrent(Dir.path());
+}
+
+TBenchWindows::~TBenchWindows() {
+  Windows.reset();
+  QDir::setCurrent(Previous);
+}
+
+void TBenchWindows::Show(int width, int height) { Windows = ShowGameWindows(Seams, width, height); }
+
+TMainForm& TBenchWindows::Main() { return Windows->MainForm(); }
+
+TDlgNewGame& TBenchWindows::Dialog() { return Windows->DlgNewGame(); }

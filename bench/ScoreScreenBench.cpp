@@ -24,24 +24,17 @@ class TScoreScreenRig {
  public:
   static constexpr int Games = 100000;
 
-  TScoreScreenRig() : Previous(QDir::currentPath()) {
-    EnsureApplication();
-    QDir::setCurrent(Dir.path());
+  TScoreScreenRig() {
     WriteScores();
-    Seams.ExecDialog = [](QDialog&) { return int(QDialog::Rejected); };
-    Seams.AskWarningYesNo = [](QWidget*, const QString&) { return false; };
-    Seams.ShowInformation = [](QWidget*, const QString&) {};
-    Seams.ShowError = [](QWidget*, const QString&) {};
-    Windows = ShowGameWindows(Seams, 478, 511);
-    Main = &Windows->MainForm();
-    Dialog = &Windows->DlgNewGame();
-  }
-  ~TScoreScreenRig() {
-    Windows.reset();
-    QDir::setCurrent(Previous);
+    TModalSeams& seams = Windows.Seams;
+    seams.ExecDialog = [](QDialog&) { return int(QDialog::Rejected); };
+    seams.AskWarningYesNo = [](QWidget*, const QString&) { return false; };
+    seams.ShowInformation = [](QWidget*, const QString&) {};
+    seams.ShowError = [](QWidget*, const QString&) {};
+    Windows.Show(478, 511);
   }
 
-  TMainForm& Window() { return *Main; }
+  TMainForm& Window() { return Windows.Main(); }
 
  private:
   static void WriteScores() {
@@ -65,12 +58,7 @@ class TScoreScreenRig {
     if (file.open(QIODevice::WriteOnly)) file.write(content);
   }
 
-  QTemporaryDir Dir;
-  QString Previous;
-  TModalSeams Seams = TModalSeams::Real();
-  std::unique_ptr<TGameWindows> Windows;
-  TMainForm* Main = nullptr;
-  TDlgNewGame* Dialog = nullptr;
+  TBenchWindows Windows;
 };
 
 TScoreScreenRig& Rig() {

@@ -19,38 +19,26 @@ namespace {
 // cells, at a large window size, in a working directory of its own.
 class TGameRig {
  public:
-  TGameRig() : Previous(QDir::currentPath()) {
-    EnsureApplication();
-    QDir::setCurrent(Dir.path());
-    Seams.ExecDialog = [this](QDialog&) {
-      Dialog->SetSizeX(147);
-      Dialog->SetSizeY(98);
-      Dialog->SetMinePopulation(80);
-      Dialog->SetCellSize(40);
-      Dialog->SetShapeRandom(true);
-      Dialog->OKBtnClick();
+  TGameRig() {
+    Windows.Seams.ExecDialog = [this](QDialog&) {
+      TDlgNewGame& dialog = Windows.Dialog();
+      dialog.SetSizeX(147);
+      dialog.SetSizeY(98);
+      dialog.SetMinePopulation(80);
+      dialog.SetCellSize(40);
+      dialog.SetShapeRandom(true);
+      dialog.OKBtnClick();
       return int(QDialog::Accepted);
     };
-    Seams.ShowInformation = [](QWidget*, const QString&) {};
-    Windows = ShowGameWindows(Seams, 1200, 900);
-    Main = &Windows->MainForm();
-    Dialog = &Windows->DlgNewGame();
+    Windows.Seams.ShowInformation = [](QWidget*, const QString&) {};
+    Windows.Show(1200, 900);
     RandSeed(2024);
-    Main->BtnNewGameClick();
+    Windows.Main().BtnNewGameClick();
   }
-  ~TGameRig() {
-    Windows.reset();
-    QDir::setCurrent(Previous);
-  }
-  TMainForm& Window() { return *Main; }
+  TMainForm& Window() { return Windows.Main(); }
 
  private:
-  QTemporaryDir Dir;
-  QString Previous;
-  TModalSeams Seams = TModalSeams::Real();
-  std::unique_ptr<TGameWindows> Windows;
-  TMainForm* Main = nullptr;
-  TDlgNewGame* Dialog = nullptr;
+  TBenchWindows Windows;
 };
 
 // One tick of a running game with an area hovered: the clock, the prompts
