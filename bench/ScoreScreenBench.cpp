@@ -11,6 +11,7 @@
 #include "bench/BenchApplication.h"
 #include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
+#include "scores/ui/ScoreScreen.h"
 #include "scores/ScoreTable.h"
 #include "settings/ui/DlgNewGame.h"
 #include "ui/ModalSeams.h"
@@ -70,10 +71,10 @@ void BM_PaintScores100k(benchmark::State& state) {
   TMainForm& window = Rig().Window();
   for (auto _ : state) {
     window.PaintScores();
-    benchmark::DoNotOptimize(window.ScoreList.data());
+    benchmark::DoNotOptimize(window.ScoreList().data());
   }
   // The best listed game, to show that the table was really rebuilt.
-  state.counters["best"] = window.ScoreList[1].Score;
+  state.counters["best"] = window.ScoreList()[1].Score;
 }
 BENCHMARK(BM_PaintScores100k)->Unit(benchmark::kMillisecond);
 
@@ -86,7 +87,7 @@ void BM_ScoresMouseMove(benchmark::State& state) {
   for (auto _ : state) {
     row = row % layout.RowCount + 1;
     window.ScoresMouseMove(200, layout.Top + row * layout.RowHeight + 2);
-    benchmark::DoNotOptimize(window.HoverRow);
+    benchmark::DoNotOptimize(window.HoverRow());
   }
 }
 BENCHMARK(BM_ScoresMouseMove)->Unit(benchmark::kMicrosecond);

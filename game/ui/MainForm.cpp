@@ -16,6 +16,7 @@
 #include "game/ui/DirtyCanvas.h"
 #include "game/ui/Forms.h"
 #include "game/ui/MainFormLayout.h"
+#include "scores/ui/ScoreScreen.h"
 #include "ui/Cp1252.h"
 #include "ui/Hints.h"
 #include "ui/WidgetColours.h"
@@ -54,7 +55,7 @@ TMainForm::TMainForm(TForms& forms)
 
   CreateToolbar();
   CreatePopupMenu();
-  CreateScoreHead();
+  CreateScoreScreen();
   LayOutChildren();
   SyncCanvasSize();
 
@@ -85,6 +86,7 @@ void TMainForm::FormCreate() {
   // tip up the window's widgets to here.
   TakeSettingsFromDialog();
   FCreating = false;
+  SyncScoreScreenShown();
 }
 
 void TMainForm::SetCaptionFor(TScreenShown screen) {
@@ -112,8 +114,15 @@ void TMainForm::SetScreenShown(TScreenShown value) {
     SetTicking(true);
     SpeedButtonLifeline->setEnabled(true);
   }
-  if (PanelScoreHead) PanelScoreHead->setVisible(value == ss_Scores);
+  FScoreScreen->setVisible(value == ss_Scores);
+  SyncScoreScreenShown();
   FormResize();
+}
+
+// The table paints only while it is the screen shown, once the window is
+// made.
+void TMainForm::SyncScoreScreenShown() {
+  FScoreScreen->SetShown(!FCreating && FScreenShown == ss_Scores);
 }
 
 void TMainForm::SetTicking(bool value) {
@@ -197,12 +206,11 @@ void TMainForm::ShowScore() {
 }
 
 void TMainForm::SetDialogSettings(const TGameSettings& settings, const QString& playerName) {
-  FDialogSettings = settings;
-  FPlayerName = playerName;
+  FScoreScreen->SetFilterReference(settings, playerName);
 }
 
 void TMainForm::TakeSettingsFromDialog() {
-  if (FDialogSettings) FDialogSettings->StoreIn(CurrentGame);
+  FScoreScreen->TakeSettings();
 }
 
 void TMainForm::FormCloseQuery() {

@@ -12,6 +12,7 @@
 #include "scores/ScoreTable.h"
 #include "settings/GameRecord.h"
 #include "settings/GameSettings.h"
+#include "ui/ScreenCanvas.h"
 
 class QFrame;
 class QLabel;
@@ -25,13 +26,14 @@ class QToolButton;
 class TQtCanvas;
 class TDirtyCanvas;
 struct TForms;
+class TScoreScreen;
 
 enum TScreenShown { ss_None, ss_Scores, ss_Game, ss_Minimised };
 
 // The main window: the game screen or the score screen in one client area,
 // under the toolbar and above the status bar. Its game side is in game/ui,
 // its score side in scores/ui.
-class TMainForm : public QWidget {
+class TMainForm : public QWidget, public IScreenCanvas {
   Q_OBJECT
   Q_PROPERTY(int ScreenShown READ ScreenShownValue)
   Q_PROPERTY(bool Ticking READ Ticking)
@@ -58,7 +60,7 @@ class TMainForm : public QWidget {
   void SetNumLifelines(int value);
   bool UsingLifeline() const { return FGame.UsingLifeline(); }
   void SetUsingLifeline(bool value);
-  bool ShowPlayerOnly() const { return FShowPlayerOnly; }
+  bool ShowPlayerOnly() const;
   void SetShowPlayerOnly(bool value);
 
   // Commands of the toolbar, the menu and the keys.
@@ -101,19 +103,27 @@ class TMainForm : public QWidget {
   void CheckSuccess();
   void SpeedButtonLifelineClick();
 
-  // Score side (scores/ui).
+  // The score screen.
+  TScoreScreen* ScoreScreen() const { return FScoreScreen; }
   void AppendScore(const TGameRecord& record);
-  void LoadScores(int n);
   void PaintScores();
   TScoreLayout ScoreLayout() const;
   void ScoresMouseMove(int x, int y);
   void ScoresClick();
+  // Plays a game with the settings of a listed one, after asking whether to
+  // give up the game in progress.
+  void ChallengeScore(const TGameRecord& challenged);
+  const std::array<TGameRecord, MaxScoreRows + 1>& ScoreList() const;
+  TGameRecord& CurrentGame();
+  int HoverRow() const;
 
   // The window's canvas: an image the size of the client area. Drawing on it
   // outside a paint event marks the drawn region, which the next paint event
   // copies to the screen.
-  ICanvas& Canvas();
-  void CanvasChanged(const QRect& region);
+  ICanvas& Canvas() override;
+  void CanvasChanged(const QRect& region) override;
+  int ToolbarPixelHeight() const override;
+  int StatusBarPixelHeight() const override;
   // The canvas as drawn so far; any drawing in progress is finished first, so
   // that a copy of the image stays as it is.
   const QImage& CanvasImage() const {
@@ -122,7 +132,7 @@ class TMainForm : public QWidget {
   }
 
   int ScreenShownValue() const { return int(FScreenShown); }
-  int HoverRowValue() const { return HoverRow; }
+  int HoverRowValue() const { return HoverRow(); }
 
   // The game in play, and what the window shows of it.
   TGame& Game() { return FGame; }
@@ -142,12 +152,6 @@ class TMainForm : public QWidget {
   bool Creating() const { return FCreating; }
 
   TForms& Forms;
-  // Element 0 is the current game record, elements 1..48 the score rows.
-  std::array<TGameRecord, MaxScoreRows + 1> ScoreList{};
-  // The current game record: the settings of the game about to be played
-  // and the reference of the score screen's match filter.
-  TGameRecord& CurrentGame = ScoreList[0];
-  int HoverRow = 0;
 
   // The toolbar.
   QFrame* SpeedPanel = nullptr;
@@ -176,17 +180,6 @@ class TMainForm : public QWidget {
   QAction* About1 = nullptr;
   QAction* Help1 = nullptr;
 
-  // The score header (scores/ui builds it in CreateScoreHead).
-  QFrame* PanelScoreHead = nullptr;
-  QRadioButton* RadioButtonAllPlayers = nullptr;
-  QWidget* Image11 = nullptr;
-  QRadioButton* RadioButtonThisPlayer = nullptr;
-  QWidget* Image1 = nullptr;
-  QLabel* LabelPlayerName = nullptr;
-  QWidget* Image2 = nullptr;
-  QSlider* TrackBarMatchSpec = nullptr;
-  QWidget* Image3 = nullptr;
-
  protected:
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -202,7 +195,8 @@ class TMainForm : public QWidget {
   void FormCreate();
   void CreateToolbar();
   void CreatePopupMenu();
-  void CreateScoreHead();  // scores/ui
+  void CreateScoreScreen();
+  void SyncScoreScreenShown();
   void LayOutChildren();
 
   // The game side's own helpers.
@@ -222,12 +216,9 @@ class TMainForm : public QWidget {
   TGame FGame;
   TScreenShown FScreenShown = ss_None;
   bool FTicking = false;
-  bool FShowPlayerOnly = false;
   std::int32_t FPulseCount = 0;
   bool FCreating = false;
-  // None until the new game dialog exists.
-  std::optional<TGameSettings> FDialogSettings;
-  QString FPlayerName;
+  TScoreScreen* FScoreScreen = nullptr;
 
   QImage FCanvasImage;
   std::unique_ptr<TQtCanvas> FCanvas;
@@ -246,6 +237,4 @@ class TMainForm : public QWidget {
   QFrame* BevelScore = nullptr;
   QFrame* BevelStatus = nullptr;
   QWidget* StatusGrip = nullptr;
-
-  // Score side state: private helpers of scores/ui may be added below.
 };

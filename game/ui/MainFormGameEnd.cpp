@@ -57,8 +57,8 @@ void TMainForm::ShowGameOver(bool wasActive) {
 void TMainForm::EndGame(const QString& message) {
   Forms.Seams.ShowInformation(this, message);
   const TGameRecord& finished = FGame.FinishedRecord();
-  CurrentGame.Score = finished.Score;
-  CurrentGame.Clock = finished.Clock;
+  CurrentGame().Score = finished.Score;
+  CurrentGame().Clock = finished.Clock;
   AppendScore(finished);
   BtnNewGameClick();
 }

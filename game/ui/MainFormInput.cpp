@@ -49,7 +49,7 @@ void TMainForm::StartGame() {
   // The game keeps the settings it starts with: the score screen refreshes
   // the current record from the dialog, and a challenge overwrites it.
   const bool wasActive = FGame.Active();
-  FGame.Start(CurrentGame);
+  FGame.Start(CurrentGame());
   ShowScore();
   if (!wasActive) FormPaint();
   SetTicking(true);
@@ -60,7 +60,7 @@ void TMainForm::StartGame() {
 
 void TMainForm::FormClick() {
   if (FScreenShown != ss_Scores) return;
-  if (HoverRow > 0)
+  if (HoverRow() > 0)
     ScoresClick();
   else if (FGame.Active())
     BtnPauseClick();

@@ -6,6 +6,7 @@
 #include "game/ui/DirtyCanvas.h"
 #include "game/ui/MainForm.h"
 #include "game/ui/MainFormLayout.h"
+#include "scores/ui/ScoreScreen.h"
 #include "ui/Cp1252.h"
 #include "ui/WidgetColours.h"
 
@@ -74,8 +75,8 @@ void TMainForm::FormResize() {
 
 void TMainForm::FormPaint() {
   if (FScreenShown == ss_Scores) {
-    if (LabelPlayerName) LabelPlayerName->setText(FromCp1252(CurrentGame.PlayerName()));
-    if (PanelScoreHead) PanelScoreHead->setVisible(true);
+    FScoreScreen->LabelPlayerName->setText(FromCp1252(CurrentGame().PlayerName()));
+    FScoreScreen->setVisible(true);
     PaintScores();
   } else if (FScreenShown == ss_Game && Board()) {
     PaintGameScreen();

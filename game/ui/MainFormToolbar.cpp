@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include "game/ui/MainForm.h"
 #include "game/ui/MainFormLayout.h"
+#include "scores/ui/ScoreScreen.h"
 #include "game/ui/WindowKeys.h"
 #include "ui/EtchedLine.h"
 #include "ui/Hints.h"
@@ -187,8 +188,7 @@ void TMainForm::LayOutChildren() {
   BtnPause->move(PauseX + dx, 7);
   PanelPausePrompt->move(PauseX + dx, 32);
 
-  if (PanelScoreHead)
-    PanelScoreHead->setGeometry(0, ToolbarHeight, w, PanelScoreHead->height());
+  if (FScoreScreen) FScoreScreen->setGeometry(0, ToolbarHeight, w, FScoreScreen->height());
 
   BevelStatus->setGeometry(0, h - StatusBarHeight - EtchedLineWidth, w, EtchedLineWidth);
   StatusBar->setGeometry(0, h - StatusBarHeight, w, StatusBarHeight);

@@ -1,19 +1,14 @@
 #include <algorithm>
 #include <QLabel>
-#include "game/ui/Forms.h"
-#include "game/ui/MainForm.h"
+#include "scores/ui/ScoreScreen.h"
 #include "scores/ScoreLayout.h"
 #include "scores/ui/ScoreCanvas.h"
-#include "settings/ui/DlgNewGame.h"
-#include "ui/Cp1252.h"
-#include "ui/Hints.h"
+#include "ui/ScreenCanvas.h"
 
 namespace {
 
 const char* const ChallengeHint = "Challenge this score|Click to play a game with the same settings.";
 const char* const InviteHint = "|Click a score to challenge it.";
-const char* const GameInProgressWarning =
-    "A game is in progress. Are you sure you want to start another now?";
 
 // The two margins beside the table, from the top down to the status bar.
 // They hold nothing but the hover markers.
@@ -42,61 +37,41 @@ void DrawHoverMarkers(ICanvas& canvas, const TScoreLayout& layout, int clientWid
 
 }  // namespace
 
-void TMainForm::ScoresMouseMove(int, int y) {
-  const TScoreLayout layout = ScoreLayout();
+void TScoreScreen::MouseMove(int, int y) {
+  const TScoreLayout layout = Layout();
   const int row = RowAt(layout, y);
-  const int clientWidth = width();
-  const int bottom = height() - (StatusBar ? StatusBar->height() : 20) - 1;
+  const int clientWidth = parentWidget()->width();
+  const int bottom = parentWidget()->height() - FCanvas.StatusBarPixelHeight() - 1;
 
-  ICanvas& canvas = Canvas();
+  ICanvas& canvas = FCanvas.Canvas();
   canvas.SetPenStyle(ps_Clear);
   canvas.SetBrushStyle(bs_Solid);
-  canvas.SetBrushColour(ButtonFaceColour(*this));
+  canvas.SetBrushColour(ButtonFaceColour(*parentWidget()));
   const TRect left = LeftMargin(layout, clientWidth, bottom);
   const TRect right = RightMargin(layout, clientWidth, bottom);
   canvas.FillRect(left);
   canvas.FillRect(right);
 
   // Placeholder rows stand for no game and cannot be challenged.
-  const bool overGame = row >= 1 && row <= layout.RowCount && ScoreList[row].Score != 0;
-  HoverRow = overGame ? row : 0;
-  const QString hint = QString::fromLatin1(overGame ? ChallengeHint : InviteHint);
+  const bool overGame = row <= layout.RowCount && ListsAGame(row);
+  FHoverRow = overGame ? row : 0;
   if (overGame) DrawHoverMarkers(canvas, layout, clientWidth, row);
-  SetHint(this, hint);
-  DisplayHint(HintLongPart(hint));
+  emit HintChanged(QString::fromLatin1(overGame ? ChallengeHint : InviteHint));
 
-  CanvasChanged(ToQRect(left));
-  CanvasChanged(ToQRect(right));
+  FCanvas.CanvasChanged(ToQRect(left));
+  FCanvas.CanvasChanged(ToQRect(right));
 }
 
-void TMainForm::ScoresClick() {
+bool TScoreScreen::ListsAGame(int row) const {
+  return row >= 1 && row <= MaxScoreRows && FScoreList[row].Score != 0;
+}
+
+void TScoreScreen::Click() {
   // A repaint since the last mouse move may have rebuilt the list (the file
   // changed or vanished): a row that now stands for no game is no challenge.
-  const bool overGame = HoverRow > 0 && HoverRow <= MaxScoreRows && ScoreList[HoverRow].Score != 0;
-  if (!overGame) {
-    if (GameActive())
-      BtnPauseClick();
-    else
-      BtnNewGameClick();
+  if (!ListsAGame(FHoverRow)) {
+    emit ClickedOffTheTable();
     return;
   }
-  // The row as the player saw it when clicking; the question below runs a
-  // message loop in which repaints rebuild the list.
-  const TGameRecord challenged = ScoreList[HoverRow];
-  if (GameActive() && !Forms.Seams.AskWarningYesNo(this, QString::fromLatin1(GameInProgressWarning)))
-    return;
-  TDlgNewGame* dialog = Forms.DlgNewGame;
-  if (!dialog) return;
-
-  // LastGame.dat keeps the challenged record, as the dialog remembers its
-  // own, and the current record and the dialog take its settings; the
-  // challenger keeps their own name, as the current game record holds it:
-  // cut to the 16 characters a record has room for.
-  const std::string challengerName = CurrentGame.PlayerName();
-  dialog->SaveLastGame(challenged);
-  CurrentGame = challenged;
-  dialog->SetSettings(TGameSettings::FromRecord(challenged));
-  dialog->SetCurrentName(FromCp1252(challengerName));
-  CurrentGame.SetPlayerName(challengerName);
-  BtnNewGameClick();
+  emit ChallengeRequested(FScoreList[FHoverRow]);
 }

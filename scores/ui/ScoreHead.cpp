@@ -3,7 +3,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSlider>
-#include "game/ui/MainForm.h"
+#include "scores/ui/ScoreScreen.h"
+#include "ui/ScreenCanvas.h"
 #include "scores/ui/ScoreHeadWidgets.h"
 #include "ui/ClickablePicture.h"
 #include "ui/EtchedLine.h"
@@ -46,40 +47,38 @@ QSlider* MakeMatchSlider(QWidget* panel) {
 
 }  // namespace
 
+TScoreScreen::TScoreScreen(QWidget* window, IScreenCanvas& canvas)
+    : TScoreHeadPanel(window), FCanvas(canvas) {
+  setGeometry(0, canvas.ToolbarPixelHeight(), window->width(), TScoreHeadPanel::PanelHeight);
+  CreateControls();
+  Connect();
+}
+
 // The strip above the table: whose scores (everyone's or this player's),
 // the player's name, and how closely listed games must match the current
 // settings (from a narrow disc, exact match, to a wide one, all games).
-void TMainForm::CreateScoreHead() {
-  auto* panel = new TScoreHeadPanel(this);
-  PanelScoreHead = panel;
-  const int top = SpeedPanel ? SpeedPanel->geometry().bottom() + 1 : 39;
-  panel->setGeometry(0, top, width(), TScoreHeadPanel::PanelHeight);
+void TScoreScreen::CreateControls() {
+  RadioButtonAllPlayers = MakeFilterButton(this);
+  Image11 = new TClickablePicture(pic_TwoPeople, this);
+  RadioButtonThisPlayer = MakeFilterButton(this);
+  Image1 = new TClickablePicture(pic_OnePerson, this);
+  LabelPlayerName = MakeNameLabel(this);
+  QFrame* bevel6 = MakeEtchedLine(this, QFrame::VLine);
+  Image2 = new TClickablePicture(pic_MatchNarrow, this);
+  TrackBarMatchSpec = MakeMatchSlider(this);
+  Image3 = new TClickablePicture(pic_MatchWide, this);
+  QFrame* bevel2 = MakeEtchedLine(this, QFrame::HLine);
 
-  RadioButtonAllPlayers = MakeFilterButton(panel);
-  auto* allPlayers = new TClickablePicture(pic_TwoPeople, panel);
-  Image11 = allPlayers;
-  RadioButtonThisPlayer = MakeFilterButton(panel);
-  auto* thisPlayer = new TClickablePicture(pic_OnePerson, panel);
-  Image1 = thisPlayer;
-  LabelPlayerName = MakeNameLabel(panel);
-  QFrame* bevel6 = MakeEtchedLine(panel, QFrame::VLine);
-  auto* narrow = new TClickablePicture(pic_MatchNarrow, panel);
-  Image2 = narrow;
-  TrackBarMatchSpec = MakeMatchSlider(panel);
-  auto* wide = new TClickablePicture(pic_MatchWide, panel);
-  Image3 = wide;
-  QFrame* bevel2 = MakeEtchedLine(panel, QFrame::HLine);
-
-  panel->Place(RadioButtonAllPlayers, {12, 5, 16, 29}, false);
-  panel->Place(Image11, {28, 5, 33, 25}, false);
-  panel->Place(RadioButtonThisPlayer, {72, 5, 16, 29}, false);
-  panel->Place(Image1, {88, 5, 17, 25}, false);
-  panel->Place(LabelPlayerName, {107, 4, 202, 32}, false, true);
-  panel->Place(bevel6, {315, 0, 2, 37}, true);
-  panel->Place(Image2, {320, 3, 32, 32}, true);
-  panel->Place(TrackBarMatchSpec, {351, 9, 90, 22}, true);
-  panel->Place(Image3, {441, 3, 32, 32}, true);
-  panel->Place(bevel2, {0, TScoreHeadPanel::PanelHeight - 2, TScoreHeadPanel::DesignWidth, 2}, false, true);
+  Place(RadioButtonAllPlayers, {12, 5, 16, 29}, false);
+  Place(Image11, {28, 5, 33, 25}, false);
+  Place(RadioButtonThisPlayer, {72, 5, 16, 29}, false);
+  Place(Image1, {88, 5, 17, 25}, false);
+  Place(LabelPlayerName, {107, 4, 202, 32}, false, true);
+  Place(bevel6, {315, 0, 2, 37}, true);
+  Place(Image2, {320, 3, 32, 32}, true);
+  Place(TrackBarMatchSpec, {351, 9, 90, 22}, true);
+  Place(Image3, {441, 3, 32, 32}, true);
+  Place(bevel2, {0, TScoreHeadPanel::PanelHeight - 2, TScoreHeadPanel::DesignWidth, 2}, false, true);
 
   SetHint(RadioButtonAllPlayers, "Show everyone's scores|Click to show everyone's scores");
   SetHint(Image11, "Show everyone's scores|Click to show everyone's scores");
@@ -93,18 +92,24 @@ void TMainForm::CreateScoreHead() {
 
   setTabOrder(RadioButtonAllPlayers, RadioButtonThisPlayer);
   setTabOrder(RadioButtonThisPlayer, TrackBarMatchSpec);
+}
 
-  // A radio button acts when it becomes checked, not when a checked one is
-  // clicked again; the pictures beside them check them.
+// A radio button acts when it becomes checked, not when a checked one is
+// clicked again; the pictures beside them check them.
+void TScoreScreen::Connect() {
   connect(RadioButtonAllPlayers, &QRadioButton::toggled, this, [this](bool on) {
     if (on) SetShowPlayerOnly(false);
   });
   connect(RadioButtonThisPlayer, &QRadioButton::toggled, this, [this](bool on) {
     if (on) SetShowPlayerOnly(true);
   });
-  connect(allPlayers, &TClickablePicture::Clicked, this, [this] { RadioButtonAllPlayers->setChecked(true); });
-  connect(thisPlayer, &TClickablePicture::Clicked, this, [this] { RadioButtonThisPlayer->setChecked(true); });
-  connect(narrow, &TClickablePicture::Clicked, this, [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->minimum()); });
-  connect(wide, &TClickablePicture::Clicked, this, [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->maximum()); });
-  connect(TrackBarMatchSpec, &QSlider::valueChanged, this, [this] { PaintScores(); });
+  connect(static_cast<TClickablePicture*>(Image11), &TClickablePicture::Clicked, this,
+          [this] { RadioButtonAllPlayers->setChecked(true); });
+  connect(static_cast<TClickablePicture*>(Image1), &TClickablePicture::Clicked, this,
+          [this] { RadioButtonThisPlayer->setChecked(true); });
+  connect(static_cast<TClickablePicture*>(Image2), &TClickablePicture::Clicked, this,
+          [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->minimum()); });
+  connect(static_cast<TClickablePicture*>(Image3), &TClickablePicture::Clicked, this,
+          [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->maximum()); });
+  connect(TrackBarMatchSpec, &QSlider::valueChanged, this, [this] { Paint(); });
 }

@@ -3,7 +3,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QWidget>
-#include "game/ui/MainForm.h"
+#include "scores/ui/ScoreScreen.h"
+#include "ui/ScreenCanvas.h"
 #include "scores/ScoreLayout.h"
 #include "scores/ui/ScoreCanvas.h"
 #include "scores/ui/ScoreText.h"
@@ -30,13 +31,6 @@ constexpr THead SettingHeads[] = {
     {pic_CellSizeHi, 116}, {pic_LinkHi, 101},  {pic_Timed, 86},
 };
 constexpr int HeadOffset = 12;
-// The height of the header's one-person picture, against which the heads
-// are lined up.
-constexpr int PersonPictureHeight = 25;
-
-int HeightOf(const QWidget* widget, int designHeight) {
-  return widget ? widget->height() : designHeight;
-}
 
 void PaintColumnHeads(QPainter& painter, const TScoreLayout& layout, int personHeight) {
   const int headY = layout.Top + DivRoundHalfEven(6LL * layout.RowHeight, 10);
@@ -84,29 +78,29 @@ void PaintScoreRow(ICanvas& canvas, const TScoreLayout& layout, int clientWidth,
 
 }  // namespace
 
-TScoreLayout TMainForm::ScoreLayout() const {
+TScoreLayout TScoreScreen::Layout() const {
   TScoreFrame frame;
-  frame.ClientWidth = width();
-  frame.ClientHeight = height();
-  frame.ToolbarHeight = HeightOf(SpeedPanel, frame.ToolbarHeight);
-  frame.HeadHeight = HeightOf(PanelScoreHead, frame.HeadHeight);
-  frame.StatusHeight = HeightOf(StatusBar, frame.StatusHeight);
+  frame.ClientWidth = parentWidget()->width();
+  frame.ClientHeight = parentWidget()->height();
+  frame.ToolbarHeight = FCanvas.ToolbarPixelHeight();
+  frame.HeadHeight = height();
+  frame.StatusHeight = FCanvas.StatusBarPixelHeight();
   return ComputeScoreLayout(frame);
 }
 
-void TMainForm::PaintScores() {
+void TScoreScreen::Paint() {
   // The table shows the dialog's pictures and filters by its settings, so
   // there is nothing to paint before the dialog exists; and it must never
   // cover the minefield.
-  if (FCreating || !FDialogSettings || FScreenShown != ss_Scores) return;
-  const TScoreLayout layout = ScoreLayout();
+  if (!FReference || !FShown) return;
+  const TScoreLayout layout = Layout();
   LoadScores(layout.RowCount);
 
-  ICanvas& canvas = Canvas();
-  const int clientWidth = width();
-  const int clientHeight = height();
+  ICanvas& canvas = FCanvas.Canvas();
+  const int clientWidth = parentWidget()->width();
+  const int clientHeight = parentWidget()->height();
   canvas.SetBrushStyle(bs_Solid);
-  canvas.SetBrushColour(ButtonFaceColour(*this));
+  canvas.SetBrushColour(ButtonFaceColour(*parentWidget()));
   canvas.FillRect({-1, -1, clientWidth + 1, clientHeight + 1});
 
   canvas.SetPenStyle(ps_Solid);
@@ -116,9 +110,9 @@ void TMainForm::PaintScores() {
   canvas.SetFont(ScoreFont(layout.FontSize, clBlack, false));
 
   if (QPainter* painter = CanvasPainter(canvas))
-    PaintColumnHeads(*painter, layout, HeightOf(Image1, PersonPictureHeight));
+    PaintColumnHeads(*painter, layout, Image1->height());
   for (int row = 1; row <= layout.RowCount; ++row)
-    PaintScoreRow(canvas, layout, clientWidth, row, ScoreList[row]);
+    PaintScoreRow(canvas, layout, clientWidth, row, FScoreList[row]);
 
-  CanvasChanged(QRect(0, 0, clientWidth, clientHeight));
+  FCanvas.CanvasChanged(QRect(0, 0, clientWidth, clientHeight));
 }

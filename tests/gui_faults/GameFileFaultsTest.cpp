@@ -13,6 +13,7 @@
 #include "core_faults/SmallDisk.h"
 #include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
+#include "scores/ui/ScoreScreen.h"
 #include "patterns/ui/PatternDlg.h"
 #include "scores/ScoreTable.h"
 #include "settings/PlayerNames.h"
@@ -145,7 +146,7 @@ TEST_P(GameFileFaultsOnDisk, OnAFullDiskTheRecordsAlreadyKeptStayByteForByte) {
   ASSERT_GE(after.size(), before.size());
   EXPECT_TRUE(after.left(before.size()) == before) << "an earlier record changed";
   // The best listed game is still the best that was kept.
-  EXPECT_EQ(Main->ScoreList[1].Score, 184);
+  EXPECT_EQ(Main->ScoreList()[1].Score, 184);
 }
 
 // The three files a player keeps, as the game finds them before a fault.
@@ -190,7 +191,7 @@ TEST_F(GameFileFaults, WithReadOnlyFilesInAWritableFolderEveryFileKeepsItsBytes)
   kept.ExpectUnchanged();
   EXPECT_TRUE(Errors.contains(QStringLiteral("Cannot create file SavedNames.txt")))
       << Errors.join(QStringLiteral(" / ")).toStdString();
-  EXPECT_EQ(Main->ScoreList[1].Score, 20);
+  EXPECT_EQ(Main->ScoreList()[1].Score, 20);
 }
 
 }  // namespace

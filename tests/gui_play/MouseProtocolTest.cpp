@@ -121,7 +121,7 @@ TEST_F(MouseTest, AClickThatBringsBackTheGameDoesNotPlayOnIt) {
   Press(Qt::LeftButton, first);
   Release(Qt::LeftButton, second);  // pressed area stays the first
   Key(Qt::Key_F3);
-  Main->HoverRow = 0;
+  Main->ScoreScreen()->SetHoverRow(0);
   Click(Qt::LeftButton, first);  // on the score screen: back to the game
   EXPECT_EQ(Main->ScreenShown(), ss_Game);
   EXPECT_TRUE(Covered(*AreaOf(first)));

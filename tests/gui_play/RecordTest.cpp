@@ -93,7 +93,7 @@ TEST_F(RecordTest, ACancelledDialogDuringAGameChangesNeitherItsClockNorItsRecord
   // The score screen refreshes the current record from the dialog.
   Key(Qt::Key_F3);
   Key(Qt::Key_F3);
-  ASSERT_TRUE(Main->CurrentGame.Timed());
+  ASSERT_TRUE(Main->CurrentGame().Timed());
   Main->Tick();
   EXPECT_EQ(Main->Clock(), 3);  // still counting up
   EXPECT_EQ(Main->Board()->SizeX(), 15);
@@ -122,12 +122,12 @@ TEST_F(RecordTest, ACancelledChallengeDuringAGameKeepsTheGamesOwnSettings) {
   Key(Qt::Key_F3);
   const TScoreLayout layout = Main->ScoreLayout();
   Main->FormMouseMove(Main->width() / 2, layout.Top + layout.RowHeight + layout.RowHeight / 2);
-  ASSERT_EQ(Main->HoverRow, 1);
+  ASSERT_EQ(Main->HoverRow(), 1);
   AnswerYes = true;
   Main->FormClick();  // challenge, then Cancel in the dialog
   ASSERT_EQ(Warnings.size(), 1u);
   ASSERT_EQ(Main->ScreenShown(), ss_Game);
-  ASSERT_EQ(Main->CurrentGame.SizeX, 24);
+  ASSERT_EQ(Main->CurrentGame().SizeX, 24);
   Main->Tick();
   EXPECT_EQ(Main->Clock(), 1);
   LoseTheGame();

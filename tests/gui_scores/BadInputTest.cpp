@@ -35,9 +35,9 @@ TEST_F(HostileScores, NameLengthAboveSixteenShowsAtMostSixteenBytes) {
   file += record;
   WriteWholeFile(ScoresFile, file);
   ExerciseScreen(*Main);
-  EXPECT_EQ(Main->ScoreList[1].PlayerName(), "ABCDEFGHIJKLMNOP");
-  EXPECT_EQ(Main->ScoreList[2].PlayerName(), "ABCDEFGHIJKLMNOP");
-  EXPECT_EQ(Main->ScoreList[3].PlayerName(), "Nobody");
+  EXPECT_EQ(Main->ScoreList()[1].PlayerName(), "ABCDEFGHIJKLMNOP");
+  EXPECT_EQ(Main->ScoreList()[2].PlayerName(), "ABCDEFGHIJKLMNOP");
+  EXPECT_EQ(Main->ScoreList()[3].PlayerName(), "Nobody");
   EXPECT_EQ(ScoresBytes(), file);
 }
 
@@ -46,13 +46,13 @@ TEST_F(HostileScores, RecordsOfRandomBytesPaintAndStayUnchanged) {
     const QByteArray file = RandomBytes(96 * 300 + seed * 7, seed);
     WriteWholeFile(ScoresFile, file);
     ExerciseScreen(*Main);
-    Main->TrackBarMatchSpec->setValue(int(seed) * 10);
+    Main->ScoreScreen()->TrackBarMatchSpec->setValue(int(seed) * 10);
     Main->SetShowPlayerOnly(seed % 2 == 0);
     ExerciseScreen(*Main);
     EXPECT_EQ(ScoresBytes(), file) << seed;
     const int rows = Main->ScoreLayout().RowCount;
     for (int row = 2; row <= rows; ++row)
-      EXPECT_GE(Main->ScoreList[row - 1].Score, Main->ScoreList[row].Score);
+      EXPECT_GE(Main->ScoreList()[row - 1].Score, Main->ScoreList()[row].Score);
   }
 }
 
@@ -71,13 +71,13 @@ TEST_F(HostileScores, ExtremeScoresAndSizesAreShownAsTheyStand) {
   WriteScores({low, one, huge});
   const QByteArray before = ScoresBytes();
   ExerciseScreen(*Main);
-  Main->TrackBarMatchSpec->setValue(0);
+  Main->ScoreScreen()->TrackBarMatchSpec->setValue(0);
   ExerciseScreen(*Main);
-  Main->TrackBarMatchSpec->setValue(75);
+  Main->ScoreScreen()->TrackBarMatchSpec->setValue(75);
   ExerciseScreen(*Main);
-  EXPECT_EQ(Main->ScoreList[1].PlayerName(), "Huge");
-  EXPECT_EQ(Main->ScoreList[2].PlayerName(), "One");
-  EXPECT_EQ(Main->ScoreList[3].PlayerName(), "Nobody");  // negative scores never list
+  EXPECT_EQ(Main->ScoreList()[1].PlayerName(), "Huge");
+  EXPECT_EQ(Main->ScoreList()[2].PlayerName(), "One");
+  EXPECT_EQ(Main->ScoreList()[3].PlayerName(), "Nobody");  // negative scores never list
   EXPECT_GT(CountDark(RowBand(1)), 50);
   EXPECT_EQ(ScoresBytes(), before);
 }
@@ -87,9 +87,9 @@ TEST_F(HostileScores, TrailingFragmentIsNoRecord) {
   file += RecordBytes(ListedGame("Cut", 999)).left(50);
   WriteWholeFile(ScoresFile, file);
   ExerciseScreen(*Main);
-  EXPECT_EQ(Main->ScoreList[1].PlayerName(), "Ann");
-  EXPECT_EQ(Main->ScoreList[2].PlayerName(), "Bob");
-  EXPECT_EQ(Main->ScoreList[3].PlayerName(), "Nobody");
+  EXPECT_EQ(Main->ScoreList()[1].PlayerName(), "Ann");
+  EXPECT_EQ(Main->ScoreList()[2].PlayerName(), "Bob");
+  EXPECT_EQ(Main->ScoreList()[3].PlayerName(), "Nobody");
   EXPECT_EQ(ScoresBytes(), file);
 }
 
@@ -115,30 +115,30 @@ TEST_F(HostileScores, AHundredThousandRecordsListTheBest) {
   const QByteArray before = ScoresBytes();
   ASSERT_EQ(before.size(), 96 * 100000);
   ExerciseScreen(*Main);
-  EXPECT_EQ(Main->ScoreList[1].Score, best);
-  for (int row = 2; row <= 15; ++row) EXPECT_GT(Main->ScoreList[row - 1].Score, Main->ScoreList[row].Score);
+  EXPECT_EQ(Main->ScoreList()[1].Score, best);
+  for (int row = 2; row <= 15; ++row) EXPECT_GT(Main->ScoreList()[row - 1].Score, Main->ScoreList()[row].Score);
   EXPECT_EQ(ScoresBytes(), before);
 }
 
 TEST_F(HostileScores, AFileThatVanishesBetweenPaintsLeavesPlaceholders) {
   WriteScores({ListedGame("Ann", 300)});
   ExerciseScreen(*Main);
-  ASSERT_EQ(Main->ScoreList[1].PlayerName(), "Ann");
+  ASSERT_EQ(Main->ScoreList()[1].PlayerName(), "Ann");
   ASSERT_TRUE(QFile::remove(ScoresFile));
   ExerciseScreen(*Main);
-  EXPECT_EQ(Main->ScoreList[1].PlayerName(), "Nobody");
-  EXPECT_EQ(Main->HoverRow, 0);
+  EXPECT_EQ(Main->ScoreList()[1].PlayerName(), "Nobody");
+  EXPECT_EQ(Main->HoverRow(), 0);
   EXPECT_FALSE(QFile::exists(ScoresFile));  // reading never creates it
 }
 
 TEST_F(HostileScores, AnEmptyOrUnreadableFileLeavesPlaceholders) {
   WriteWholeFile(ScoresFile, QByteArray());
   ExerciseScreen(*Main);
-  EXPECT_EQ(Main->ScoreList[1].PlayerName(), "Nobody");
+  EXPECT_EQ(Main->ScoreList()[1].PlayerName(), "Nobody");
   ASSERT_TRUE(QFile::remove(ScoresFile));
   ASSERT_TRUE(QDir().mkdir(ScoresFile));  // a directory in its place
   ExerciseScreen(*Main);
-  EXPECT_EQ(Main->ScoreList[1].PlayerName(), "Nobody");
+  EXPECT_EQ(Main->ScoreList()[1].PlayerName(), "Nobody");
 }
 
 TEST_F(HostileScores, HostileNamesAreDrawnNotInterpreted) {
@@ -146,6 +146,6 @@ TEST_F(HostileScores, HostileNamesAreDrawnNotInterpreted) {
   game.SetPlayerName(std::string("<b>&amp;\0\n\t\x81\xFF", 12));
   WriteScores({game});
   ExerciseScreen(*Main);
-  EXPECT_EQ(Main->ScoreList[1].PlayerName().size(), 12u);
+  EXPECT_EQ(Main->ScoreList()[1].PlayerName().size(), 12u);
   EXPECT_GT(CountDark(RowBand(1)), 20);
 }

@@ -70,7 +70,7 @@ TEST_F(Challenge, WithoutAGameOpensTheDialogWithTheListedSettings) {
   EXPECT_TRUE(Dialog->ShapeRandom());
   // Cancelled: the challenged record stays in LastGame.dat, whole.
   EXPECT_EQ(LastGameBytes(), RecordBytes(ChallengedGame()));
-  EXPECT_EQ(Main->CurrentGame.PlayerName(), "Ann");
+  EXPECT_EQ(Main->CurrentGame().PlayerName(), "Ann");
   EXPECT_EQ(Main->ScreenShown(), ss_Scores);
   EXPECT_FALSE(Main->GameActive());
 }
@@ -79,7 +79,7 @@ TEST_F(Challenge, TheChallengerKeepsTheirOwnName) {
   ClickRow(1);
   EXPECT_EQ(Dialog->CurrentName(), "Ann");
   Repaint();
-  EXPECT_EQ(Main->CurrentGame.PlayerName(), "Ann");
+  EXPECT_EQ(Main->CurrentGame().PlayerName(), "Ann");
 }
 
 TEST_F(Challenge, ConfirmingPlaysTheChallengedSettingsUnderOwnName) {
@@ -108,7 +108,7 @@ TEST_F(Challenge, ClickingInEitherMarginChallengesThatRow) {
 TEST_F(Challenge, PlaceholderRowOpensAPlainNewGame) {
   const TDialogState before = StateOf(*Dialog);
   ClickRow(6);
-  EXPECT_EQ(Main->HoverRow, 0);
+  EXPECT_EQ(Main->HoverRow(), 0);
   EXPECT_EQ(DialogsShown, 1);
   EXPECT_EQ(StateOf(*Dialog), before);
   EXPECT_TRUE(LastGameBytes().isEmpty());
@@ -117,7 +117,7 @@ TEST_F(Challenge, PlaceholderRowOpensAPlainNewGame) {
 TEST_F(Challenge, ARowEmptiedSinceTheHoverIsNoChallenge) {
   const TScoreLayout layout = Main->ScoreLayout();
   Main->FormMouseMove(200, RowTop(layout, 1) + 4);
-  ASSERT_EQ(Main->HoverRow, 1);
+  ASSERT_EQ(Main->HoverRow(), 1);
   ASSERT_TRUE(QFile::remove(ScoresFile));
   Repaint();  // the list is all placeholders now
   Main->FormClick();
@@ -139,7 +139,7 @@ TEST_F(Challenge, ALongSavedNameComesBackCutTo16Characters) {
   ASSERT_EQ(ReadWholeFile(SavedNamesFile), (longName + "\r\n").toLatin1());
   Main->BtnPauseClick();
   Repaint();
-  ASSERT_EQ(Main->CurrentGame.PlayerName(), cutName.toStdString());
+  ASSERT_EQ(Main->CurrentGame().PlayerName(), cutName.toStdString());
   AnswerYes = true;
   AcceptDialog = true;
   ClickRow(1);

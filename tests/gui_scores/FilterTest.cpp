@@ -10,7 +10,7 @@ std::vector<std::string> ListedNames(const TMainForm& main) {
   std::vector<std::string> names;
   const int rows = main.ScoreLayout().RowCount;
   for (int row = 1; row <= rows; ++row)
-    if (main.ScoreList[row].Score != 0) names.push_back(main.ScoreList[row].PlayerName());
+    if (main.ScoreList()[row].Score != 0) names.push_back(main.ScoreList()[row].PlayerName());
   return names;
 }
 
@@ -22,8 +22,8 @@ TEST_F(ScoreScreen, WithoutAScoreFileEveryRowIsNobody) {
   Repaint();
   const int rows = Main->ScoreLayout().RowCount;
   for (int row = 1; row <= rows; ++row) {
-    EXPECT_EQ(Main->ScoreList[row].PlayerName(), "Nobody");
-    EXPECT_EQ(Main->ScoreList[row].Score, 0);
+    EXPECT_EQ(Main->ScoreList()[row].PlayerName(), "Nobody");
+    EXPECT_EQ(Main->ScoreList()[row].Score, 0);
   }
   EXPECT_FALSE(QFile::exists(ScoresFile));
 }
@@ -50,10 +50,10 @@ TEST_F(ScoreScreen, PlayerFilterComparesExactlyAndCaseSensitively) {
   WriteScores({ListedGame("ann", 100), ListedGame("Ann", 200), ListedGame("Annie", 300),
                ListedGame("Bob", 400)});
   Dialog->SetCurrentName("Ann");
-  Main->RadioButtonThisPlayer->click();
+  Main->ScoreScreen()->RadioButtonThisPlayer->click();
   EXPECT_TRUE(Main->ShowPlayerOnly());
   EXPECT_EQ(ListedNames(*Main), (Names{"Ann"}));
-  Main->RadioButtonAllPlayers->click();
+  Main->ScoreScreen()->RadioButtonAllPlayers->click();
   EXPECT_EQ(ListedNames(*Main), (Names{"Bob", "Annie", "Ann", "ann"}));
 }
 
@@ -101,37 +101,37 @@ class MatchFilter : public ScoreScreen {
 };
 
 TEST_F(MatchFilter, LevelsZeroAndOneListOnlyIdenticalSettings) {
-  Main->TrackBarMatchSpec->setValue(0);
+  Main->ScoreScreen()->TrackBarMatchSpec->setValue(0);
   EXPECT_EQ(ListedNames(*Main), (Names{"Same"}));
-  Main->TrackBarMatchSpec->setValue(1);
+  Main->ScoreScreen()->TrackBarMatchSpec->setValue(1);
   EXPECT_EQ(ListedNames(*Main), (Names{"Same"}));
 }
 
 TEST_F(MatchFilter, LevelsWidenTheListStepByStep) {
-  Main->TrackBarMatchSpec->setValue(3);
+  Main->ScoreScreen()->TrackBarMatchSpec->setValue(3);
   EXPECT_EQ(ListedNames(*Main), (Names{"Timed", "Mines", "Same"}));
-  Main->TrackBarMatchSpec->setValue(6);
+  Main->ScoreScreen()->TrackBarMatchSpec->setValue(6);
   EXPECT_EQ(ListedNames(*Main), (Names{"Nine", "Timed", "Mines", "Same"}));
 }
 
 TEST_F(MatchFilter, LevelSeventyFourHidesFarGamesAndSeventyFiveShowsAll) {
-  Main->TrackBarMatchSpec->setValue(74);
+  Main->ScoreScreen()->TrackBarMatchSpec->setValue(74);
   EXPECT_EQ(ListedNames(*Main), (Names{"Nine", "Timed", "Mines", "Same"}));
-  Main->TrackBarMatchSpec->setValue(75);
+  Main->ScoreScreen()->TrackBarMatchSpec->setValue(75);
   EXPECT_EQ(ListedNames(*Main), (Names{"Nine", "Far", "Timed", "Mines", "Same"}));
 }
 
 TEST_F(MatchFilter, DiscPicturesFilterAtOnce) {
-  ClickWidget(Main->Image2);
+  ClickWidget(Main->ScoreScreen()->Image2);
   EXPECT_EQ(ListedNames(*Main), (Names{"Same"}));
-  ClickWidget(Main->Image3);
+  ClickWidget(Main->ScoreScreen()->Image3);
   EXPECT_EQ(ListedNames(*Main).size(), 5u);
 }
 
 TEST_F(MatchFilter, ReferenceIsTheDialogsCurrentSettings) {
-  Main->TrackBarMatchSpec->setValue(0);
+  Main->ScoreScreen()->TrackBarMatchSpec->setValue(0);
   Dialog->SetMinePopulation(50);
   Repaint();
   EXPECT_EQ(ListedNames(*Main), (Names{"Mines"}));
-  EXPECT_EQ(Main->CurrentGame.MinePopulation, 50);
+  EXPECT_EQ(Main->CurrentGame().MinePopulation, 50);
 }

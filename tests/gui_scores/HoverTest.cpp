@@ -30,7 +30,7 @@ class Hover : public ScoreScreen {
 
 TEST_F(Hover, RealRowGetsMarkersAndTheChallengeHint) {
   HoverRow(2);
-  EXPECT_EQ(Main->HoverRow, 2);
+  EXPECT_EQ(Main->HoverRow(), 2);
   EXPECT_EQ(Main->property("HoverRow").toInt(), 2);
   EXPECT_EQ(Main->toolTip(), "Challenge this score");
   EXPECT_EQ(Main->statusTip(), "Click to play a game with the same settings.");
@@ -64,7 +64,7 @@ TEST_F(Hover, MovingOnErasesTheOldMarkers) {
 TEST_F(Hover, PlaceholderRowsInviteAClickWithoutMarkers) {
   HoverRow(1);
   HoverRow(5);  // "Nobody"
-  EXPECT_EQ(Main->HoverRow, 0);
+  EXPECT_EQ(Main->HoverRow(), 0);
   EXPECT_EQ(Main->toolTip(), "");
   EXPECT_EQ(Main->statusTip(), "Click a score to challenge it.");
   EXPECT_EQ(Main->StatusBar->text(), " Click a score to challenge it.");
@@ -77,25 +77,25 @@ TEST_F(Hover, HeadsAndTheSpaceBelowTheLastRowAreNoRow) {
   const TScoreLayout layout = Main->ScoreLayout();
   HoverRow(1);
   Main->FormMouseMove(200, layout.Top + 5);  // the column heads
-  EXPECT_EQ(Main->HoverRow, 0);
+  EXPECT_EQ(Main->HoverRow(), 0);
   HoverRow(1);
   Main->FormMouseMove(200, RowTop(layout, layout.RowCount + 1) + 3);
-  EXPECT_EQ(Main->HoverRow, 0);
+  EXPECT_EQ(Main->HoverRow(), 0);
   Main->FormMouseMove(200, -40);  // above the window, while dragging
-  EXPECT_EQ(Main->HoverRow, 0);
+  EXPECT_EQ(Main->HoverRow(), 0);
 }
 
 TEST_F(Hover, TheWholeWidthBelongsToTheRow) {
   const TScoreLayout layout = Main->ScoreLayout();
   Main->FormMouseMove(0, RowTop(layout, 3) + 2);
-  EXPECT_EQ(Main->HoverRow, 3);
+  EXPECT_EQ(Main->HoverRow(), 3);
   Main->FormMouseMove(Main->width() - 1, RowTop(layout, 2) + 2);
-  EXPECT_EQ(Main->HoverRow, 2);
+  EXPECT_EQ(Main->HoverRow(), 2);
   // A row starts three pixels above its top.
   Main->FormMouseMove(100, RowTop(layout, 2) - 3);
-  EXPECT_EQ(Main->HoverRow, 2);
+  EXPECT_EQ(Main->HoverRow(), 2);
   Main->FormMouseMove(100, RowTop(layout, 2) - 4);
-  EXPECT_EQ(Main->HoverRow, 1);
+  EXPECT_EQ(Main->HoverRow(), 1);
 }
 
 TEST_F(Hover, MarkersDoNotTouchTheTable) {
@@ -112,5 +112,5 @@ TEST_F(Hover, AfterAPaintTheMarkersReturnOnlyWithTheNextMove) {
   HoverRow(2);
   Repaint();
   EXPECT_EQ(CountDark(LeftMarkerArea(*Main, 2)), 0);
-  EXPECT_EQ(Main->HoverRow, 2);  // the row stays for a click
+  EXPECT_EQ(Main->HoverRow(), 2);  // the row stays for a click
 }

@@ -135,11 +135,11 @@ TEST_F(ScoreScreen, FilterChangesNeverPaintOverTheMinefield) {
   ASSERT_EQ(Main->ScreenShown(), ss_Game);
   const QImage board = Main->CanvasImage().copy();
   Main->SetShowPlayerOnly(true);
-  Main->TrackBarMatchSpec->setValue(10);
+  Main->ScoreScreen()->TrackBarMatchSpec->setValue(10);
   Main->PaintScores();
   EXPECT_EQ(Main->CanvasImage(), board);
   EXPECT_TRUE(Main->ShowPlayerOnly());
-  EXPECT_TRUE(Main->RadioButtonThisPlayer->isChecked());
+  EXPECT_TRUE(Main->ScoreScreen()->RadioButtonThisPlayer->isChecked());
 }
 
 // A main window that no new game dialog has given settings yet, as while

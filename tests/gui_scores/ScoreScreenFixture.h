@@ -9,6 +9,7 @@
 #include "about/ui/AboutBox.h"
 #include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
+#include "scores/ui/ScoreScreen.h"
 #include "patterns/ui/PatternDlg.h"
 #include "settings/GameRecord.h"
 #include "settings/ui/DlgNewGame.h"

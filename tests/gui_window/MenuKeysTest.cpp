@@ -109,9 +109,9 @@ TEST_F(WindowTest, AboutShowsTheOneBoxWithoutWaiting) {
 }
 
 TEST_F(WindowTest, KeysTheFocusedChildDoesNotWantReachTheWindow) {
-  Main->TrackBarMatchSpec->setFocus();
+  Main->ScoreScreen()->TrackBarMatchSpec->setFocus();
   QKeyEvent press(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
-  QApplication::sendEvent(Main->TrackBarMatchSpec, &press);
+  QApplication::sendEvent(Main->ScoreScreen()->TrackBarMatchSpec, &press);
   EXPECT_EQ(DialogsShown, 1);
 }
 

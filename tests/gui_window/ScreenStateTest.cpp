@@ -41,7 +41,7 @@ TEST_F(WindowTest, StartsOnTheScoreScreenWithNoGameAndNoBoard) {
   EXPECT_EQ(Main->PulseCount(), 24);
   EXPECT_EQ(Main->NumLifelines(), 0);
   EXPECT_FALSE(Main->ShowPlayerOnly());
-  EXPECT_TRUE(Main->PanelScoreHead->isVisible());
+  EXPECT_TRUE(Main->ScoreScreen()->isVisible());
   EXPECT_FALSE(Main->SpeedButtonLifeline->isEnabled());
   EXPECT_EQ(Main->MenuView->text(), "View Game");
   EXPECT_EQ(Main->MenuPauseResume->text(), "Pause");
@@ -63,7 +63,7 @@ TEST_F(WindowTest, EveryRowOfTheStateTableIsReachedInTurn) {
   ExpectState(*Main, {ss_Game, true, true, true, 100}, "game in play");
   EXPECT_TRUE(Main->windowTitle().endsWith(" : Play"));
   EXPECT_EQ(Main->MenuView->text(), "View Scores");
-  EXPECT_FALSE(Main->PanelScoreHead->isVisible());
+  EXPECT_FALSE(Main->ScoreScreen()->isVisible());
   EXPECT_TRUE(Main->SpeedButtonLifeline->isEnabled());
 
   Key(Qt::Key_F3);
@@ -92,7 +92,7 @@ TEST_F(WindowTest, ClickOnTheScoreScreenTogglesBackToThePausedGame) {
   StartGame();
   Key(Qt::Key_F3);
   ASSERT_EQ(Main->ScreenShown(), ss_Scores);
-  Main->HoverRow = 0;
+  Main->ScoreScreen()->SetHoverRow(0);
   Main->FormClick();
   EXPECT_EQ(Main->ScreenShown(), ss_Game);
   EXPECT_EQ(DialogsShown, 1);

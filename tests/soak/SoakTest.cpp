@@ -28,6 +28,7 @@
 #include "fuzz/checks/BoardInvariants.h"
 #include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
+#include "scores/ui/ScoreScreen.h"
 #include "patterns/ui/PatternDlg.h"
 #include "scores/ScoreTable.h"
 #include "settings/ui/DlgNewGame.h"
@@ -423,7 +424,7 @@ void Soak::ChallengeOrClick() {
   const TScoreLayout layout = Main->ScoreLayout();
   const int row = Random(layout.RowCount + 2);
   Main->FormMouseMove(10, layout.Top + row * layout.RowHeight + layout.RowHeight / 2 - 3);
-  if (Main->HoverRow > 0) ++Challenges;
+  if (Main->HoverRow() > 0) ++Challenges;
   Main->FormClick();
 }
 
