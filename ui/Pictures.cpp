@@ -3,10 +3,14 @@
 #include <array>
 #include <initializer_list>
 #include <cmath>
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPoint>
 #include <QPolygonF>
+#include <QStyle>
+#include <QStyleOption>
 
 // The game's pictures, drawn with a painter in logical pixels so that they
 // are as sharp at 2x or 3x as at 1x. One style throughout: the minefield's
@@ -592,8 +596,82 @@ QPixmap PicturePixmap(TPicture picture, qreal devicePixelRatio) {
   return pixmap;
 }
 
-QIcon PictureIcon(TPicture picture) {
-  QIcon icon;
-  for (qreal ratio : {1.0, 2.0, 3.0}) icon.addPixmap(PicturePixmap(picture, ratio));
-  return icon;
+namespace {
+
+// An icon drawn afresh for every size and device pixel ratio it is asked
+// for, so that a toolbar on a 1.5x screen gets a picture made for 1.5x
+// rather than a 2x one shrunk. A disabled look comes from its own picture
+// where the game has one, else from the style, as for any icon.
+class TPictureIconEngine final : public QIconEngine {
+ public:
+  TPictureIconEngine(TPicture normal, TPicture disabled) : Normal(normal), Disabled(disabled) {}
+
+  QIconEngine* clone() const override { return new TPictureIconEngine(*this); }
+  QString key() const override { return QStringLiteral("TPictureIconEngine"); }
+  bool isNull() override { return !Known(Normal); }
+
+  // The picture's own size, or smaller to fit.
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const QSize natural = PictureSize(Normal);
+    if (natural.isEmpty() || size.isEmpty()) return QSize();
+    if (natural.width() <= size.width() && natural.height() <= size.height()) return natural;
+    return natural.scaled(size, Qt::KeepAspectRatio);
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    const QSize natural = PictureSize(Normal);
+    return {natural, natural * 2, natural * 3};
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1.0);
+  }
+
+  // The size asked for is in device pixels.
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+    const qreal ratio = scale > 0 ? std::min<qreal>(scale, 16) : 1.0;
+    const QSize logical = actualSize(QSize(int(size.width() / ratio), int(size.height() / ratio)), mode, state);
+    if (logical.isEmpty()) return QPixmap();
+    const bool ownDisabled = mode == QIcon::Disabled && Known(Disabled);
+    const TPicture picture = ownDisabled ? Disabled : Normal;
+    QPixmap pixmap = Render(picture, logical, ratio);
+    if (mode == QIcon::Disabled && !ownDisabled) {
+      QStyleOption option;
+      option.palette = QApplication::palette();
+      const QPixmap grey = QApplication::style()->generatedIconPixmap(QIcon::Disabled, pixmap, &option);
+      if (!grey.isNull()) pixmap = grey;
+    }
+    return pixmap;
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+    const QPixmap pixmap = scaledPixmap(rect.size() * ratio, mode, state, ratio);
+    const QSize logical = pixmap.deviceIndependentSize().toSize();
+    painter->drawPixmap(rect.x() + (rect.width() - logical.width()) / 2,
+                        rect.y() + (rect.height() - logical.height()) / 2, pixmap);
+  }
+
+ private:
+  static QPixmap Render(TPicture picture, const QSize& logical, qreal ratio) {
+    const QSize natural = PictureSize(picture);
+    if (logical == natural) return PicturePixmap(picture, ratio);
+    QPixmap pixmap(QSize(int(std::ceil(logical.width() * ratio)), int(std::ceil(logical.height() * ratio))));
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.scale(qreal(logical.width()) / natural.width(), qreal(logical.height()) / natural.height());
+    PaintPicture(painter, picture, QPoint(0, 0));
+    return pixmap;
+  }
+
+  TPicture Normal, Disabled;
+};
+
+}  // namespace
+
+QIcon PictureIcon(TPicture picture) { return QIcon(new TPictureIconEngine(picture, pic_Count)); }
+
+QIcon PictureIcon(TPicture picture, TPicture disabled) {
+  return QIcon(new TPictureIconEngine(picture, disabled));
 }
