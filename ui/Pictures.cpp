@@ -1,16 +1,23 @@
 #include "ui/Pictures.h"
+#include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <cmath>
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPoint>
 #include <QPolygonF>
+#include <QStyle>
+#include <QStyleOption>
 
 // The game's pictures, drawn with a painter in logical pixels so that they
 // are as sharp at 2x or 3x as at 1x. One style throughout: the minefield's
 // own area colours, a soft dark outline, dark spiked mines with a
-// highlight, red links. Shapes are few and bold; grid lines fall on pixel
-// boundaries so that small grids stay crisp at 1x.
+// highlight, red links. Shapes are few and bold; the pixel-art parts (grids,
+// tiles, bars) keep their edges on whole device pixels, so that small grids
+// stay crisp at 1x, 1.5x and 2x alike.
 
 namespace {
 // The palette. Area colours are those of a fresh minefield.
@@ -32,42 +39,91 @@ QPen OutlinePen(qreal width = 1.0, const QColor& colour = Outline) {
   return pen;
 }
 
+// Pixel art on any device: a rectangle of whole logical pixels whose edges
+// are moved to the nearest device pixel edge, so that tiles and outlines
+// meet without seams or blurred rims at 1.5 as at 1 or 2.
+QRectF SnappedRect(const QPainter& p, const QRectF& logical) {
+  const QTransform& toDevice = p.deviceTransform();
+  if (toDevice.type() > QTransform::TxScale) return logical;
+  auto snap = [](qreal v) { return std::floor(v + 0.5); };
+  const QRectF device = toDevice.mapRect(logical);
+  return QRectF(QPointF(snap(device.left()), snap(device.top())), QPointF(snap(device.right()), snap(device.bottom())));
+}
+
+void FillDevice(QPainter& p, const QRectF& device, const QColor& colour) {
+  const QTransform& toDevice = p.deviceTransform();
+  if (toDevice.type() > QTransform::TxScale) {
+    p.fillRect(device, colour);
+    return;
+  }
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.fillRect(toDevice.inverted().mapRect(device), colour);
+  p.restore();
+}
+
+void Block(QPainter& p, int x, int y, int w, int h, const QColor& colour) {
+  FillDevice(p, SnappedRect(p, QRectF(x, y, w, h)), colour);
+}
+
+// A one-pixel line of pixel art, w x 1 or 1 x h logical pixels. It keeps
+// one width across the whole picture, the ratio rounded, however the
+// logical pixels fall on the device's; `far` keeps it against the far
+// (right or bottom) edge of its logical pixel, as a tile's own outline on
+// that side must be.
+void Stroke(QPainter& p, int x, int y, int w, int h, const QColor& colour, bool far = false) {
+  QRectF device = SnappedRect(p, QRectF(x, y, w, h));
+  const QTransform& toDevice = p.deviceTransform();
+  if (toDevice.type() <= QTransform::TxScale) {
+    const bool vertical = w == 1 && h != 1;
+    const qreal width = std::max<qreal>(1.0, std::floor(std::abs(vertical ? toDevice.m11() : toDevice.m22()) + 0.5));
+    if (vertical) {
+      if (far) device.setLeft(device.right() - width); else device.setWidth(width);
+    } else {
+      if (far) device.setTop(device.bottom() - width); else device.setHeight(width);
+    }
+    if (w == 1 && h == 1) {
+      if (far) device.setLeft(device.right() - width); else device.setWidth(width);
+    }
+  }
+  FillDevice(p, device, colour);
+}
+
+// The outline of the pixels x..x+w-1, y..y+h-1, one pixel inside them.
+void Frame(QPainter& p, int x, int y, int w, int h, const QColor& colour) {
+  Stroke(p, x, y, w, 1, colour);
+  Stroke(p, x, y + h - 1, w, 1, colour, true);
+  Stroke(p, x, y, 1, h, colour);
+  Stroke(p, x + w - 1, y, 1, h, colour, true);
+}
+
 // A covered square of the minefield: its colour, a lighter top-left edge
 // and a darker outline, on whole pixels.
 void Cell(QPainter& p, int x, int y, int w, int h, const QColor& fill) {
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.fillRect(x, y, w, h, fill);
+  Block(p, x, y, w, h, fill);
   if (w >= 4 && h >= 4) {
-    p.fillRect(x + 1, y + 1, w - 2, 1, fill.lighter(118));
-    p.fillRect(x + 1, y + 1, 1, h - 2, fill.lighter(118));
+    Stroke(p, x + 1, y + 1, w - 2, 1, fill.lighter(118));
+    Stroke(p, x + 1, y + 1, 1, h - 2, fill.lighter(118));
   }
-  p.setPen(QPen(fill.darker(165), 1));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(x, y, w - 1, h - 1);
-  p.restore();
+  Frame(p, x, y, w, h, fill.darker(165));
 }
 
 // A grid of columns x rows squares of side cell, one pixel of outline
 // shared between neighbours; colourOf(column, row) gives each fill.
 template <typename ColourOf>
 void Grid(QPainter& p, int x, int y, int columns, int rows, int cell, ColourOf colourOf) {
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing, false);
   for (int c = 0; c < columns; ++c)
     for (int r = 0; r < rows; ++r) {
       const QColor fill = colourOf(c, r);
       const int left = x + c * cell, top = y + r * cell;
-      p.fillRect(left + 1, top + 1, cell - 1, cell - 1, fill);
+      Block(p, left + 1, top + 1, cell - 1, cell - 1, fill);
       if (cell >= 5) {
-        p.fillRect(left + 1, top + 1, cell - 1, 1, fill.lighter(115));
-        p.fillRect(left + 1, top + 1, 1, cell - 1, fill.lighter(115));
+        Stroke(p, left + 1, top + 1, cell - 1, 1, fill.lighter(115));
+        Stroke(p, left + 1, top + 1, 1, cell - 1, fill.lighter(115));
       }
     }
-  p.setPen(QPen(Outline, 1));
-  for (int c = 0; c <= columns; ++c) p.drawLine(x + c * cell, y, x + c * cell, y + rows * cell);
-  for (int r = 0; r <= rows; ++r) p.drawLine(x, y + r * cell, x + columns * cell, y + r * cell);
-  p.restore();
+  for (int c = 0; c <= columns; ++c) Stroke(p, x + c * cell, y, 1, rows * cell + 1, Outline, c == columns);
+  for (int r = 0; r <= rows; ++r) Stroke(p, x, y + r * cell, columns * cell + 1, 1, Outline, r == rows);
 }
 
 // A mine: a dark ball with eight spikes and a small highlight.
@@ -128,10 +184,7 @@ void PaintNewGame(QPainter& p) {
 
 void PaintMenu(QPainter& p) {
   // Three bars over a small arrow: a list that drops down.
-  p.setRenderHint(QPainter::Antialiasing, false);
-  for (int i = 0; i < 3; ++i) {
-    p.fillRect(2, 4 + i * 4, 12, 2, Outline);
-  }
+  for (int i = 0; i < 3; ++i) Block(p, 2, 4 + i * 4, 12, 2, Outline);
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setPen(Qt::NoPen);
   p.setBrush(Outline);
@@ -164,12 +217,9 @@ void PaintLifeline(QPainter& p) {
 }
 
 void PaintPauseBars(QPainter& p, const QColor& fill, const QColor& edge) {
-  p.setRenderHint(QPainter::Antialiasing, false);
   for (int x : {3, 9}) {
-    p.fillRect(x, 2, 4, 12, fill);
-    p.setPen(QPen(edge, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(x, 2, 3, 11);
+    Block(p, x, 2, 4, 12, fill);
+    Frame(p, x, 2, 4, 12, edge);
   }
 }
 
@@ -233,39 +283,45 @@ void PaintSmallSquares(QPainter& p) {
   });
 }
 
+// A shaped cell of pixel art: its pixels as rectangles, then its outline
+// through the corners of an outline pixel path, corners given clockwise.
+void Patch(QPainter& p, std::initializer_list<QRect> pixels, std::initializer_list<QPoint> corners,
+           const QColor& fill) {
+  for (const QRect& rect : pixels) Block(p, rect.x(), rect.y(), rect.width(), rect.height(), fill);
+  const QPoint* points = corners.begin();
+  const int count = int(corners.size());
+  for (int i = 0; i < count; ++i) {
+    const QPoint a = points[i], b = points[(i + 1) % count];
+    const QRect run = QRect(a, b).normalized();
+    // Clockwise, the inside is below a rightward run and left of a
+    // downward one: those keep to the near side of their pixels.
+    const bool far = b.y() > a.y() || b.x() < a.x();
+    Stroke(p, run.x(), run.y(), run.width(), run.height(), Outline, far);
+  }
+}
+
 void PaintCellSizeHi(QPainter& p) {
   // Three large shaped cells fitted together.
-  p.setRenderHint(QPainter::Antialiasing, false);
-  auto patch = [&p](const QPolygon& outline, const QColor& fill) {
-    p.setPen(QPen(Outline, 1));
-    p.setBrush(fill);
-    p.drawPolygon(outline);
-  };
-  patch(QPolygon({QPoint(1, 1), QPoint(14, 1), QPoint(14, 8), QPoint(8, 8), QPoint(8, 22),
-                  QPoint(1, 22)}),
-        Blue);
-  patch(QPolygon({QPoint(14, 1), QPoint(22, 1), QPoint(22, 15), QPoint(15, 15), QPoint(15, 8),
-                  QPoint(14, 8)}),
-        Orange);
-  patch(QPolygon({QPoint(8, 8), QPoint(15, 8), QPoint(15, 15), QPoint(22, 15), QPoint(22, 22),
-                  QPoint(8, 22)}),
-        Green);
+  Patch(p, {QRect(QPoint(1, 1), QPoint(14, 8)), QRect(QPoint(1, 8), QPoint(8, 22))},
+        {QPoint(1, 1), QPoint(14, 1), QPoint(14, 8), QPoint(8, 8), QPoint(8, 22), QPoint(1, 22)}, Blue);
+  Patch(p, {QRect(QPoint(14, 1), QPoint(22, 8)), QRect(QPoint(15, 8), QPoint(22, 15))},
+        {QPoint(14, 1), QPoint(22, 1), QPoint(22, 15), QPoint(15, 15), QPoint(15, 8), QPoint(14, 8)}, Orange);
+  Patch(p, {QRect(QPoint(8, 8), QPoint(15, 15)), QRect(QPoint(8, 15), QPoint(22, 22))},
+        {QPoint(8, 8), QPoint(15, 8), QPoint(15, 15), QPoint(22, 15), QPoint(22, 22), QPoint(8, 22)}, Green);
 }
 
 void PaintPattern(QPainter& p) {
   // The outline of a brick bond: four rows of equal bricks, every other
   // row shifted by half a brick.
-  p.setRenderHint(QPainter::Antialiasing, false);
   constexpr int left = 1, top = 2, right = 22, rowHeight = 5, rows = 4, brick = 8;
-  p.fillRect(left, top, right - left + 1, rows * rowHeight + 1, Paper);
-  p.setPen(QPen(Outline, 1));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(left, top, right - left, rows * rowHeight);
+  constexpr int width = right - left + 1, height = rows * rowHeight + 1;
+  Block(p, left, top, width, height, Paper);
+  Frame(p, left, top, width, height, Outline);
   for (int row = 0; row < rows; ++row) {
     const int y = top + row * rowHeight;
-    if (row > 0) p.drawLine(left, y, right, y);
+    if (row > 0) Stroke(p, left, y, width, 1, Outline);
     for (int x = left + (row % 2 == 0 ? brick : brick / 2); x < right; x += brick)
-      p.drawLine(x, y, x, y + rowHeight);
+      Stroke(p, x, y, 1, rowHeight + 1, Outline);
   }
 }
 
@@ -540,8 +596,82 @@ QPixmap PicturePixmap(TPicture picture, qreal devicePixelRatio) {
   return pixmap;
 }
 
-QIcon PictureIcon(TPicture picture) {
-  QIcon icon;
-  for (qreal ratio : {1.0, 2.0, 3.0}) icon.addPixmap(PicturePixmap(picture, ratio));
-  return icon;
+namespace {
+
+// An icon drawn afresh for every size and device pixel ratio it is asked
+// for, so that a toolbar on a 1.5x screen gets a picture made for 1.5x
+// rather than a 2x one shrunk. A disabled look comes from its own picture
+// where the game has one, else from the style, as for any icon.
+class TPictureIconEngine final : public QIconEngine {
+ public:
+  TPictureIconEngine(TPicture normal, TPicture disabled) : Normal(normal), Disabled(disabled) {}
+
+  QIconEngine* clone() const override { return new TPictureIconEngine(*this); }
+  QString key() const override { return QStringLiteral("TPictureIconEngine"); }
+  bool isNull() override { return !Known(Normal); }
+
+  // The picture's own size, or smaller to fit.
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const QSize natural = PictureSize(Normal);
+    if (natural.isEmpty() || size.isEmpty()) return QSize();
+    if (natural.width() <= size.width() && natural.height() <= size.height()) return natural;
+    return natural.scaled(size, Qt::KeepAspectRatio);
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    const QSize natural = PictureSize(Normal);
+    return {natural, natural * 2, natural * 3};
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1.0);
+  }
+
+  // The size asked for is in device pixels.
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+    const qreal ratio = scale > 0 ? std::min<qreal>(scale, 16) : 1.0;
+    const QSize logical = actualSize(QSize(int(size.width() / ratio), int(size.height() / ratio)), mode, state);
+    if (logical.isEmpty()) return QPixmap();
+    const bool ownDisabled = mode == QIcon::Disabled && Known(Disabled);
+    const TPicture picture = ownDisabled ? Disabled : Normal;
+    QPixmap pixmap = Render(picture, logical, ratio);
+    if (mode == QIcon::Disabled && !ownDisabled) {
+      QStyleOption option;
+      option.palette = QApplication::palette();
+      const QPixmap grey = QApplication::style()->generatedIconPixmap(QIcon::Disabled, pixmap, &option);
+      if (!grey.isNull()) pixmap = grey;
+    }
+    return pixmap;
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+    const QPixmap pixmap = scaledPixmap(rect.size() * ratio, mode, state, ratio);
+    const QSize logical = pixmap.deviceIndependentSize().toSize();
+    painter->drawPixmap(rect.x() + (rect.width() - logical.width()) / 2,
+                        rect.y() + (rect.height() - logical.height()) / 2, pixmap);
+  }
+
+ private:
+  static QPixmap Render(TPicture picture, const QSize& logical, qreal ratio) {
+    const QSize natural = PictureSize(picture);
+    if (logical == natural) return PicturePixmap(picture, ratio);
+    QPixmap pixmap(QSize(int(std::ceil(logical.width() * ratio)), int(std::ceil(logical.height() * ratio))));
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.scale(qreal(logical.width()) / natural.width(), qreal(logical.height()) / natural.height());
+    PaintPicture(painter, picture, QPoint(0, 0));
+    return pixmap;
+  }
+
+  TPicture Normal, Disabled;
+};
+
+}  // namespace
+
+QIcon PictureIcon(TPicture picture) { return QIcon(new TPictureIconEngine(picture, pic_Count)); }
+
+QIcon PictureIcon(TPicture picture, TPicture disabled) {
+  return QIcon(new TPictureIconEngine(picture, disabled));
 }

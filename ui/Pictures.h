@@ -50,5 +50,8 @@ QSize PictureSize(TPicture picture);
 void PaintPicture(QPainter& painter, TPicture picture, const QPoint& origin);
 // The picture rendered for one device pixel ratio (transparent background).
 QPixmap PicturePixmap(TPicture picture, qreal devicePixelRatio = 1.0);
-// An icon with renderings for the common device pixel ratios.
+// An icon that draws the picture for whatever size and device pixel ratio
+// it is shown at.
 QIcon PictureIcon(TPicture picture);
+// The same with its own picture for the disabled state.
+QIcon PictureIcon(TPicture picture, TPicture disabled);

@@ -1,9 +1,7 @@
 #include "board/ui/DirectRaster.h"
 
 #include <QPainter>
-#include <QTransform>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -12,13 +10,6 @@ namespace {
 inline quint32 MultiplyByte(quint32 x, quint32 a) {
   const quint32 t = x * a;
   return (t + (t >> 8) + 0x80) >> 8;
-}
-
-bool WholePixelOffset(const QTransform& transform, int& dx, int& dy) {
-  if (transform.type() > QTransform::TxTranslate) return false;
-  dx = int(std::lround(transform.dx()));
-  dy = int(std::lround(transform.dy()));
-  return dx == transform.dx() && dy == transform.dy();
 }
 
 }  // namespace
@@ -33,7 +24,6 @@ void TDirectRaster::Bind(QPainter* painter) {
   auto* image = static_cast<QImage*>(painter->device());
   const QImage::Format format = image->format();
   if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) return;
-  if (image->devicePixelRatio() != 1.0) return;
   Image = image;
   Bits = image->bits();
   Stride = image->bytesPerLine();
@@ -48,17 +38,16 @@ void TDirectRaster::Unbind() {
 }
 
 // The painter's state may change between any two calls: the caller may
-// clip, translate, fade or end and begin again on another device.
-bool TDirectRaster::Usable() {
+// clip, fade or end and begin again on another device.
+bool TDirectRaster::Usable() const {
   return Image && Painter->isActive() && Painter->device() == Image && Image->constBits() == Bits &&
          !Painter->hasClipping() && Painter->opacity() == 1.0 &&
-         Painter->compositionMode() == QPainter::CompositionMode_SourceOver &&
-         WholePixelOffset(Painter->worldTransform(), Dx, Dy);
+         Painter->compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
 void TDirectRaster::Fill(QRect rect, QRgb colour) {
-  const int left = std::max(rect.left() + Dx, 0), right = std::min(rect.right() + Dx, Width - 1);
-  const int top = std::max(rect.top() + Dy, 0), bottom = std::min(rect.bottom() + Dy, Height - 1);
+  const int left = std::max(rect.left(), 0), right = std::min(rect.right(), Width - 1);
+  const int top = std::max(rect.top(), 0), bottom = std::min(rect.bottom(), Height - 1);
   const quint32 pixel = colour | 0xFF000000u;
   for (int y = top; y <= bottom; ++y) {
     auto* line = reinterpret_cast<quint32*>(Bits + y * Stride);
@@ -67,8 +56,6 @@ void TDirectRaster::Fill(QRect rect, QRgb colour) {
 }
 
 void TDirectRaster::Blend(int x, int y, const QImage& image) {
-  x += Dx;
-  y += Dy;
   const int left = std::max(x, 0), right = std::min(x + image.width(), Width);
   const int top = std::max(y, 0), bottom = std::min(y + image.height(), Height);
   if (left >= right || top >= bottom) return;

@@ -8,18 +8,19 @@ class QPainter;
 // Painting straight into the pixels of the image a painter draws on, for
 // the two things the board draws by the thousand: solid rectangles and
 // prepared glyph images. It serves only while that gives exactly what the
-// painter would: a 32-bit opaque or premultiplied image at one device pixel
-// per logical pixel, no clip, full opacity, plain source-over and at most a
-// whole-pixel translation. Usable says so before every drawing call, since
-// the painter's owner may change its state between calls; otherwise the
-// caller draws with the painter.
+// painter would: a 32-bit opaque or premultiplied image, no clip, full
+// opacity and plain source-over. Usable says so before every drawing call,
+// since the painter's owner may change its state between calls; otherwise
+// the caller draws with the painter. The caller works out the device
+// pixels (the image may have any device pixel ratio) and makes sure the
+// painter's transform allows that.
 class TDirectRaster {
  public:
   void Bind(QPainter* painter);
   void Unbind();
-  bool Usable();
+  bool Usable() const;
 
-  // Both take logical coordinates; Usable must have said yes just before.
+  // Both take device pixels; Usable must have said yes just before.
   void Fill(QRect rect, QRgb colour);
   // Source-over of a premultiplied image with its top-left at (x, y).
   void Blend(int x, int y, const QImage& image);
@@ -30,5 +31,4 @@ class TDirectRaster {
   uchar* Bits = nullptr;
   qsizetype Stride = 0;
   int Width = 0, Height = 0;
-  int Dx = 0, Dy = 0;  // the painter's translation, read by Usable
 };

@@ -34,9 +34,9 @@ void DrawMineShape(QPainter& painter) {
 
 int MineGlyphWidth(const QFont& font) { return std::max(font.pixelSize(), 1); }
 
-QImage DrawMineGlyph(const QFont& font, QColor colour) {
-  const int size = MineGlyphWidth(font);
-  QImage image = TransparentImage(size, size);
+QImage DrawMineGlyph(const QFont& font, QColor colour, double ratio) {
+  const double size = MineGlyphWidth(font) * ratio;
+  QImage image = TransparentImage(int(std::ceil(size)), int(std::ceil(size)));
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.scale(size, size);
@@ -56,15 +56,17 @@ int BulletGlyphWidth(const QFont& font) {
 
 // Centred on the advance and on the middle of the x-height above the
 // baseline, with about a third of the em as its diameter.
-QImage DrawBulletGlyph(const QFont& font, QColor colour) {
+QImage DrawBulletGlyph(const QFont& font, QColor colour, double ratio) {
   const QFontMetrics metrics(font);
-  QImage image = TransparentImage(BulletGlyphWidth(font), metrics.height());
+  const int width = BulletGlyphWidth(font);
+  QImage image = TransparentImage(int(std::ceil(width * ratio)), int(std::ceil(metrics.height() * ratio)));
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
+  if (ratio != 1.0) painter.scale(ratio, ratio);
   painter.setPen(Qt::NoPen);
   painter.setBrush(colour);
   const double radius = std::max(font.pixelSize() * 0.16, 0.9);
-  const QPointF centre(image.width() / 2.0, metrics.ascent() - metrics.xHeight() / 2.0);
+  const QPointF centre(width / 2.0, metrics.ascent() - metrics.xHeight() / 2.0);
   painter.drawEllipse(centre, radius, radius);
   return image;
 }

@@ -59,14 +59,7 @@ QWidget* MakePromptPanel(QWidget* parent, const QRect& geometry) {
 }
 
 // The pause picture greys out with its button.
-QIcon PauseIcon() {
-  QIcon icon;
-  for (qreal ratio : {1.0, 2.0}) {
-    icon.addPixmap(PicturePixmap(pic_Pause, ratio), QIcon::Normal);
-    icon.addPixmap(PicturePixmap(pic_PauseDisabled, ratio), QIcon::Disabled);
-  }
-  return icon;
-}
+QIcon PauseIcon() { return PictureIcon(pic_Pause, pic_PauseDisabled); }
 
 // A label sized to its text with its right edge at x (exclusive).
 void PlaceRightAligned(QLabel* label, int right, int top) {

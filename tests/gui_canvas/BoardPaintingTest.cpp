@@ -228,13 +228,15 @@ class DirectPixels : public testing::Test {
     board.LayOut(400, 280, 5);
   }
 
-  static QImage Paint(QImage::Format format, bool clipped, const std::function<void(QPainter&)>& setUp) {
+  static QImage Paint(QImage::Format format, bool clipped, const std::function<void(QPainter&)>& setUp,
+                      qreal ratio = 1.0) {
     TBoard board;
     MakeField(board);
-    QImage image(410, 300, format);
+    QImage image(QSize(410, 300) * ratio, format);
+    image.setDevicePixelRatio(ratio);
     image.fill(QColor(30, 60, 90));
     QPainter painter(&image);
-    if (clipped) painter.setClipRect(image.rect());
+    if (clipped) painter.setClipRect(QRect(0, 0, 410, 300));
     TQtCanvas canvas;
     canvas.Attach(&painter);
     setUp(painter);  // after attaching: the canvas must notice
@@ -247,9 +249,9 @@ class DirectPixels : public testing::Test {
     return image;
   }
 
-  void ExpectSamePixels(QImage::Format format, const std::function<void(QPainter&)>& setUp) {
-    const QImage direct = Paint(format, false, setUp);
-    const QImage painted = Paint(format, true, setUp);
+  void ExpectSamePixels(QImage::Format format, const std::function<void(QPainter&)>& setUp, qreal ratio = 1.0) {
+    const QImage direct = Paint(format, false, setUp, ratio);
+    const QImage painted = Paint(format, true, setUp, ratio);
     ASSERT_EQ(direct.size(), painted.size());
     int differing = 0;
     for (int y = 0; y < direct.height(); ++y)
@@ -264,6 +266,17 @@ TEST_F(DirectPixels, MatchThePaintersOnOpaqueAndPremultipliedImages) {
   ExpectSamePixels(QImage::Format_RGB32, [](QPainter& painter) { painter.translate(-7, 3); });
 }
 
+// On a high-density screen the canvas works out every device pixel itself,
+// whole ratio or not, and both paths must put down the same ones.
+TEST_F(DirectPixels, MatchThePaintersAtHigherPixelRatios) {
+  for (const qreal ratio : {2.0, 1.5}) {
+    SCOPED_TRACE(ratio);
+    ExpectSamePixels(QImage::Format_RGB32, [](QPainter&) {}, ratio);
+    ExpectSamePixels(QImage::Format_ARGB32_Premultiplied, [](QPainter& painter) { painter.translate(-7, 3); }, ratio);
+  }
+  ExpectSamePixels(QImage::Format_RGB32, [](QPainter& painter) { painter.scale(1.5, 0.75); }, 2.0);
+}
+
 TEST_F(DirectPixels, GiveWayToThePainterForWhatTheyCannotDo) {
   ExpectSamePixels(QImage::Format_RGB32, [](QPainter& painter) { painter.setOpacity(0.5); });
   ExpectSamePixels(QImage::Format_RGB32, [](QPainter& painter) {
@@ -275,7 +288,7 @@ TEST_F(DirectPixels, GiveWayToThePainterForWhatTheyCannotDo) {
   ExpectSamePixels(QImage::Format_RGB16, [](QPainter&) {});
 }
 
-TEST(DirectPixelsImage, AHighResolutionImageIsLeftToThePainter) {
+TEST(DirectPixelsImage, AHighResolutionImageGetsTheSamePixelsEitherWay) {
   auto paint = [](bool clipped) {
     QImage image(80, 80, QImage::Format_RGB32);
     image.setDevicePixelRatio(2.0);
@@ -317,4 +330,73 @@ TEST(DirectPixelsImage, GlyphsOverTransparentPixelsMatchThePainter) {
     return image;
   };
   EXPECT_EQ(paint(false), paint(true));
+}
+
+// At two device pixels per logical pixel the field is drawn for the device:
+// the bevel stays one device pixel on each tile's outer edge, and numbers
+// are rendered at the device's size, not made at 1x and enlarged.
+class HighDensityField : public testing::Test {
+ protected:
+  void SetUp() override {
+    PlainField(Board, 2, 1);
+    Board.AreaAt(1, 1)->Uncovered = true;
+    Board.AreaAt(1, 1)->MineCount = 1;
+  }
+  QImage Paint(qreal ratio) {
+    QImage image(QSize(90, 50) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    TQtCanvas canvas;
+    canvas.Attach(&painter);
+    Board.PaintAll(canvas);
+    canvas.Detach();
+    painter.end();
+    return image;
+  }
+  TBoard Board;
+};
+
+TEST_F(HighDensityField, BevelsAreOneDevicePixelOnTheOuterEdgesOfTheTiles) {
+  const QImage done = Paint(2.0);
+  const TCellBox c = Box(Board, 2, 1);  // covered
+  const TColour light = BlendColour(PlainColour, clWhite, 0.85f);
+  const TColour dark = BlendColour(PlainColour, clBlack, 0.85f);
+  const int middle = 2 * (c.T + 20);
+  EXPECT_EQ(PixelOf(done, 2 * c.L, middle), light);
+  EXPECT_EQ(PixelOf(done, 2 * c.L + 1, middle), PlainColour);
+  EXPECT_EQ(PixelOf(done, 2 * c.R, middle), PlainColour);
+  EXPECT_EQ(PixelOf(done, 2 * c.R + 1, middle), dark);
+  EXPECT_EQ(PixelOf(done, 2 * c.L + 40, 2 * c.T), light);
+  EXPECT_EQ(PixelOf(done, 2 * c.L + 40, 2 * c.T + 1), PlainColour);
+  EXPECT_EQ(PixelOf(done, 2 * c.L + 40, 2 * c.B), PlainColour);
+  EXPECT_EQ(PixelOf(done, 2 * c.L + 40, 2 * c.B + 1), dark);
+  EXPECT_EQ(PixelOf(done, 2 * c.L, 2 * c.B + 1), light) << "the left edge still owns the lower left corner";
+  EXPECT_EQ(PixelOf(done, 2 * c.R + 1, 2 * c.T), light) << "the top edge still owns the upper right corner";
+  const TCellBox open = Box(Board, 1, 1);
+  EXPECT_EQ(PixelOf(done, 2 * open.R + 1, middle), BlendColour(BlendColour(PlainColour, clWhite, 0.35f), clWhite, 0.15f))
+      << "the open tile's light edge meets the covered one's light edge";
+}
+
+TEST_F(HighDensityField, ANumbersEdgesAreSharpAndNotAnEnlargedSmallDigit) {
+  const QImage done = Paint(2.0);
+  const TCellBox c = Box(Board, 1, 1);
+  const TColour fill = BlendColour(PlainColour, clWhite, 0.35f);
+  // Somewhere along the digit a device pixel of full ink lies directly
+  // beside one of full background, across a stem or a bar.
+  int sharp = 0;
+  for (int y = 2 * c.T + 2; y < 2 * c.B; ++y)
+    for (int x = 2 * c.L + 2; x < 2 * c.R; ++x) {
+      const TColour here = PixelOf(done, x, y);
+      if (here != clBlack) continue;
+      sharp += PixelOf(done, x - 1, y) == fill || PixelOf(done, x + 1, y) == fill ||
+               PixelOf(done, x, y - 1) == fill || PixelOf(done, x, y + 1) == fill;
+    }
+  EXPECT_GE(sharp, 8);
+  // The digit drawn at 1x with every pixel doubled is not what ratio 2 shows.
+  const QImage small = Paint(1.0).scaled(done.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  int differing = 0;
+  for (int y = 2 * c.T; y <= 2 * c.B + 1; ++y)
+    for (int x = 2 * c.L; x <= 2 * c.R + 1; ++x) differing += done.pixel(x, y) != small.pixel(x, y);
+  EXPECT_GT(differing, 40);
 }

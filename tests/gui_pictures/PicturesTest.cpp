@@ -39,6 +39,31 @@ TEST(Pictures, RenderAtTheDevicePixelRatio) {
   }
 }
 
+bool HasSoftEdges(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(image.pixel(x, y)) != 0 && qAlpha(image.pixel(x, y)) != 255) return true;
+  return false;
+}
+
+// At a higher ratio a picture is drawn anew for the device, never its 1x
+// image enlarged: only pure pixel art, all hard edges, comes out as its 1x
+// image with every pixel doubled. An icon gives a picture made for the
+// exact ratio it is shown at, 1.5 included.
+TEST(Pictures, AreDrawnForTheDeviceNotEnlarged) {
+  for (int p = 0; p < pic_Count; ++p) {
+    const QImage small = Render(TPicture(p), 1.0);
+    const QImage large = Render(TPicture(p), 2.0);
+    const QImage doubled = small.scaled(large.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage smoothed = small.scaled(large.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (HasSoftEdges(small)) EXPECT_NE(large, doubled) << p;
+    EXPECT_NE(large, smoothed) << p;
+    const QPixmap shown = PictureIcon(TPicture(p)).pixmap(PictureSize(TPicture(p)), 1.5);
+    EXPECT_EQ(shown.devicePixelRatio(), 1.5) << p;
+    EXPECT_EQ(shown.toImage().convertToFormat(QImage::Format_ARGB32), Render(TPicture(p), 1.5)) << p;
+  }
+}
+
 TEST(Pictures, AreDrawnOnATransparentBackgroundAndNeverBlank) {
   for (int p = 0; p < pic_Count; ++p) {
     SCOPED_TRACE(p);
