@@ -12,15 +12,13 @@ void EndWithMainWindowOnly(QWidget& window) { window.setAttribute(Qt::WA_QuitOnC
 
 }  // namespace
 
-TGameWindows::TGameWindows(TModalSeams& seams) : FForms(seams) {
-  FMainForm = std::make_unique<TMainForm>(FForms);
-  FForms.MainForm = FMainForm.get();
+TGameWindows::TGameWindows(TModalSeams& seams) {
+  FMainForm = std::make_unique<TMainForm>(seams);
   FDlgNewGame = std::make_unique<TDlgNewGame>(seams);
-  FForms.DlgNewGame = FDlgNewGame.get();
+  FMainForm->SetNewGameDialog(FDlgNewGame.get());
   FAboutBox = std::make_unique<TAboutBox>();
-  FForms.AboutBox = FAboutBox.get();
+  FMainForm->SetAboutBox(FAboutBox.get());
   FPatternDlg = std::make_unique<TPatternDlg>(seams);
-  FForms.PatternDlg = FPatternDlg.get();
 
   // The dialog opens centred on the main window, and the hints of its
   // controls go to the main window's status bar.
@@ -40,12 +38,10 @@ TGameWindows::TGameWindows(TModalSeams& seams) : FForms(seams) {
 }
 
 TGameWindows::~TGameWindows() {
-  FForms.PatternDlg = nullptr;
   FPatternDlg.reset();
-  FForms.AboutBox = nullptr;
+  FMainForm->SetAboutBox(nullptr);
   FAboutBox.reset();
-  FForms.DlgNewGame = nullptr;
+  FMainForm->SetNewGameDialog(nullptr);
   FDlgNewGame.reset();
-  FForms.MainForm = nullptr;
   FMainForm.reset();
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include <memory>
-#include "game/ui/Forms.h"
 
 class TMainForm;
 class TDlgNewGame;
@@ -26,11 +25,8 @@ class TGameWindows {
   TDlgNewGame& DlgNewGame() { return *FDlgNewGame; }
   TAboutBox& AboutBox() { return *FAboutBox; }
   TPatternDlg& PatternDlg() { return *FPatternDlg; }
-  // Where the main window finds the others.
-  TForms& Forms() { return FForms; }
 
  private:
-  TForms FForms;
   std::unique_ptr<TMainForm> FMainForm;
   std::unique_ptr<TDlgNewGame> FDlgNewGame;
   std::unique_ptr<TAboutBox> FAboutBox;

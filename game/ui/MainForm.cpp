@@ -14,7 +14,6 @@
 #include "board/Random.h"
 #include "board/ui/QtCanvas.h"
 #include "game/ui/DirtyCanvas.h"
-#include "game/ui/Forms.h"
 #include "game/ui/MainFormLayout.h"
 #include "scores/ui/ScoreScreen.h"
 #include "ui/Cp1252.h"
@@ -36,11 +35,11 @@ QFont WindowFont() {
 
 }  // namespace
 
-TMainForm::TMainForm(TForms& forms)
+TMainForm::TMainForm(TModalSeams& seams)
     : QWidget(nullptr),
-      Forms(forms),
       FCanvas(std::make_unique<TQtCanvas>()),
-      FCanvasPainter(std::make_unique<QPainter>()) {
+      FCanvasPainter(std::make_unique<QPainter>()),
+      FSeams(seams) {
   setFont(WindowFont());
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -195,7 +194,7 @@ void TMainForm::OneMark1Click() {
 }
 
 void TMainForm::About1Click() {
-  if (Forms.AboutBox) Forms.AboutBox->ShowNonModal();
+  if (FAboutBox) FAboutBox->ShowNonModal();
 }
 
 void TMainForm::DisplayHint(const QString& hint) { StatusBar->setText(QStringLiteral(" ") + hint); }

@@ -25,7 +25,9 @@ class QTimer;
 class QToolButton;
 class TQtCanvas;
 class TDirtyCanvas;
-struct TForms;
+class TDlgNewGame;
+class TAboutBox;
+struct TModalSeams;
 class TScoreScreen;
 
 enum TScreenShown { ss_None, ss_Scores, ss_Game, ss_Minimised };
@@ -46,7 +48,9 @@ class TMainForm : public QWidget, public IScreenCanvas {
   Q_PROPERTY(int HoverRow READ HoverRowValue)
 
  public:
-  explicit TMainForm(TForms& forms);
+  // The seams decide how modal dialogs and message boxes run; they must
+  // outlive the window.
+  explicit TMainForm(TModalSeams& seams);
   ~TMainForm() override;
 
   // Published properties; setters compare first and carry the side effects.
@@ -151,7 +155,9 @@ class TMainForm : public QWidget, public IScreenCanvas {
   // The window is being made: the score screen does not paint yet.
   bool Creating() const { return FCreating; }
 
-  TForms& Forms;
+  // The windows this one opens, built after it; none until then.
+  void SetNewGameDialog(TDlgNewGame* dialog) { FDlgNewGame = dialog; }
+  void SetAboutBox(TAboutBox* about) { FAboutBox = about; }
 
   // The toolbar.
   QFrame* SpeedPanel = nullptr;
@@ -219,6 +225,9 @@ class TMainForm : public QWidget, public IScreenCanvas {
   std::int32_t FPulseCount = 0;
   bool FCreating = false;
   TScoreScreen* FScoreScreen = nullptr;
+  TModalSeams& FSeams;
+  TDlgNewGame* FDlgNewGame = nullptr;
+  TAboutBox* FAboutBox = nullptr;
 
   QImage FCanvasImage;
   std::unique_ptr<TQtCanvas> FCanvas;

@@ -1,7 +1,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QToolButton>
-#include "game/ui/Forms.h"
+#include "ui/ModalSeams.h"
 #include "game/ui/MainForm.h"
 #include "game/ui/MainFormLayout.h"
 
@@ -55,7 +55,7 @@ void TMainForm::ShowGameOver(bool wasActive) {
 
 // Announces the end, records the game once, and offers the next one.
 void TMainForm::EndGame(const QString& message) {
-  Forms.Seams.ShowInformation(this, message);
+  FSeams.ShowInformation(this, message);
   const TGameRecord& finished = FGame.FinishedRecord();
   CurrentGame().Score = finished.Score;
   CurrentGame().Clock = finished.Clock;

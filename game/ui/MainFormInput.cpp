@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolButton>
-#include "game/ui/Forms.h"
 #include "game/ui/MainForm.h"
 #include "game/ui/WindowKeys.h"
 #include "settings/ui/DlgNewGame.h"
@@ -29,9 +28,9 @@ void TMainForm::BtnNewGameClick() {
   SetScreenShown(ss_Scores);
 
   int result = QDialog::Rejected;
-  if (Forms.DlgNewGame) {
+  if (FDlgNewGame) {
     FChoosingGame = true;
-    result = Forms.DlgNewGame->ShowModal();
+    result = FDlgNewGame->ShowModal();
     FChoosingGame = false;
   }
 

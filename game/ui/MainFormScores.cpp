@@ -1,6 +1,6 @@
 #include <QFrame>
 #include <QLabel>
-#include "game/ui/Forms.h"
+#include "ui/ModalSeams.h"
 #include "game/ui/MainForm.h"
 #include "scores/ui/ScoreScreen.h"
 #include "settings/ui/DlgNewGame.h"
@@ -35,9 +35,9 @@ void TMainForm::ChallengeScore(const TGameRecord& row) {
   // The row as the player saw it when clicking; the question below runs a
   // message loop in which repaints rebuild the list.
   const TGameRecord challenged = row;
-  if (GameActive() && !Forms.Seams.AskWarningYesNo(this, QString::fromLatin1(GameInProgressWarning)))
+  if (GameActive() && !FSeams.AskWarningYesNo(this, QString::fromLatin1(GameInProgressWarning)))
     return;
-  TDlgNewGame* dialog = Forms.DlgNewGame;
+  TDlgNewGame* dialog = FDlgNewGame;
   if (!dialog) return;
 
   // LastGame.dat keeps the challenged record, as the dialog remembers its

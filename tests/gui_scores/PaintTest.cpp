@@ -145,8 +145,7 @@ TEST_F(ScoreScreen, FilterChangesNeverPaintOverTheMinefield) {
 // A main window that no new game dialog has given settings yet, as while
 // the program's windows are being made.
 TEST_F(ScoreScreen, NothingIsPaintedWithoutTheDialog) {
-  TForms alone(Seams);
-  TMainForm window(alone);
+  TMainForm window(Seams);
   window.resize(478, 511);
   QImage& canvas = const_cast<QImage&>(window.CanvasImage());
   canvas.fill(Qt::red);
