@@ -2,7 +2,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <QImage>
 #include <QRect>
 #include <QWidget>
@@ -19,8 +18,6 @@ class QLabel;
 class QPainter;
 class QMenu;
 class QAction;
-class QRadioButton;
-class QSlider;
 class QTimer;
 class QToolButton;
 class TQtCanvas;

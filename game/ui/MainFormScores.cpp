@@ -68,5 +68,5 @@ const std::array<TGameRecord, MaxScoreRows + 1>& TMainForm::ScoreList() const {
   return FScoreScreen->ScoreList();
 }
 
-int TMainForm::ToolbarPixelHeight() const { return SpeedPanel ? SpeedPanel->height() : 39; }
-int TMainForm::StatusBarPixelHeight() const { return StatusBar ? StatusBar->height() : 20; }
+int TMainForm::ToolbarPixelHeight() const { return SpeedPanel->height(); }
+int TMainForm::StatusBarPixelHeight() const { return StatusBar->height(); }

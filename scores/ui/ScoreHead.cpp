@@ -103,13 +103,9 @@ void TScoreScreen::Connect() {
   connect(RadioButtonThisPlayer, &QRadioButton::toggled, this, [this](bool on) {
     if (on) SetShowPlayerOnly(true);
   });
-  connect(static_cast<TClickablePicture*>(Image11), &TClickablePicture::Clicked, this,
-          [this] { RadioButtonAllPlayers->setChecked(true); });
-  connect(static_cast<TClickablePicture*>(Image1), &TClickablePicture::Clicked, this,
-          [this] { RadioButtonThisPlayer->setChecked(true); });
-  connect(static_cast<TClickablePicture*>(Image2), &TClickablePicture::Clicked, this,
-          [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->minimum()); });
-  connect(static_cast<TClickablePicture*>(Image3), &TClickablePicture::Clicked, this,
-          [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->maximum()); });
+  connect(Image11, &TClickablePicture::Clicked, this, [this] { RadioButtonAllPlayers->setChecked(true); });
+  connect(Image1, &TClickablePicture::Clicked, this, [this] { RadioButtonThisPlayer->setChecked(true); });
+  connect(Image2, &TClickablePicture::Clicked, this, [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->minimum()); });
+  connect(Image3, &TClickablePicture::Clicked, this, [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->maximum()); });
   connect(TrackBarMatchSpec, &QSlider::valueChanged, this, [this] { Paint(); });
 }

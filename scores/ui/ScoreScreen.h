@@ -7,6 +7,7 @@
 #include "scores/ui/ScoreHeadWidgets.h"
 #include "settings/GameRecord.h"
 #include "settings/GameSettings.h"
+#include "ui/ClickablePicture.h"
 
 class QLabel;
 class QRadioButton;
@@ -55,13 +56,13 @@ class TScoreScreen : public TScoreHeadPanel {
   void SetHoverRow(int row) { FHoverRow = row; }
 
   QRadioButton* RadioButtonAllPlayers = nullptr;
-  QWidget* Image11 = nullptr;
+  TClickablePicture* Image11 = nullptr;
   QRadioButton* RadioButtonThisPlayer = nullptr;
-  QWidget* Image1 = nullptr;
+  TClickablePicture* Image1 = nullptr;
   QLabel* LabelPlayerName = nullptr;
-  QWidget* Image2 = nullptr;
+  TClickablePicture* Image2 = nullptr;
   QSlider* TrackBarMatchSpec = nullptr;
-  QWidget* Image3 = nullptr;
+  TClickablePicture* Image3 = nullptr;
 
  signals:
   // The player clicked a listed game to play one with its settings.
