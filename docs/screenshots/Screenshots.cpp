@@ -217,7 +217,8 @@ void TScreenshots::StartGame(const TSetup& setup, std::function<void(TDlgNewGame
     if (whileShown) whileShown(dialog);
     return true;
   };
-  Main->BtnNewGame->click();
+  // The player's way in: the toolbar's new game button, found by its name.
+  Main->findChild<QToolButton*>(QStringLiteral("BtnNewGame"))->click();
   if (!Main->GameActive() || !Main->Board()) {
     std::fprintf(stderr, "quorlane-screenshots: the game for %s did not start\n", setup.Name);
     Ok = false;

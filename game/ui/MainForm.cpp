@@ -13,7 +13,7 @@
 #include "about/ui/AboutBox.h"
 #include "board/Random.h"
 #include "board/ui/QtCanvas.h"
-#include "game/ui/DirtyCanvas.h"
+#include "game/ui/GameScreen.h"
 #include "game/ui/MainFormLayout.h"
 #include "scores/ui/ScoreScreen.h"
 #include "ui/Cp1252.h"
@@ -37,9 +37,9 @@ QFont WindowFont() {
 
 TMainForm::TMainForm(TModalSeams& seams)
     : QWidget(nullptr),
+      FSeams(seams),
       FCanvas(std::make_unique<TQtCanvas>()),
-      FCanvasPainter(std::make_unique<QPainter>()),
-      FSeams(seams) {
+      FCanvasPainter(std::make_unique<QPainter>()) {
   setFont(WindowFont());
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -55,6 +55,8 @@ TMainForm::TMainForm(TModalSeams& seams)
   CreateToolbar();
   CreatePopupMenu();
   CreateScoreScreen();
+  FGameScreen = new TGameScreen(FGame, *this, this);
+  NameParts();
   LayOutChildren();
   SyncCanvasSize();
 
@@ -68,6 +70,35 @@ TMainForm::TMainForm(TModalSeams& seams)
 
 TMainForm::~TMainForm() {
   FinishCanvasPainting();
+}
+
+void TMainForm::NameParts() {
+  const std::pair<QObject*, const char*> parts[] = {
+      {SpeedPanel, "SpeedPanel"},
+      {BtnNewGame, "BtnNewGame"},
+      {PanelNewPrompt, "PanelNewPrompt"},
+      {BtnPop, "BtnPop"},
+      {SpeedButtonLifeline, "SpeedButtonLifeline"},
+      {LabelNumLifelines, "LabelNumLifelines"},
+      {LabelScore, "LabelScore"},
+      {PanelCountdown, "PanelCountdown"},
+      {LabelTimeB2, "LabelTimeB2"},
+      {PanelCountdownBar, "PanelCountdownBar"},
+      {LabelTimeB, "LabelTimeB"},
+      {BtnPause, "BtnPause"},
+      {PanelPausePrompt, "PanelPausePrompt"},
+      {StatusBar, "StatusBar"},
+      {TimerTick, "TimerTick"},
+      {PopupMenu1, "PopupMenu1"},
+      {MenuBoss, "MenuBoss"},
+      {MenuPauseResume, "MenuPauseResume"},
+      {MenuNewGame, "MenuNewGame"},
+      {MenuView, "MenuView"},
+      {OneMark1, "OneMark1"},
+      {About1, "About1"},
+      {Help1, "Help1"},
+  };
+  for (const auto& [part, name] : parts) part->setObjectName(QLatin1StringView(name));
 }
 
 void TMainForm::FormCreate() {
@@ -114,6 +145,7 @@ void TMainForm::SetScreenShown(TScreenShown value) {
     SpeedButtonLifeline->setEnabled(true);
   }
   FScoreScreen->setVisible(value == ss_Scores);
+  FGameScreen->setVisible(value == ss_Game);
   SyncScoreScreenShown();
   FormResize();
 }
@@ -184,10 +216,7 @@ void TMainForm::BtnPopClick() {
 }
 
 void TMainForm::OneMark1Click() {
-  if (TBoard* board = Board()) {
-    board->SetOneMark(!board->OneMark(), BoardCanvas());
-    ShowBoardDrawing();
-  }
+  FGameScreen->ToggleOneMark();
   // The check mark shows the board's flag; a checkable action has already
   // flipped it by itself when the player chose it.
   OneMark1->setChecked(Board() && Board()->OneMark());

@@ -21,11 +21,11 @@ class QAction;
 class QTimer;
 class QToolButton;
 class TQtCanvas;
-class TDirtyCanvas;
 class TDlgNewGame;
 class TAboutBox;
 struct TModalSeams;
 class TScoreScreen;
+class TGameScreen;
 
 enum TScreenShown { ss_None, ss_Scores, ss_Game, ss_Minimised };
 
@@ -156,7 +156,20 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void SetNewGameDialog(TDlgNewGame* dialog) { FDlgNewGame = dialog; }
   void SetAboutBox(TAboutBox* about) { FAboutBox = about; }
 
-  // The toolbar.
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  // The toolbar, the status bar and the clock. Each part bears its name
+  // (objectName), by which the tests and tools find it.
   QFrame* SpeedPanel = nullptr;
   QToolButton* BtnNewGame = nullptr;
   QWidget* PanelNewPrompt = nullptr;
@@ -183,19 +196,8 @@ class TMainForm : public QWidget, public IScreenCanvas {
   QAction* About1 = nullptr;
   QAction* Help1 = nullptr;
 
- protected:
-  bool event(QEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void leaveEvent(QEvent* event) override;
-
- private:
   void FormCreate();
+  void NameParts();
   void CreateToolbar();
   void CreatePopupMenu();
   void CreateScoreScreen();
@@ -207,9 +209,6 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void PlaceLabels();
   void SyncCanvasSize();
   void FinishCanvasPainting() const;
-  ICanvas& BoardCanvas();
-  void ShowBoardDrawing();
-  void PaintGameScreen();
   void AnswerPlay(TPlayResult result);
   void ShowLifelines();
   void ShowGameOver(bool wasActive);
@@ -222,6 +221,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   std::int32_t FPulseCount = 0;
   bool FCreating = false;
   TScoreScreen* FScoreScreen = nullptr;
+  TGameScreen* FGameScreen = nullptr;
   TModalSeams& FSeams;
   TDlgNewGame* FDlgNewGame = nullptr;
   TAboutBox* FAboutBox = nullptr;
@@ -229,9 +229,6 @@ class TMainForm : public QWidget, public IScreenCanvas {
   QImage FCanvasImage;
   std::unique_ptr<TQtCanvas> FCanvas;
   std::unique_ptr<QPainter> FCanvasPainter;
-  // Wraps the canvas while the board draws, to learn which part of the
-  // window its drawing changed.
-  std::unique_ptr<TDirtyCanvas> FBoardCanvas;
 
   // Set while the new game dialog is open, so that it is never opened twice.
   bool FChoosingGame = false;

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QToolButton>
 #include "game/Scoring.h"
+#include "game/ui/GameScreen.h"
 #include "game/ui/MainForm.h"
 #include "ui/WidgetColours.h"
 
@@ -26,11 +27,7 @@ void TMainForm::Tick() {
                           ? prompt
                           : FromQColor(SpeedPanel->palette().color(SpeedPanel->backgroundRole())));
 
-  if (TBoard* board = Board(); board && FScreenShown == ss_Game) {
-    board->PulseHover();
-    board->PaintChanged(BoardCanvas());
-    ShowBoardDrawing();
-  }
+  if (FScreenShown == ss_Game) FGameScreen->Pulse();
 }
 
 void TMainForm::ShowGameTime(std::int32_t value) {

@@ -2,6 +2,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include "ui/ModalSeams.h"
+#include "game/ui/GameScreen.h"
 #include "game/ui/MainForm.h"
 #include "game/ui/MainFormLayout.h"
 
@@ -45,10 +46,7 @@ void TMainForm::CheckSuccess() {
 
 // The field shows where the mines were, and the window idles.
 void TMainForm::ShowGameOver(bool wasActive) {
-  if (TBoard* board = Board()) {
-    board->RevealMines(BoardCanvas());
-    ShowBoardDrawing();
-  }
+  FGameScreen->RevealMines();
   if (wasActive) FormPaint();
   TimerTick->setInterval(IdleInterval);
 }

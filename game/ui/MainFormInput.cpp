@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolButton>
+#include "game/ui/GameScreen.h"
 #include "game/ui/MainForm.h"
 #include "game/ui/WindowKeys.h"
 #include "settings/ui/DlgNewGame.h"
@@ -114,13 +115,7 @@ void TMainForm::FormMouseMove(int x, int y) {
     return;
   }
   if (FScreenShown != ss_Game || !FGame.Active() || !Board()) return;
-  int column = 0, row = 0;
-  if (Board()->CellAt(x, y, column, row)) {
-    Board()->HoverAt(column, row, BoardCanvas());
-    ShowBoardDrawing();
-  } else {
-    Board()->ClearHover();
-  }
+  FGameScreen->HoverAt(x, y);
 }
 
 void TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
@@ -186,6 +181,6 @@ void TMainForm::mouseMoveEvent(QMouseEvent* event) {
 void TMainForm::leaveEvent(QEvent* event) {
   // The pointer has gone (off the window, or onto the toolbar): no area is
   // under it any more.
-  if (FScreenShown == ss_Game && Board()) Board()->ClearHover();
+  if (FScreenShown == ss_Game) FGameScreen->ClearHover();
   QWidget::leaveEvent(event);
 }

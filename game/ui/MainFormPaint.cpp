@@ -3,11 +3,10 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include "board/ui/QtCanvas.h"
-#include "game/ui/DirtyCanvas.h"
+#include "game/ui/GameScreen.h"
 #include "game/ui/MainForm.h"
 #include "game/ui/MainFormLayout.h"
 #include "scores/ui/ScoreScreen.h"
-#include "ui/Cp1252.h"
 #include "ui/WidgetColours.h"
 
 using namespace MainFormDesign;
@@ -51,62 +50,21 @@ void TMainForm::CanvasChanged(const QRect& region) {
   if (!region.isEmpty()) update(region);
 }
 
-ICanvas& TMainForm::BoardCanvas() {
-  ICanvas& canvas = Canvas();
-  if (!FBoardCanvas)
-    FBoardCanvas = std::make_unique<TDirtyCanvas>(canvas, FCanvasImage.logicalDpiY() / 72.0);
-  return *FBoardCanvas;
-}
-
-void TMainForm::ShowBoardDrawing() {
-  if (FBoardCanvas) CanvasChanged(FBoardCanvas->TakeDirty());
-}
-
 void TMainForm::FormResize() {
   SyncCanvasSize();
   LayOutChildren();
-  if (TBoard* board = Board()) {
-    const int availWidth = width() - 3;
-    const int availHeight = height() - StatusBar->height() - SpeedPanel->height() - 3;
-    board->LayOut(availWidth, availHeight, SpeedPanel->height());
-  }
+  if (FGameScreen) FGameScreen->LayOut(width(), height(), SpeedPanel->height(), StatusBar->height());
   FormPaint();
 }
 
 void TMainForm::FormPaint() {
   if (FScreenShown == ss_Scores) {
-    FScoreScreen->LabelPlayerName->setText(FromCp1252(CurrentGame().PlayerName()));
+    FScoreScreen->ShowPlayerName();
     FScoreScreen->setVisible(true);
     PaintScores();
   } else if (FScreenShown == ss_Game && Board()) {
-    PaintGameScreen();
+    FGameScreen->Paint();
   }
-}
-
-void TMainForm::PaintGameScreen() {
-  TBoard& board = *Board();
-  ICanvas& canvas = BoardCanvas();
-  canvas.SetPenStyle(ps_Clear);
-  canvas.SetBrushStyle(bs_Solid);
-  canvas.SetBrushColour(FromQColor(palette().color(QPalette::Button)));
-
-  // The four margins around the grid, so that nothing outside it keeps an
-  // old picture (a larger field, or the score table).
-  const int columns = std::clamp(board.SizeX(), 1, int(TBoard::MaxColumns));
-  const int rows = std::clamp(board.SizeY(), 1, int(TBoard::MaxRows));
-  const int left = board.ColumnLeft(1);
-  const int right = board.ColumnRight(columns);
-  const int top = board.RowTop(1);
-  const int bottom = board.RowBottom(rows);
-  const int w = width();
-  const int h = height();
-  canvas.FillRect({0, 0, left, h});
-  canvas.FillRect({right + 1, 0, w, h});
-  canvas.FillRect({left, 0, right + 1, top});
-  canvas.FillRect({left, bottom + 1, right + 1, h});
-
-  board.PaintAll(canvas);
-  ShowBoardDrawing();
 }
 
 void TMainForm::paintEvent(QPaintEvent* event) {

@@ -68,6 +68,13 @@ void TScoreScreen::CreateControls() {
   TrackBarMatchSpec = MakeMatchSlider(this);
   Image3 = new TClickablePicture(pic_MatchWide, this);
   QFrame* bevel2 = MakeEtchedLine(this, QFrame::HLine);
+  const std::pair<QObject*, const char*> parts[] = {
+      {RadioButtonAllPlayers, "RadioButtonAllPlayers"}, {Image11, "Image11"},
+      {RadioButtonThisPlayer, "RadioButtonThisPlayer"}, {Image1, "Image1"},
+      {LabelPlayerName, "LabelPlayerName"},             {Image2, "Image2"},
+      {TrackBarMatchSpec, "TrackBarMatchSpec"},         {Image3, "Image3"},
+  };
+  for (const auto& [part, name] : parts) part->setObjectName(QLatin1StringView(name));
 
   Place(RadioButtonAllPlayers, {12, 5, 16, 29}, false);
   Place(Image11, {28, 5, 33, 25}, false);

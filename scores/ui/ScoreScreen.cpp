@@ -15,6 +15,10 @@ void TScoreScreen::TakeSettings() {
   if (FReference) FReference->StoreIn(CurrentGame());
 }
 
+void TScoreScreen::ShowPlayerName() {
+  LabelPlayerName->setText(FromCp1252(CurrentGame().PlayerName()));
+}
+
 void TScoreScreen::SetShowPlayerOnly(bool value) {
   FShowPlayerOnly = value;
   // The radio buttons only mirror the property here; their own handlers

@@ -32,6 +32,8 @@ class TScoreScreen : public TScoreHeadPanel {
   void TakeSettings();
   // The table paints only while it is the screen shown.
   void SetShown(bool shown) { FShown = shown; }
+  // The header names the player of the current game record.
+  void ShowPlayerName();
 
   bool ShowPlayerOnly() const { return FShowPlayerOnly; }
   void SetShowPlayerOnly(bool value);
@@ -55,15 +57,6 @@ class TScoreScreen : public TScoreHeadPanel {
   int HoverRow() const { return FHoverRow; }
   void SetHoverRow(int row) { FHoverRow = row; }
 
-  QRadioButton* RadioButtonAllPlayers = nullptr;
-  TClickablePicture* Image11 = nullptr;
-  QRadioButton* RadioButtonThisPlayer = nullptr;
-  TClickablePicture* Image1 = nullptr;
-  QLabel* LabelPlayerName = nullptr;
-  TClickablePicture* Image2 = nullptr;
-  QSlider* TrackBarMatchSpec = nullptr;
-  TClickablePicture* Image3 = nullptr;
-
  signals:
   // The player clicked a listed game to play one with its settings.
   void ChallengeRequested(const TGameRecord& challenged);
@@ -73,6 +66,16 @@ class TScoreScreen : public TScoreHeadPanel {
   void HintChanged(const QString& hint);
 
  private:
+  // The header's parts, each bearing its name (objectName).
+  QRadioButton* RadioButtonAllPlayers = nullptr;
+  TClickablePicture* Image11 = nullptr;
+  QRadioButton* RadioButtonThisPlayer = nullptr;
+  TClickablePicture* Image1 = nullptr;
+  QLabel* LabelPlayerName = nullptr;
+  TClickablePicture* Image2 = nullptr;
+  QSlider* TrackBarMatchSpec = nullptr;
+  TClickablePicture* Image3 = nullptr;
+
   void CreateControls();
   void Connect();
   bool ListsAGame(int row) const;

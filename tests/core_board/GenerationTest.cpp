@@ -163,7 +163,9 @@ TEST(Mines, NumbersCountDistinctMineAreasIncludingATouchingSelf) {
   record.MinePopulation = 6;  // round(81 x 0.012) = 1 mine
   Generate(board, record);
   for (const auto& area : board.Areas())
-    if (area->Mine) EXPECT_EQ(area->MineCount, 0);
+    if (area->Mine) {
+      EXPECT_EQ(area->MineCount, 0);
+    }
 }
 
 TEST(Clock, TimedFifteenByFifteenAtSpeedSevenGivesEightHundredTen) {

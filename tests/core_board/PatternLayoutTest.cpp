@@ -31,7 +31,9 @@ void ExpectOneLabelPerArea(const TBoard& board) {
     int labels = 0;
     for (const auto& [column, row] : CellsOf(board, area.get()))
       labels += board.Cell(column, row).LabelCell;
-    if (!area->Hole || area->CellCount > 0) EXPECT_EQ(labels, 1);
+    if (!area->Hole || area->CellCount > 0) {
+      EXPECT_EQ(labels, 1);
+    }
   }
 }
 

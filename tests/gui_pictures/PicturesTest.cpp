@@ -56,7 +56,9 @@ TEST(Pictures, AreDrawnForTheDeviceNotEnlarged) {
     const QImage large = Render(TPicture(p), 2.0);
     const QImage doubled = small.scaled(large.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QImage smoothed = small.scaled(large.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (HasSoftEdges(small)) EXPECT_NE(large, doubled) << p;
+    if (HasSoftEdges(small)) {
+      EXPECT_NE(large, doubled) << p;
+    }
     EXPECT_NE(large, smoothed) << p;
     const QPixmap shown = PictureIcon(TPicture(p)).pixmap(PictureSize(TPicture(p)), 1.5);
     EXPECT_EQ(shown.devicePixelRatio(), 1.5) << p;
@@ -108,7 +110,9 @@ TEST(Pictures, PaintWhereTheyAreToldAndNowhereElse) {
   for (int y = 0; y < 100; ++y)
     for (int x = 0; x < 100; ++x) {
       const bool inside = x >= 40 && x < 72 && y >= 30 && y < 62;
-      if (!inside) ASSERT_EQ(qAlpha(canvas.pixel(x, y)), 0) << x << "," << y;
+      if (!inside) {
+        ASSERT_EQ(qAlpha(canvas.pixel(x, y)), 0) << x << "," << y;
+      }
     }
   EXPECT_EQ(qAlpha(canvas.pixel(56, 46)), 255);
 }

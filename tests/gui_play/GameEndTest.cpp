@@ -1,6 +1,7 @@
 #include <cmath>
 #include "WindowFixture.h"
 #include "game/Scoring.h"
+#include "support/WindowParts.h"
 
 // Success: every mine marked and nothing else, announced with its bonuses.
 class SuccessTest : public WindowTest {
@@ -37,7 +38,7 @@ TEST_F(SuccessTest, MarkingEveryMineWinsWithTheUnexploredBonus) {
                              .arg(u)
                              .arg(bonus));
   EXPECT_EQ(Main->Score(), 100 + bonus);
-  EXPECT_EQ(Main->LabelScore->text(), QString::number(100 + bonus));
+  EXPECT_EQ(LabelScore(Main)->text(), QString::number(100 + bonus));
   EXPECT_EQ(LastScore().Score, 100 + bonus);
   EXPECT_EQ(RecordsInScores(), 1);
   EXPECT_EQ(DialogsShown, 2);

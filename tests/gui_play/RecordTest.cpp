@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 #include "board/Random.h"
 #include "scores/ScoreTable.h"
+#include "support/WindowParts.h"
 
 // One record per finished game, with the settings the game was played with.
 namespace {
@@ -161,7 +162,7 @@ TEST_F(RecordTest, ADamagedLastGameFilePlaysSoundly) {
   // declined.
   AnswerDialog = [this](TDlgNewGame&) { return DialogsShown == 1; };
   RandSeed(49);
-  Main->BtnNewGame->click();
+  BtnNewGame(Main)->click();
   ASSERT_TRUE(Main->GameActive());
   const TBoard& board = *Main->Board();
   EXPECT_GE(board.SizeX(), 1);

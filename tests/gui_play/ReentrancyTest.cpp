@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "support/WindowParts.h"
 
 // The end of a game runs message boxes and the new game dialog in nested
 // loops; what they start must not be touched by the handler that ended the
@@ -26,7 +27,7 @@ TEST_F(WindowTest, ANewGameStartedFromTheTimeOutDialogKeepsItsClock) {
   ASSERT_EQ(Messages.size(), 1u);
   EXPECT_TRUE(Main->GameActive());
   EXPECT_EQ(Main->Clock(), 810);
-  EXPECT_EQ(Main->LabelTimeB->text(), " 01:21");
+  EXPECT_EQ(LabelTimeB(Main)->text(), " 01:21");
   Main->Tick();
   EXPECT_EQ(Main->Clock(), 809);
   EXPECT_EQ(Messages.size(), 1u);
@@ -40,7 +41,7 @@ TEST_F(WindowTest, TicksDuringTheEndMessageLeaveTheClockAlone) {
     const std::int32_t clock = Main->Clock();
     for (int i = 0; i < 5; ++i) Main->Tick();
     during = Main->Clock() - clock;
-    EXPECT_EQ(Main->TimerTick->interval(), 30);
+    EXPECT_EQ(TimerTick(Main)->interval(), 30);
   };
   Click(Qt::LeftButton, ACoveredSafeArea());
   Click(Qt::LeftButton, AMine());

@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 #include "game/Scoring.h"
+#include "support/WindowParts.h"
 
 // The window's share of the scoring: the first-move grace, the loss, the
 // time bonus and the time-out.
@@ -72,7 +73,7 @@ TEST_F(WindowTest, TimeOutStoresAClockOfMinusOneWithItsMessage) {
   EXPECT_EQ(Messages[0], "Game Over! You ran out of time!");
   EXPECT_EQ(LastScore().Clock, -1);
   EXPECT_EQ(LastScore().Score, 123);
-  EXPECT_EQ(Main->LabelTimeB->text(), " 00:00");
+  EXPECT_EQ(LabelTimeB(Main)->text(), " 00:00");
 }
 
 TEST_F(WindowTest, ADefusedMinesPenaltyBelowZeroEndsTheGameOnTheNextTick) {

@@ -5,6 +5,7 @@
 #include "ScoreScreenFixture.h"
 #include "scores/ScoreLayout.h"
 #include "scores/ScoreTable.h"
+#include "support/WindowParts.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ TEST_F(HostileScores, RecordsOfRandomBytesPaintAndStayUnchanged) {
     const QByteArray file = RandomBytes(96 * 300 + seed * 7, seed);
     WriteWholeFile(ScoresFile, file);
     ExerciseScreen(*Main);
-    Main->ScoreScreen()->TrackBarMatchSpec->setValue(int(seed) * 10);
+    TrackBarMatchSpec(Main->ScoreScreen())->setValue(int(seed) * 10);
     Main->SetShowPlayerOnly(seed % 2 == 0);
     ExerciseScreen(*Main);
     EXPECT_EQ(ScoresBytes(), file) << seed;
@@ -71,9 +72,9 @@ TEST_F(HostileScores, ExtremeScoresAndSizesAreShownAsTheyStand) {
   WriteScores({low, one, huge});
   const QByteArray before = ScoresBytes();
   ExerciseScreen(*Main);
-  Main->ScoreScreen()->TrackBarMatchSpec->setValue(0);
+  TrackBarMatchSpec(Main->ScoreScreen())->setValue(0);
   ExerciseScreen(*Main);
-  Main->ScoreScreen()->TrackBarMatchSpec->setValue(75);
+  TrackBarMatchSpec(Main->ScoreScreen())->setValue(75);
   ExerciseScreen(*Main);
   EXPECT_EQ(Main->ScoreList()[1].PlayerName(), "Huge");
   EXPECT_EQ(Main->ScoreList()[2].PlayerName(), "One");

@@ -3,6 +3,7 @@
 #include <QSlider>
 #include "ScoreScreenFixture.h"
 #include "scores/ScoreTable.h"
+#include "support/WindowParts.h"
 
 namespace {
 
@@ -50,10 +51,10 @@ TEST_F(ScoreScreen, PlayerFilterComparesExactlyAndCaseSensitively) {
   WriteScores({ListedGame("ann", 100), ListedGame("Ann", 200), ListedGame("Annie", 300),
                ListedGame("Bob", 400)});
   Dialog->SetCurrentName("Ann");
-  Main->ScoreScreen()->RadioButtonThisPlayer->click();
+  RadioButtonThisPlayer(Main->ScoreScreen())->click();
   EXPECT_TRUE(Main->ShowPlayerOnly());
   EXPECT_EQ(ListedNames(*Main), (Names{"Ann"}));
-  Main->ScoreScreen()->RadioButtonAllPlayers->click();
+  RadioButtonAllPlayers(Main->ScoreScreen())->click();
   EXPECT_EQ(ListedNames(*Main), (Names{"Bob", "Annie", "Ann", "ann"}));
 }
 
@@ -101,35 +102,35 @@ class MatchFilter : public ScoreScreen {
 };
 
 TEST_F(MatchFilter, LevelsZeroAndOneListOnlyIdenticalSettings) {
-  Main->ScoreScreen()->TrackBarMatchSpec->setValue(0);
+  TrackBarMatchSpec(Main->ScoreScreen())->setValue(0);
   EXPECT_EQ(ListedNames(*Main), (Names{"Same"}));
-  Main->ScoreScreen()->TrackBarMatchSpec->setValue(1);
+  TrackBarMatchSpec(Main->ScoreScreen())->setValue(1);
   EXPECT_EQ(ListedNames(*Main), (Names{"Same"}));
 }
 
 TEST_F(MatchFilter, LevelsWidenTheListStepByStep) {
-  Main->ScoreScreen()->TrackBarMatchSpec->setValue(3);
+  TrackBarMatchSpec(Main->ScoreScreen())->setValue(3);
   EXPECT_EQ(ListedNames(*Main), (Names{"Timed", "Mines", "Same"}));
-  Main->ScoreScreen()->TrackBarMatchSpec->setValue(6);
+  TrackBarMatchSpec(Main->ScoreScreen())->setValue(6);
   EXPECT_EQ(ListedNames(*Main), (Names{"Nine", "Timed", "Mines", "Same"}));
 }
 
 TEST_F(MatchFilter, LevelSeventyFourHidesFarGamesAndSeventyFiveShowsAll) {
-  Main->ScoreScreen()->TrackBarMatchSpec->setValue(74);
+  TrackBarMatchSpec(Main->ScoreScreen())->setValue(74);
   EXPECT_EQ(ListedNames(*Main), (Names{"Nine", "Timed", "Mines", "Same"}));
-  Main->ScoreScreen()->TrackBarMatchSpec->setValue(75);
+  TrackBarMatchSpec(Main->ScoreScreen())->setValue(75);
   EXPECT_EQ(ListedNames(*Main), (Names{"Nine", "Far", "Timed", "Mines", "Same"}));
 }
 
 TEST_F(MatchFilter, DiscPicturesFilterAtOnce) {
-  ClickWidget(Main->ScoreScreen()->Image2);
+  ClickWidget(Image2(Main->ScoreScreen()));
   EXPECT_EQ(ListedNames(*Main), (Names{"Same"}));
-  ClickWidget(Main->ScoreScreen()->Image3);
+  ClickWidget(Image3(Main->ScoreScreen()));
   EXPECT_EQ(ListedNames(*Main).size(), 5u);
 }
 
 TEST_F(MatchFilter, ReferenceIsTheDialogsCurrentSettings) {
-  Main->ScoreScreen()->TrackBarMatchSpec->setValue(0);
+  TrackBarMatchSpec(Main->ScoreScreen())->setValue(0);
   Dialog->SetMinePopulation(50);
   Repaint();
   EXPECT_EQ(ListedNames(*Main), (Names{"Mines"}));

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include "ScoreScreenFixture.h"
 #include "scores/ScoreLayout.h"
+#include "support/WindowParts.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ TEST_F(Hover, RealRowGetsMarkersAndTheChallengeHint) {
   EXPECT_EQ(Main->property("HoverRow").toInt(), 2);
   EXPECT_EQ(Main->toolTip(), "Challenge this score");
   EXPECT_EQ(Main->statusTip(), "Click to play a game with the same settings.");
-  EXPECT_EQ(Main->StatusBar->text(), " Click to play a game with the same settings.");
+  EXPECT_EQ(StatusBar(Main)->text(), " Click to play a game with the same settings.");
   EXPECT_GT(CountDark(LeftMarkerArea(*Main, 2)), 4);
   EXPECT_GT(CountDark(RightMarkerArea(*Main, 2)), 4);
 }
@@ -67,7 +68,7 @@ TEST_F(Hover, PlaceholderRowsInviteAClickWithoutMarkers) {
   EXPECT_EQ(Main->HoverRow(), 0);
   EXPECT_EQ(Main->toolTip(), "");
   EXPECT_EQ(Main->statusTip(), "Click a score to challenge it.");
-  EXPECT_EQ(Main->StatusBar->text(), " Click a score to challenge it.");
+  EXPECT_EQ(StatusBar(Main)->text(), " Click a score to challenge it.");
   EXPECT_EQ(CountDark(LeftMarkerArea(*Main, 5)), 0);
   EXPECT_EQ(CountDark(RightMarkerArea(*Main, 5)), 0);
   EXPECT_EQ(CountDark(LeftMarkerArea(*Main, 1)), 0);

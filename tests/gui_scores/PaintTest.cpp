@@ -3,6 +3,7 @@
 #include "ScoreScreenFixture.h"
 #include "scores/ScoreLayout.h"
 #include "scores/ui/ScoreText.h"
+#include "support/WindowParts.h"
 
 TEST(ScoreTextRule, SettingsReadLikeTheDialogsLabelsWithoutPercent) {
   EXPECT_EQ(PercentText(25), "5.0");   // holes
@@ -135,11 +136,11 @@ TEST_F(ScoreScreen, FilterChangesNeverPaintOverTheMinefield) {
   ASSERT_EQ(Main->ScreenShown(), ss_Game);
   const QImage board = Main->CanvasImage().copy();
   Main->SetShowPlayerOnly(true);
-  Main->ScoreScreen()->TrackBarMatchSpec->setValue(10);
+  TrackBarMatchSpec(Main->ScoreScreen())->setValue(10);
   Main->PaintScores();
   EXPECT_EQ(Main->CanvasImage(), board);
   EXPECT_TRUE(Main->ShowPlayerOnly());
-  EXPECT_TRUE(Main->ScoreScreen()->RadioButtonThisPlayer->isChecked());
+  EXPECT_TRUE(RadioButtonThisPlayer(Main->ScoreScreen())->isChecked());
 }
 
 // A main window that no new game dialog has given settings yet, as while

@@ -3,6 +3,7 @@
 #include <QStatusTipEvent>
 #include <QToolButton>
 #include "WindowFixture.h"
+#include "support/WindowParts.h"
 
 namespace {
 // The grid laid out for a client area: square cells, centred.
@@ -44,25 +45,25 @@ TEST_F(WindowTest, WideningAHeightLimitedWindowOnlyCentresTheGrid) {
 }
 
 TEST_F(WindowTest, ToolbarComponentsStandWhereTheDesignPutsThem) {
-  EXPECT_EQ(Main->SpeedPanel->geometry(), QRect(0, 0, 478, 39));
-  EXPECT_EQ(Main->BtnNewGame->geometry(), QRect(8, 7, 25, 25));
-  EXPECT_EQ(Main->BtnNewGame->iconSize(), QSize(22, 22));
-  EXPECT_EQ(Main->PanelNewPrompt->geometry(), QRect(8, 32, 25, 4));
-  EXPECT_EQ(Main->BtnPop->geometry(), QRect(34, 7, 25, 25));
-  EXPECT_EQ(Main->BtnPop->iconSize(), QSize(16, 22));
-  EXPECT_EQ(Main->SpeedButtonLifeline->geometry(), QRect(73, 3, 31, 31));
-  EXPECT_EQ(Main->SpeedButtonLifeline->iconSize(), QSize(23, 23));
-  EXPECT_TRUE(Main->SpeedButtonLifeline->isCheckable());
-  EXPECT_EQ(Main->PanelCountdown->geometry(), QRect(355, 3, 88, 32));
-  EXPECT_EQ(Main->PanelCountdownBar->geometry().topLeft(), QPoint(1, 1));
-  EXPECT_EQ(Main->PanelCountdownBar->height(), 30);
-  EXPECT_EQ(Main->BtnPause->geometry(), QRect(447, 7, 25, 25));
-  EXPECT_EQ(Main->BtnPause->iconSize(), QSize(16, 16));
-  EXPECT_EQ(Main->PanelPausePrompt->geometry(), QRect(447, 32, 25, 4));
-  EXPECT_EQ(Main->LabelNumLifelines->geometry().right() + 1, 132);
-  EXPECT_EQ(Main->LabelScore->geometry().right() + 1, 346);
-  EXPECT_EQ(Main->StatusBar->geometry(), QRect(0, 511 - 20, 478, 20));
-  for (QToolButton* button : {Main->BtnNewGame, Main->BtnPop, Main->SpeedButtonLifeline, Main->BtnPause}) {
+  EXPECT_EQ(SpeedPanel(Main)->geometry(), QRect(0, 0, 478, 39));
+  EXPECT_EQ(BtnNewGame(Main)->geometry(), QRect(8, 7, 25, 25));
+  EXPECT_EQ(BtnNewGame(Main)->iconSize(), QSize(22, 22));
+  EXPECT_EQ(PanelNewPrompt(Main)->geometry(), QRect(8, 32, 25, 4));
+  EXPECT_EQ(BtnPop(Main)->geometry(), QRect(34, 7, 25, 25));
+  EXPECT_EQ(BtnPop(Main)->iconSize(), QSize(16, 22));
+  EXPECT_EQ(SpeedButtonLifeline(Main)->geometry(), QRect(73, 3, 31, 31));
+  EXPECT_EQ(SpeedButtonLifeline(Main)->iconSize(), QSize(23, 23));
+  EXPECT_TRUE(SpeedButtonLifeline(Main)->isCheckable());
+  EXPECT_EQ(PanelCountdown(Main)->geometry(), QRect(355, 3, 88, 32));
+  EXPECT_EQ(PanelCountdownBar(Main)->geometry().topLeft(), QPoint(1, 1));
+  EXPECT_EQ(PanelCountdownBar(Main)->height(), 30);
+  EXPECT_EQ(BtnPause(Main)->geometry(), QRect(447, 7, 25, 25));
+  EXPECT_EQ(BtnPause(Main)->iconSize(), QSize(16, 16));
+  EXPECT_EQ(PanelPausePrompt(Main)->geometry(), QRect(447, 32, 25, 4));
+  EXPECT_EQ(LabelNumLifelines(Main)->geometry().right() + 1, 132);
+  EXPECT_EQ(LabelScore(Main)->geometry().right() + 1, 346);
+  EXPECT_EQ(StatusBar(Main)->geometry(), QRect(0, 511 - 20, 478, 20));
+  for (QToolButton* button : {BtnNewGame(Main), BtnPop(Main), SpeedButtonLifeline(Main), BtnPause(Main)}) {
     EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
     EXPECT_TRUE(button->autoRaise());
   }
@@ -71,45 +72,45 @@ TEST_F(WindowTest, ToolbarComponentsStandWhereTheDesignPutsThem) {
 TEST_F(WindowTest, RightAnchoredComponentsKeepTheirDistanceFromTheRightEdge) {
   Main->resize(600, 511);
   Main->FormResize();
-  EXPECT_EQ(Main->PanelCountdown->x(), 355 + 122);
-  EXPECT_EQ(Main->BtnPause->x(), 447 + 122);
-  EXPECT_EQ(Main->PanelPausePrompt->x(), 447 + 122);
-  EXPECT_EQ(Main->LabelScore->geometry().right() + 1, 346 + 122);
-  EXPECT_EQ(Main->BtnPop->x(), 34);  // anchored left
-  EXPECT_EQ(Main->LabelNumLifelines->geometry().right() + 1, 132);
-  EXPECT_EQ(Main->StatusBar->geometry(), QRect(0, 511 - 20, 600, 20));
+  EXPECT_EQ(PanelCountdown(Main)->x(), 355 + 122);
+  EXPECT_EQ(BtnPause(Main)->x(), 447 + 122);
+  EXPECT_EQ(PanelPausePrompt(Main)->x(), 447 + 122);
+  EXPECT_EQ(LabelScore(Main)->geometry().right() + 1, 346 + 122);
+  EXPECT_EQ(BtnPop(Main)->x(), 34);  // anchored left
+  EXPECT_EQ(LabelNumLifelines(Main)->geometry().right() + 1, 132);
+  EXPECT_EQ(StatusBar(Main)->geometry(), QRect(0, 511 - 20, 600, 20));
 }
 
 TEST_F(WindowTest, LabelsGrowToTheLeftWithTheirText) {
   StartGame();
-  const int narrow = Main->LabelScore->width();
+  const int narrow = LabelScore(Main)->width();
   Main->Game().SetScore(-123456);
   Main->ShowScore();
-  EXPECT_EQ(Main->LabelScore->text(), "-123456");
-  EXPECT_GT(Main->LabelScore->width(), narrow);
-  EXPECT_EQ(Main->LabelScore->geometry().right() + 1, 346);
-  const QFont font = Main->LabelScore->font();
+  EXPECT_EQ(LabelScore(Main)->text(), "-123456");
+  EXPECT_GT(LabelScore(Main)->width(), narrow);
+  EXPECT_EQ(LabelScore(Main)->geometry().right() + 1, 346);
+  const QFont font = LabelScore(Main)->font();
   EXPECT_EQ(font.family(), "Arial");
   EXPECT_EQ(font.pixelSize(), 27);
   EXPECT_TRUE(font.bold());
 }
 
 TEST_F(WindowTest, HintsGiveTheirShortPartAsToolTipAndTheLongPartToTheStatusBar) {
-  EXPECT_EQ(Main->BtnNewGame->toolTip(), "Choose a new game (F5)");
-  EXPECT_EQ(Main->BtnPop->toolTip(), "Menu");
-  EXPECT_EQ(Main->SpeedButtonLifeline->toolTip(), "Lifeline");
-  EXPECT_EQ(Main->LabelNumLifelines->toolTip(), "Number of lifelines remaining");
-  EXPECT_EQ(Main->LabelScore->toolTip(), "Score");
-  EXPECT_EQ(Main->PanelCountdown->toolTip(), "Game Time");
-  EXPECT_EQ(Main->BtnPause->toolTip(), "Pause / Resume (F3)");
+  EXPECT_EQ(BtnNewGame(Main)->toolTip(), "Choose a new game (F5)");
+  EXPECT_EQ(BtnPop(Main)->toolTip(), "Menu");
+  EXPECT_EQ(SpeedButtonLifeline(Main)->toolTip(), "Lifeline");
+  EXPECT_EQ(LabelNumLifelines(Main)->toolTip(), "Number of lifelines remaining");
+  EXPECT_EQ(LabelScore(Main)->toolTip(), "Score");
+  EXPECT_EQ(PanelCountdown(Main)->toolTip(), "Game Time");
+  EXPECT_EQ(BtnPause(Main)->toolTip(), "Pause / Resume (F3)");
 
   // Qt hands a status tip up from the widget under the pointer.
-  QStatusTipEvent tip(Main->SpeedButtonLifeline->statusTip());
-  QApplication::sendEvent(Main->SpeedButtonLifeline, &tip);
-  EXPECT_EQ(Main->StatusBar->text(), " Click this before activating a mine, and the game continues.");
+  QStatusTipEvent tip(SpeedButtonLifeline(Main)->statusTip());
+  QApplication::sendEvent(SpeedButtonLifeline(Main), &tip);
+  EXPECT_EQ(StatusBar(Main)->text(), " Click this before activating a mine, and the game continues.");
   QStatusTipEvent empty{QString()};
-  QApplication::sendEvent(Main->BtnPause, &empty);
-  EXPECT_EQ(Main->StatusBar->text(), " ");
+  QApplication::sendEvent(BtnPause(Main), &empty);
+  EXPECT_EQ(StatusBar(Main)->text(), " ");
 }
 
 TEST_F(WindowTest, TheGameScreenClearsTheWindowsOwnHint) {
@@ -119,5 +120,5 @@ TEST_F(WindowTest, TheGameScreenClearsTheWindowsOwnHint) {
   StartGame();
   EXPECT_TRUE(Main->toolTip().isEmpty());
   EXPECT_TRUE(Main->statusTip().isEmpty());
-  EXPECT_EQ(Main->StatusBar->text(), " ");
+  EXPECT_EQ(StatusBar(Main)->text(), " ");
 }

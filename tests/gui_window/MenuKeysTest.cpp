@@ -5,9 +5,10 @@
 #include <QSlider>
 #include <QToolButton>
 #include "WindowFixture.h"
+#include "support/WindowParts.h"
 
 TEST_F(WindowTest, PopupMenuHoldsItsItemsInOrderWithTheirShortCutTexts) {
-  const QList<QAction*> items = Main->PopupMenu1->actions();
+  const QList<QAction*> items = PopupMenu1(Main)->actions();
   ASSERT_EQ(items.size(), 10);
   struct TItem {
     const char* Caption;
@@ -36,40 +37,40 @@ TEST_F(WindowTest, PopupMenuHoldsItsItemsInOrderWithTheirShortCutTexts) {
     EXPECT_EQ(items[i]->shortcut(), expected[i].Keys);
     EXPECT_TRUE(items[i]->isShortcutVisibleInContextMenu());
   }
-  EXPECT_TRUE(Main->OneMark1->isCheckable());
-  EXPECT_FALSE(Main->OneMark1->isChecked());
+  EXPECT_TRUE(OneMark1(Main)->isCheckable());
+  EXPECT_FALSE(OneMark1(Main)->isChecked());
 }
 
 TEST_F(WindowTest, MenuItemsActAsTheirCommands) {
-  Main->MenuNewGame->trigger();
+  MenuNewGame(Main)->trigger();
   EXPECT_EQ(DialogsShown, 1);
   StartGame();
-  Main->MenuPauseResume->trigger();
+  MenuPauseResume(Main)->trigger();
   EXPECT_EQ(Main->ScreenShown(), ss_Scores);
-  Main->MenuPauseResume->trigger();
+  MenuPauseResume(Main)->trigger();
   EXPECT_EQ(Main->ScreenShown(), ss_Game);
-  Main->MenuBoss->trigger();
+  MenuBoss(Main)->trigger();
   EXPECT_EQ(Main->ScreenShown(), ss_Scores);
   EXPECT_TRUE(Main->isMinimized());
 }
 
 TEST_F(WindowTest, OneMarkDoesNothingBeforeTheFirstGame) {
-  Main->OneMark1->trigger();
-  EXPECT_FALSE(Main->OneMark1->isChecked());
+  OneMark1(Main)->trigger();
+  EXPECT_FALSE(OneMark1(Main)->isChecked());
   EXPECT_FALSE(Main->Board());
 }
 
 TEST_F(WindowTest, OneMarkFlipsTheBoardsFlagAndTheCheckTogetherAcrossGames) {
   StartGame();
-  Main->OneMark1->trigger();
-  EXPECT_TRUE(Main->OneMark1->isChecked());
+  OneMark1(Main)->trigger();
+  EXPECT_TRUE(OneMark1(Main)->isChecked());
   EXPECT_TRUE(Main->Board()->OneMark());
   StartGame();
   EXPECT_TRUE(Main->Board()->OneMark());
-  EXPECT_TRUE(Main->OneMark1->isChecked());
+  EXPECT_TRUE(OneMark1(Main)->isChecked());
   Main->OneMark1Click();  // called directly, not through the checkable action
   EXPECT_FALSE(Main->Board()->OneMark());
-  EXPECT_FALSE(Main->OneMark1->isChecked());
+  EXPECT_FALSE(OneMark1(Main)->isChecked());
 }
 
 TEST_F(WindowTest, NewGameKeysOpenTheDialogOncePerPress) {
@@ -102,21 +103,21 @@ TEST_F(WindowTest, CtrlOnlyKeysNeedExactlyCtrl) {
 }
 
 TEST_F(WindowTest, AboutShowsTheOneBoxWithoutWaiting) {
-  Main->About1->trigger();
-  Main->About1->trigger();
+  About1(Main)->trigger();
+  About1(Main)->trigger();
   EXPECT_TRUE(About->isVisible());
   EXPECT_EQ(DialogsShown, 0);  // not run through the modal seam
 }
 
 TEST_F(WindowTest, KeysTheFocusedChildDoesNotWantReachTheWindow) {
-  Main->ScoreScreen()->TrackBarMatchSpec->setFocus();
+  TrackBarMatchSpec(Main->ScoreScreen())->setFocus();
   QKeyEvent press(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
-  QApplication::sendEvent(Main->ScoreScreen()->TrackBarMatchSpec, &press);
+  QApplication::sendEvent(TrackBarMatchSpec(Main->ScoreScreen()), &press);
   EXPECT_EQ(DialogsShown, 1);
 }
 
 TEST_F(WindowTest, TheMenuButtonOpensTheMenuBesideItself) {
-  Main->BtnPop->click();
-  EXPECT_TRUE(Main->PopupMenu1->isVisible());
-  Main->PopupMenu1->hide();
+  BtnPop(Main)->click();
+  EXPECT_TRUE(PopupMenu1(Main)->isVisible());
+  PopupMenu1(Main)->hide();
 }

@@ -8,6 +8,7 @@
 #include "WindowFixture.h"
 #include "settings/PlayerNames.h"
 #include "ui/ModalSeams.h"
+#include "support/WindowParts.h"
 
 // The program's own seams run real modal boxes; here a timer answers them
 // from inside their message loop, as a player would.
@@ -88,7 +89,7 @@ TEST_F(WindowTest, AnUnreadableNamesFileIsReportedCentredOnTheGame) {
     box = message->frameGeometry();
     message->button(QMessageBox::Ok)->click();
   });
-  Main->BtnNewGame->click();
+  BtnNewGame(Main)->click();
   EXPECT_EQ(shown, "Cannot open file SavedNames.txt");
   EXPECT_EQ(DialogsShown, 1);  // the dialog is shown all the same
   const QPoint offCentre = box.center() - Main->frameGeometry().center();

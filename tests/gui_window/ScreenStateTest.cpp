@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 #include "core_board/BoardTestSupport.h"
 #include "scores/ScoreTable.h"
+#include "support/WindowParts.h"
 
 // The rows of the window's state table: which screen, whether a game is
 // active, whether the timer runs, the pause button and the timer interval.
@@ -18,8 +19,8 @@ struct TState {
 };
 
 TState StateOf(const TMainForm& form) {
-  return {form.ScreenShown(), form.GameActive(), form.Ticking(), form.BtnPause->isEnabled(),
-          form.TimerTick->isActive() ? form.TimerTick->interval() : 0};
+  return {form.ScreenShown(), form.GameActive(), form.Ticking(), BtnPause(&form)->isEnabled(),
+          TimerTick(&form)->isActive() ? TimerTick(&form)->interval() : 0};
 }
 
 void ExpectState(const TMainForm& form, const TState& want, const char* situation) {
@@ -42,9 +43,9 @@ TEST_F(WindowTest, StartsOnTheScoreScreenWithNoGameAndNoBoard) {
   EXPECT_EQ(Main->NumLifelines(), 0);
   EXPECT_FALSE(Main->ShowPlayerOnly());
   EXPECT_TRUE(Main->ScoreScreen()->isVisible());
-  EXPECT_FALSE(Main->SpeedButtonLifeline->isEnabled());
-  EXPECT_EQ(Main->MenuView->text(), "View Game");
-  EXPECT_EQ(Main->MenuPauseResume->text(), "Pause");
+  EXPECT_FALSE(SpeedButtonLifeline(Main)->isEnabled());
+  EXPECT_EQ(MenuView(Main)->text(), "View Game");
+  EXPECT_EQ(MenuPauseResume(Main)->text(), "Pause");
 }
 
 TEST_F(WindowTest, WindowStartsAtItsDesignSizeCentredWithItsMinimum) {
@@ -62,9 +63,9 @@ TEST_F(WindowTest, EveryRowOfTheStateTableIsReachedInTurn) {
   StartGame();
   ExpectState(*Main, {ss_Game, true, true, true, 100}, "game in play");
   EXPECT_TRUE(Main->windowTitle().endsWith(" : Play"));
-  EXPECT_EQ(Main->MenuView->text(), "View Scores");
+  EXPECT_EQ(MenuView(Main)->text(), "View Scores");
   EXPECT_FALSE(Main->ScoreScreen()->isVisible());
-  EXPECT_TRUE(Main->SpeedButtonLifeline->isEnabled());
+  EXPECT_TRUE(SpeedButtonLifeline(Main)->isEnabled());
 
   Key(Qt::Key_F3);
   ExpectState(*Main, {ss_Scores, true, true, true, 30}, "paused");
@@ -105,8 +106,8 @@ TEST_F(WindowTest, CancelDuringAGameReturnsToItsScreenWithTheClockRunning) {
   EXPECT_EQ(DialogsShown, 2);
   EXPECT_EQ(Main->ScreenShown(), ss_Game);
   EXPECT_TRUE(Main->Ticking());
-  EXPECT_TRUE(Main->BtnPause->isEnabled());
-  EXPECT_EQ(Main->TimerTick->interval(), 100);
+  EXPECT_TRUE(BtnPause(Main)->isEnabled());
+  EXPECT_EQ(TimerTick(Main)->interval(), 100);
 }
 
 TEST_F(WindowTest, ViewScoresStopsTheTimerAndF6DoesNot) {
@@ -123,7 +124,7 @@ TEST_F(WindowTest, ViewScoresStopsTheTimerAndF6DoesNot) {
   Main->MenuViewClick();
   EXPECT_EQ(Main->ScreenShown(), ss_Scores);
   EXPECT_FALSE(Main->Ticking());
-  EXPECT_EQ(Main->MenuPauseResume->text(), "Resume");
+  EXPECT_EQ(MenuPauseResume(Main)->text(), "Resume");
 }
 
 TEST_F(WindowTest, BossKeyShowsTheScoresAndMinimisesEveryWindow) {
@@ -161,9 +162,9 @@ TEST_F(WindowTest, SettersCompareFirst) {
   EXPECT_NE(Main->Board()->CellWidth(), -7);
 
   Main->SetTicking(false);
-  Main->MenuPauseResume->setText("marker");
+  MenuPauseResume(Main)->setText("marker");
   Main->SetTicking(false);
-  EXPECT_EQ(Main->MenuPauseResume->text(), "marker");
+  EXPECT_EQ(MenuPauseResume(Main)->text(), "marker");
 }
 
 TEST_F(WindowTest, PublishedPropertiesReadTheState) {
@@ -182,7 +183,7 @@ TEST_F(WindowTest, ClosingDuringAGameEndsWithoutARecord) {
   Key(Qt::Key_W, Qt::ControlModifier);
   EXPECT_FALSE(Main->isVisible());
   EXPECT_FALSE(Main->Board());
-  EXPECT_FALSE(Main->TimerTick->isActive());
+  EXPECT_FALSE(TimerTick(Main)->isActive());
   EXPECT_EQ(RecordsInScores(), 0);
   EXPECT_TRUE(Messages.empty());
 }

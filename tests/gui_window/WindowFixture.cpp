@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include "board/Random.h"
 #include "scores/ScoreTable.h"
+#include "support/WindowParts.h"
 
 void WindowTest::SetUp() {
   QApplication::setQuitOnLastWindowClosed(false);
@@ -82,7 +83,7 @@ std::function<bool(TDlgNewGame&)> WindowTest::ChooseSettings(const TFieldSetting
 void WindowTest::StartGame(const TFieldSettings& settings) {
   const auto previous = AnswerDialog;
   AnswerDialog = ChooseSettings(settings);
-  Main->BtnNewGame->click();
+  BtnNewGame(Main)->click();
   AnswerDialog = previous;
   ASSERT_TRUE(Main->GameActive());
   ASSERT_TRUE(Main->Board());

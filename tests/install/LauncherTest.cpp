@@ -109,7 +109,7 @@ TEST_F(Launcher, PutsBackAPatternThePlayerDeleted) {
 }
 
 TEST_F(Launcher, StartsWithAnEmptyLibrary) {
-  for (const QString& name : {"101.tes", "102.tes"}) QFile::remove(Path("install/share/quorlane/Patterns/" + name));
+  for (const char* name : {"101.tes", "102.tes"}) QFile::remove(Path(QStringLiteral("install/share/quorlane/Patterns/") + name));
   ASSERT_EQ(Launch(), 0) << Errors.toStdString();
   EXPECT_TRUE(QFileInfo(Path("home/.local/share/quorlane/Patterns")).isDir());
   EXPECT_FALSE(Report().isEmpty()) << "the game still runs";

@@ -403,11 +403,12 @@ void Soak::PlayToAnEnd() {
       const bool leftBefore = Main->Game().LeftDown(), rightBefore = Main->Game().RightDown();
       Main->FormMouseDown(button, at.x(), at.y());
       Main->FormMouseUp(button, at.x(), at.y());
-      if (win && GamesStarted == startedBefore && Tally.Active && Main->GameActive())
+      if (win && GamesStarted == startedBefore && Tally.Active && Main->GameActive()) {
         ASSERT_NE(area->Marked, wasMarked) << "a right click on " << column << ", " << row << " of "
                                            << board.SizeX() << " x " << board.SizeY() << " at " << at.x()
                                            << ", " << at.y() << " flags " << leftBefore << rightBefore
                                            << " screen " << Main->ScreenShown();
+      }
       if (Tally.Active) ExpectSuccessIfCleared();
       CheckAfterAction(win ? "marking the mines" : "walking onto mines");
       // The end of the game may have begun the next one on another field.

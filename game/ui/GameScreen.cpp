@@ -1,0 +1,107 @@
+#include "game/ui/GameScreen.h"
+#include <algorithm>
+#include <QImage>
+#include "game/Game.h"
+#include "game/ui/DirtyCanvas.h"
+#include "ui/ScreenCanvas.h"
+#include "ui/WidgetColours.h"
+
+namespace {
+
+// Font sizes become a generous text height at the canvas image's own
+// resolution.
+double CanvasPixelsPerPoint() { return QImage(1, 1, QImage::Format_RGB32).logicalDpiY() / 72.0; }
+
+}  // namespace
+
+TGameScreen::TGameScreen(TGame& game, IScreenCanvas& window, QWidget* parent)
+    : QWidget(parent), FGame(game), FWindow(window) {
+  // The field is drawn on the window's canvas, and the pointer is the
+  // window's: this widget paints nothing and lets the mouse through.
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_NoSystemBackground);
+  hide();
+}
+
+TGameScreen::~TGameScreen() = default;
+
+ICanvas& TGameScreen::BoardCanvas() {
+  ICanvas& canvas = FWindow.Canvas();
+  if (!FBoardCanvas) FBoardCanvas = std::make_unique<TDirtyCanvas>(canvas, CanvasPixelsPerPoint());
+  return *FBoardCanvas;
+}
+
+void TGameScreen::ShowBoardDrawing() {
+  if (FBoardCanvas) FWindow.CanvasChanged(FBoardCanvas->TakeDirty());
+}
+
+void TGameScreen::LayOut(int clientWidth, int clientHeight, int toolbarHeight, int statusHeight) {
+  setGeometry(0, toolbarHeight, clientWidth, std::max(0, clientHeight - toolbarHeight - statusHeight));
+  if (TBoard* board = FGame.Board())
+    board->LayOut(clientWidth - 3, clientHeight - statusHeight - toolbarHeight - 3, toolbarHeight);
+}
+
+void TGameScreen::Paint() {
+  TBoard* board = FGame.Board();
+  if (!board) return;
+  ICanvas& canvas = BoardCanvas();
+  canvas.SetPenStyle(ps_Clear);
+  canvas.SetBrushStyle(bs_Solid);
+  canvas.SetBrushColour(FromQColor(palette().color(QPalette::Button)));
+
+  // The four margins around the grid, so that nothing outside it keeps an
+  // old picture (a larger field, or the score table).
+  const int columns = std::clamp(board->SizeX(), 1, int(TBoard::MaxColumns));
+  const int rows = std::clamp(board->SizeY(), 1, int(TBoard::MaxRows));
+  const int left = board->ColumnLeft(1);
+  const int right = board->ColumnRight(columns);
+  const int top = board->RowTop(1);
+  const int bottom = board->RowBottom(rows);
+  const int w = parentWidget()->width();
+  const int h = parentWidget()->height();
+  canvas.FillRect({0, 0, left, h});
+  canvas.FillRect({right + 1, 0, w, h});
+  canvas.FillRect({left, 0, right + 1, top});
+  canvas.FillRect({left, bottom + 1, right + 1, h});
+
+  board->PaintAll(canvas);
+  ShowBoardDrawing();
+}
+
+void TGameScreen::HoverAt(int x, int y) {
+  TBoard* board = FGame.Board();
+  if (!board) return;
+  int column = 0, row = 0;
+  if (board->CellAt(x, y, column, row)) {
+    board->HoverAt(column, row, BoardCanvas());
+    ShowBoardDrawing();
+  } else {
+    board->ClearHover();
+  }
+}
+
+void TGameScreen::ClearHover() {
+  if (TBoard* board = FGame.Board()) board->ClearHover();
+}
+
+void TGameScreen::Pulse() {
+  TBoard* board = FGame.Board();
+  if (!board) return;
+  board->PulseHover();
+  board->PaintChanged(BoardCanvas());
+  ShowBoardDrawing();
+}
+
+void TGameScreen::ToggleOneMark() {
+  TBoard* board = FGame.Board();
+  if (!board) return;
+  board->SetOneMark(!board->OneMark(), BoardCanvas());
+  ShowBoardDrawing();
+}
+
+void TGameScreen::RevealMines() {
+  TBoard* board = FGame.Board();
+  if (!board) return;
+  board->RevealMines(BoardCanvas());
+  ShowBoardDrawing();
+}
