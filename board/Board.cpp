@@ -15,6 +15,7 @@ TBoard::~TBoard() = default;
 void TBoard::Clear() {
   if (!FColourList) FColourList = std::make_unique<TColourList>();
   FHovered = nullptr;  // the hovered area ends with the list
+  FCursorArea = nullptr;
   FAreas.clear();
   AreasGiven = 0;
   for (int column = 1; column <= FSizeX; ++column)

@@ -101,6 +101,10 @@ class TBoard {
   void ClearHover();
   void PulseHover();
   void SetOneMark(bool flag, ICanvas& canvas);
+  // The keyboard cursor: a frame round the area of a cell, none for a cell
+  // off the field. Both the old and the new area are drawn anew by the next
+  // PaintChanged.
+  void SetCursor(int column, int row);
 
   // What the board holds, for reading; generation, play and drawing change it.
   // The size the field was generated with.
@@ -129,6 +133,7 @@ class TBoard {
   std::int32_t PulseStep() const { return FPulseStep; }
   float PulseLevel() const { return FPulseLevel; }
   bool Lifeline() const { return FLifeline; }
+  const TAreaProperties* CursorArea() const { return FCursorArea; }
   const TColourList* ColourList() const { return FColourList.get(); }
 
  private:
@@ -159,6 +164,7 @@ class TBoard {
   std::int32_t FPulseStep = 0;
   float FPulseLevel = 0.0f;
   bool FLifeline = false;
+  TAreaProperties* FCursorArea = nullptr;
 
   // Cells are numbered row by row on a grid with a border of one cell all
   // round (row 0 and column 0 are border), so sorting numbers gives the
@@ -232,6 +238,7 @@ class TBoard {
   TAreaProperties* AreaOfCell(int column, int row) const;
   void Flood();
   void PaintGlyph(int column, int row, const TAreaProperties& area, ICanvas& canvas);
+  void PaintCursorFrame(int column, int row, TColour fill, ICanvas& canvas);
   void PaintCells(const std::vector<std::int32_t>& cellIds, ICanvas& canvas);
 
   // Indexes that keep generation, the flood, the mine count and the

@@ -98,6 +98,7 @@ void TBoard::PaintCell(int column, int row, ICanvas& canvas) {
     }
   }
   PaintGlyph(column, row, *area, canvas);
+  if (area == FCursorArea) PaintCursorFrame(column, row, fill, canvas);
 }
 
 // Numbers and marks are scaled to the cell: h is the cell height less one.

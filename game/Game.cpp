@@ -12,6 +12,7 @@ void TGame::Start(const TGameRecord& settings) {
   if (!FBoard) FBoard = std::make_unique<TBoard>();
   // The last press belonged to the old field, whose areas are gone.
   FPressedArea = nullptr;
+  FCursor.Reset();
   FBoard->Generate(FInPlay, FClock, FScore);
   FActive = true;
   FNumLifelines = LifelinesPerGame;
@@ -49,6 +50,39 @@ TPlayResult TGame::Release(TPlayButton button, int column, int row) {
     FRightDown = false;
   }
   return result;
+}
+
+void TGame::MoveCursor(TCursorMove move) {
+  if (!FBoard) return;
+  FCursor.Move(move, *FBoard);
+  FBoard->SetCursor(FCursor.Column(), FCursor.Row());
+}
+
+void TGame::HideCursor() {
+  FCursor.Hide();
+  if (FBoard) FBoard->SetCursor(0, 0);
+}
+
+TPlayResult TGame::PlayAtCursor(TCursorAction action) {
+  if (!FBoard || FLeftDown || FRightDown) return pr_Nothing;
+  if (!FCursor.Shown()) {
+    MoveCursor(cm_Left);  // a hidden cursor only shows
+    return pr_Nothing;
+  }
+  const int column = FCursor.Column(), row = FCursor.Row();
+  switch (action) {
+    case ca_Uncover:
+      Press(pb_Left, column, row);
+      return Release(pb_Left, column, row);
+    case ca_Mark:
+      Press(pb_Right, column, row);
+      return Release(pb_Right, column, row);
+    case ca_Tint:
+      Press(pb_Left, column, row);
+      Press(pb_Right, column, row);
+      return Release(pb_Left, column, row);
+  }
+  return pr_Nothing;
 }
 
 TPlayResult TGame::Uncover(int column, int row) {

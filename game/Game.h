@@ -3,10 +3,15 @@
 #include <memory>
 #include <optional>
 #include "board/Board.h"
+#include "game/FieldCursor.h"
 #include "settings/GameRecord.h"
 
 // The mouse buttons a field tells apart; any other button only presses.
 enum TPlayButton { pb_Left, pb_Right, pb_Other };
+
+// What the keyboard does at its cursor: what a left click, a right click
+// and both buttons together do there.
+enum TCursorAction { ca_Uncover, ca_Mark, ca_Tint };
 
 // What a button's release did to the field.
 enum TPlayResult {
@@ -50,6 +55,14 @@ class TGame {
   // area; a left and a right press on one area together tint it.
   void Press(TPlayButton button, int column, int row);
   TPlayResult Release(TPlayButton button, int column, int row);
+
+  // The keyboard. A cursor key shows the cursor or moves it; an action
+  // plays its area as the matching click would, once the cursor shows (a
+  // hidden cursor is only shown), and never while a mouse button is held.
+  void MoveCursor(TCursorMove move);
+  void HideCursor();
+  TPlayResult PlayAtCursor(TCursorAction action);
+  const TFieldCursor& Cursor() const { return FCursor; }
 
   // The clock's tenth of a second: a timed game counts down and is lost
   // once the clock falls below zero (the result is true then); an untimed
@@ -103,6 +116,7 @@ class TGame {
   bool FLeftDown = false;
   bool FRightDown = false;
   const TAreaProperties* FPressedArea = nullptr;
+  TFieldCursor FCursor;
   std::uint32_t FSerial = 0;
   // The loss in progress is a time-out rather than a mine going off.
   bool FTimeRanOut = false;

@@ -1,8 +1,10 @@
 #include "game/ui/GameScreen.h"
 #include <algorithm>
 #include <QImage>
+#include <QKeyEvent>
 #include "game/Game.h"
 #include "game/ui/DirtyCanvas.h"
+#include "game/ui/FieldKeys.h"
 #include "ui/ScreenCanvas.h"
 #include "ui/WidgetColours.h"
 
@@ -20,6 +22,12 @@ TGameScreen::TGameScreen(TGame& game, IScreenCanvas& window, QWidget* parent)
   // window's: this widget paints nothing and lets the mouse through.
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_NoSystemBackground);
+  setFocusPolicy(Qt::StrongFocus);
+  setObjectName(QStringLiteral("GameScreen"));
+  setAccessibleName(QStringLiteral("Minefield"));
+  setAccessibleDescription(QStringLiteral(
+      "Arrow keys, Home, End, Page Up and Page Down move the cursor; Space uncovers, M marks, "
+      "T tints"));
   hide();
 }
 
@@ -73,6 +81,7 @@ void TGameScreen::HoverAt(int x, int y) {
   if (!board) return;
   int column = 0, row = 0;
   if (board->CellAt(x, y, column, row)) {
+    FGame.HideCursor();  // the pointer takes over from the keyboard
     board->HoverAt(column, row, BoardCanvas());
     ShowBoardDrawing();
   } else {
@@ -104,4 +113,40 @@ void TGameScreen::RevealMines() {
   if (!board) return;
   board->RevealMines(BoardCanvas());
   ShowBoardDrawing();
+}
+
+void TGameScreen::ShowCursor() {
+  TBoard* board = FGame.Board();
+  if (!board) return;
+  // A shown cursor puts out the hover, so the two never light one area.
+  if (FGame.Cursor().Shown())
+    board->HoverAt(0, 0, BoardCanvas());
+  else
+    board->PaintChanged(BoardCanvas());
+  ShowBoardDrawing();
+}
+
+// Tab does not take the keyboard away from the field.
+bool TGameScreen::event(QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+      event->accept();
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
+void TGameScreen::keyPressEvent(QKeyEvent* event) {
+  const TFieldKey* key = FindFieldKey(event->key(), event->modifiers());
+  if (!key) {
+    event->ignore();  // the window's keys go on to the window
+    return;
+  }
+  event->accept();
+  if (key->Moves)
+    emit CursorMoveRequested(key->Move);
+  else if (!event->isAutoRepeat())
+    emit CursorPlayRequested(key->Action);
 }

@@ -2,16 +2,18 @@
 #include <memory>
 #include <QWidget>
 #include "board/Canvas.h"
+#include "game/Game.h"
 
 class IScreenCanvas;
 class TDirtyCanvas;
-class TGame;
 
 // The game screen: the field between the toolbar and the status bar. It
 // draws the board on the window's canvas and lays the field out in the room
 // the window gives it. The pointer stays the window's (a press may end the
 // game, which is the window's to announce), so the screen only follows it to
-// light the area under it.
+// light the area under it. The keyboard is the screen's while it shows: it
+// turns the field's keys into cursor moves and plays, which it asks of the
+// window, and lets every other key on to the window.
 class TGameScreen : public QWidget {
   Q_OBJECT
 
@@ -33,6 +35,17 @@ class TGameScreen : public QWidget {
   void Pulse();
   void ToggleOneMark();
   void RevealMines();
+  // What a key did to the cursor: the hover gives way to it, and the areas
+  // it left and reached are drawn anew.
+  void ShowCursor();
+
+ signals:
+  void CursorMoveRequested(TCursorMove move);
+  void CursorPlayRequested(TCursorAction action);
+
+ protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // The window's canvas, wrapped to learn which part each drawing changed.

@@ -56,6 +56,8 @@ TMainForm::TMainForm(TModalSeams& seams)
   CreatePopupMenu();
   CreateScoreScreen();
   FGameScreen = new TGameScreen(FGame, *this, this);
+  connect(FGameScreen, &TGameScreen::CursorMoveRequested, this, &TMainForm::MoveFieldCursor);
+  connect(FGameScreen, &TGameScreen::CursorPlayRequested, this, &TMainForm::PlayAtFieldCursor);
   NameParts();
   LayOutChildren();
   SyncCanvasSize();
@@ -144,8 +146,12 @@ void TMainForm::SetScreenShown(TScreenShown value) {
     SetTicking(true);
     SpeedButtonLifeline->setEnabled(true);
   }
+  // The keyboard goes with the screen: the field's on the game screen, the
+  // window's elsewhere.
+  if (value != ss_Game && FGameScreen->hasFocus()) setFocus(Qt::OtherFocusReason);
   FScoreScreen->setVisible(value == ss_Scores);
   FGameScreen->setVisible(value == ss_Game);
+  if (value == ss_Game) FGameScreen->setFocus(Qt::OtherFocusReason);
   SyncScoreScreenShown();
   FormResize();
 }

@@ -104,6 +104,10 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void CheckSuccess();
   void SpeedButtonLifelineClick();
 
+  // The field's keys, from the game screen.
+  void MoveFieldCursor(TCursorMove move);
+  void PlayAtFieldCursor(TCursorAction action);
+
   // The score screen.
   TScoreScreen* ScoreScreen() const { return FScoreScreen; }
   void AppendScore(const TGameRecord& record);
@@ -214,6 +218,18 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void ShowGameOver(bool wasActive);
   void EndGame(const QString& message);
   void MinimiseApplication();
+  // The field takes keys on the game screen of a game in play, and not while
+  // a dialog or a message box waits for the player.
+  bool FieldTakesKeys() const;
+  template <typename TRun>
+  auto RunModal(TRun run) {
+    ++FModalDepth;
+    struct TDone {
+      int& Depth;
+      ~TDone() { --Depth; }
+    } done{FModalDepth};
+    return run();
+  }
 
   TGame FGame;
   TScreenShown FScreenShown = ss_None;
@@ -232,6 +248,8 @@ class TMainForm : public QWidget, public IScreenCanvas {
 
   // Set while the new game dialog is open, so that it is never opened twice.
   bool FChoosingGame = false;
+  // How many dialogs and message boxes are open.
+  int FModalDepth = 0;
 
   // Decoration of the window's frame: etched lines and the status bar's grip.
   QFrame* BevelToolbar = nullptr;

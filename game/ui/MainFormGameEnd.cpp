@@ -53,7 +53,7 @@ void TMainForm::ShowGameOver(bool wasActive) {
 
 // Announces the end, records the game once, and offers the next one.
 void TMainForm::EndGame(const QString& message) {
-  FSeams.ShowInformation(this, message);
+  RunModal([&] { FSeams.ShowInformation(this, message); });
   const TGameRecord& finished = FGame.FinishedRecord();
   CurrentGame().Score = finished.Score;
   CurrentGame().Clock = finished.Clock;

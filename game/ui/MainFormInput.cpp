@@ -31,7 +31,7 @@ void TMainForm::BtnNewGameClick() {
   int result = QDialog::Rejected;
   if (FDlgNewGame) {
     FChoosingGame = true;
-    result = FDlgNewGame->ShowModal();
+    result = RunModal([this] { return FDlgNewGame->ShowModal(); });
     FChoosingGame = false;
   }
 
@@ -155,8 +155,30 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
+bool TMainForm::FieldTakesKeys() const {
+  return FScreenShown == ss_Game && FGame.Active() && Board() && FModalDepth == 0;
+}
+
+void TMainForm::MoveFieldCursor(TCursorMove move) {
+  if (!FieldTakesKeys()) return;
+  FGame.MoveCursor(move);
+  FGameScreen->ShowCursor();
+}
+
+// The area is drawn as the key left it before the window answers, which may
+// end the game.
+void TMainForm::PlayAtFieldCursor(TCursorAction action) {
+  if (!FieldTakesKeys()) return;
+  const TPlayResult result = FGame.PlayAtCursor(action);
+  FGameScreen->ShowCursor();
+  AnswerPlay(result);
+}
+
 void TMainForm::mousePressEvent(QMouseEvent* event) {
-  setFocus(Qt::MouseFocusReason);
+  if (FScreenShown == ss_Game)
+    FGameScreen->setFocus(Qt::MouseFocusReason);
+  else
+    setFocus(Qt::MouseFocusReason);
   const QPoint at = event->position().toPoint();
   FormMouseDown(event->button(), at.x(), at.y());
 }

@@ -35,7 +35,8 @@ void TMainForm::ChallengeScore(const TGameRecord& row) {
   // The row as the player saw it when clicking; the question below runs a
   // message loop in which repaints rebuild the list.
   const TGameRecord challenged = row;
-  if (GameActive() && !FSeams.AskWarningYesNo(this, QString::fromLatin1(GameInProgressWarning)))
+  if (GameActive() &&
+      !RunModal([this] { return FSeams.AskWarningYesNo(this, QString::fromLatin1(GameInProgressWarning)); }))
     return;
   TDlgNewGame* dialog = FDlgNewGame;
   if (!dialog) return;

@@ -174,3 +174,47 @@ TEST_F(GameRules, AStartKeepsACleanCopyOfTheSettingsAndRenewsTheLifelines) {
 }
 
 }  // namespace
+
+TEST_F(GameRules, TheKeyboardCursorStaysOnTheFieldAndPlaysAsTheClicksDo) {
+  Begin();
+  // Hidden until the first key, which only shows it on the centre.
+  EXPECT_EQ(Game.PlayAtCursor(ca_Uncover), pr_Nothing);
+  EXPECT_TRUE(Game.Cursor().Shown());
+  EXPECT_EQ(Game.Cursor().Column(), 6);
+  EXPECT_EQ(Game.Cursor().Row(), 5);
+  EXPECT_EQ(Game.Board()->CursorArea(), Game.Board()->AreaAt(6, 5));
+  EXPECT_TRUE(Game.Board()->FirstMove());
+
+  for (TCursorMove move : {cm_RowStart, cm_Left, cm_ColumnTop, cm_Up}) Game.MoveCursor(move);
+  EXPECT_EQ(Game.Cursor().Column(), 1);
+  EXPECT_EQ(Game.Cursor().Row(), 1);
+  for (TCursorMove move : {cm_RowEnd, cm_Right, cm_ColumnBottom, cm_Down, cm_Left, cm_Up}) Game.MoveCursor(move);
+  EXPECT_EQ(Game.Cursor().Column(), 11);
+  EXPECT_EQ(Game.Cursor().Row(), 9);
+
+  // Each action is the click it stands for, at the cursor's area; none
+  // while a mouse button is held.
+  const TSpot safe = Safe();
+  while (Game.Cursor().Column() != safe.Column)
+    Game.MoveCursor(Game.Cursor().Column() < safe.Column ? cm_Right : cm_Left);
+  while (Game.Cursor().Row() != safe.Row) Game.MoveCursor(Game.Cursor().Row() < safe.Row ? cm_Down : cm_Up);
+  const TAreaProperties& area = *Game.Board()->AreaAt(safe.Column, safe.Row);
+  EXPECT_EQ(Game.PlayAtCursor(ca_Tint), pr_Tinted);
+  EXPECT_FALSE(Game.LeftDown() || Game.RightDown());
+  EXPECT_EQ(Game.PlayAtCursor(ca_Mark), pr_Marked);
+  EXPECT_TRUE(area.Marked);
+  EXPECT_EQ(Game.PlayAtCursor(ca_Mark), pr_Marked);
+  Game.Press(pb_Right, safe.Column, safe.Row);
+  EXPECT_EQ(Game.PlayAtCursor(ca_Uncover), pr_Nothing);
+  Game.Release(pb_Right, safe.Column % 12 + 1, safe.Row);  // off the area: no mark
+  EXPECT_EQ(Game.PlayAtCursor(ca_Uncover), pr_Uncovered);
+  EXPECT_TRUE(area.Uncovered);
+
+  // A new field hides the cursor; the next key shows it on the centre again.
+  Game.HideCursor();
+  EXPECT_EQ(Game.Board()->CursorArea(), nullptr);
+  Game.Start(Settings(false));
+  EXPECT_FALSE(Game.Cursor().Shown());
+  Game.MoveCursor(cm_Down);
+  EXPECT_EQ(Game.Cursor().Row(), 5);
+}

@@ -1,0 +1,55 @@
+#include "board/Board.h"
+
+namespace {
+
+bool IsLight(TColour c) { return RedOf(c) * 299 + GreenOf(c) * 587 + BlueOf(c) * 114 > 128 * 1000; }
+
+}  // namespace
+
+void TBoard::SetCursor(int column, int row) {
+  TAreaProperties* area = OnField(column, row) ? Cell(column, row).Area : nullptr;
+  if (area == FCursorArea) return;
+  if (FCursorArea) FCursorArea->Changed = true;
+  if (area) area->Changed = true;
+  FCursorArea = area;
+}
+
+// The frame follows the area's outline: on each side where the cell meets
+// another area, a dark line on the outermost pixels and a light one inside
+// it, so that one of the two stands out on any colour. A cell too small for
+// two lines gets one, dark or light against its fill.
+void TBoard::PaintCursorFrame(int column, int row, TColour fill, ICanvas& canvas) {
+  const TCellRec& cell = Cell(column, row);
+  const int l = FColumnLeft[column], r = FColumnRight[column];
+  const int t = FRowTop[row], b = FRowBottom[row];
+  auto ring = [&](int inset, TColour colour) {
+    canvas.SetPenColour(colour);
+    const int left = cell.EdgeLeft ? l + inset : l, right = cell.EdgeRight ? r - inset : r;
+    const int top = cell.EdgeTop ? t + inset : t, bottom = cell.EdgeBottom ? b - inset : b;
+    if (left > right || top > bottom) return;
+    if (cell.EdgeTop) {
+      canvas.MoveTo(left, top);
+      canvas.LineTo(right + 1, top);
+    }
+    if (cell.EdgeBottom) {
+      canvas.MoveTo(left, bottom);
+      canvas.LineTo(right + 1, bottom);
+    }
+    if (cell.EdgeLeft) {
+      canvas.MoveTo(left, top);
+      canvas.LineTo(left, bottom + 1);
+    }
+    if (cell.EdgeRight) {
+      canvas.MoveTo(right, top);
+      canvas.LineTo(right, bottom + 1);
+    }
+  };
+  canvas.SetPenStyle(ps_Solid);
+  canvas.SetPenWidth(1);
+  if (r - l + 1 >= 4) {
+    ring(0, clBlack);
+    ring(1, clWhite);
+  } else {
+    ring(0, IsLight(fill) ? clBlack : clWhite);
+  }
+}
