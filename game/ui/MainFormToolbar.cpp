@@ -34,6 +34,9 @@ QToolButton* MakeSpeedButton(QWidget* parent, const QIcon& icon, const QSize& ic
   button->setIconSize(iconSize);
   button->setGeometry(geometry);
   SetHint(button, hint);
+  // A screen reader names the button by its hint, the picture having none.
+  button->setAccessibleName(HintShortPart(hint));
+  button->setAccessibleDescription(HintLongPart(hint));
   return button;
 }
 

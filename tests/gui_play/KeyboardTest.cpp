@@ -35,6 +35,10 @@ TEST_F(KeyboardTest, AGameIsWonWithTheKeysAlone) {
   StartSeededGame({.Columns = 10, .Rows = 10, .MinePopulation = 40}, 31);
   EXPECT_EQ(KeyTarget()->objectName(), "GameScreen");
   EXPECT_EQ(KeyTarget()->accessibleName(), "Minefield");
+  for (QToolButton* button : {BtnNewGame(Main), BtnPop(Main), SpeedButtonLifeline(Main), BtnPause(Main)}) {
+    EXPECT_FALSE(button->accessibleName().isEmpty());
+    EXPECT_EQ(button->accessibleName(), button->toolTip());
+  }
 
   const TCell safe = ACoveredSafeArea();
   GoTo(safe);
