@@ -46,9 +46,12 @@ void TBoard::PaintCursorFrame(int column, int row, TColour fill, ICanvas& canvas
   };
   canvas.SetPenStyle(ps_Solid);
   canvas.SetPenWidth(1);
-  if (r - l + 1 >= 4) {
-    ring(0, clBlack);
-    ring(1, clWhite);
+  const int size = r - l + 1;
+  if (size >= 4) {
+    // Large cells get a dark line two pixels wide, to be seen at a glance.
+    const int dark = size >= 16 ? 2 : 1;
+    for (int inset = 0; inset < dark; ++inset) ring(inset, clBlack);
+    ring(dark, clWhite);
   } else {
     ring(0, IsLight(fill) ? clBlack : clWhite);
   }

@@ -116,14 +116,16 @@ TEST_F(KeyboardTest, TheFrameOutlinesTheAreaAndThePointerPutsItOut) {
   EXPECT_EQ(board.Hovered(), nullptr);  // the hover gives way to the cursor
   const int l = board.ColumnLeft(at.Column), t = board.RowTop(at.Row);
   const int middle = (board.ColumnLeft(at.Column) + board.ColumnRight(at.Column)) / 2;
+  const int dark = board.CellWidth() >= 16 ? 2 : 1;
   EXPECT_EQ(CanvasAt(middle, t), qRgb(0, 0, 0));
-  EXPECT_EQ(CanvasAt(middle, t + 1), qRgb(255, 255, 255));
+  EXPECT_EQ(CanvasAt(middle, t + dark - 1), qRgb(0, 0, 0));
+  EXPECT_EQ(CanvasAt(middle, t + dark), qRgb(255, 255, 255));
   EXPECT_EQ(CanvasAt(l, t + board.CellHeight() / 2), qRgb(0, 0, 0));
 
   MoveTo(CentreOf({1, 1}));
   EXPECT_FALSE(Main->Game().Cursor().Shown());
   EXPECT_EQ(board.CursorArea(), nullptr);
-  EXPECT_NE(CanvasAt(middle, t + 1), qRgb(255, 255, 255));
+  EXPECT_NE(CanvasAt(middle, t + dark), qRgb(255, 255, 255));
   FieldKey(Qt::Key_Right);  // shows it again where it was
   EXPECT_EQ(CursorCell().Column, at.Column);
   EXPECT_EQ(board.CursorArea(), AreaOf(at));
