@@ -53,4 +53,14 @@ class ICanvas {
   // character text.
   virtual int GlyphWidth(TGlyph glyph) = 0;
   virtual void GlyphOut(int x, int y, TGlyph glyph) = 0;
+
+  // One-pixel lines with the pen through both end pixels.
+  void HorizontalLine(int left, int right, int y) {
+    MoveTo(left, y);
+    LineTo(right + 1, y);
+  }
+  void VerticalLine(int x, int top, int bottom) {
+    MoveTo(x, top);
+    LineTo(x, bottom + 1);
+  }
 };

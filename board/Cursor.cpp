@@ -27,22 +27,10 @@ void TBoard::PaintCursorFrame(int column, int row, TColour fill, ICanvas& canvas
     const int left = cell.EdgeLeft ? l + inset : l, right = cell.EdgeRight ? r - inset : r;
     const int top = cell.EdgeTop ? t + inset : t, bottom = cell.EdgeBottom ? b - inset : b;
     if (left > right || top > bottom) return;
-    if (cell.EdgeTop) {
-      canvas.MoveTo(left, top);
-      canvas.LineTo(right + 1, top);
-    }
-    if (cell.EdgeBottom) {
-      canvas.MoveTo(left, bottom);
-      canvas.LineTo(right + 1, bottom);
-    }
-    if (cell.EdgeLeft) {
-      canvas.MoveTo(left, top);
-      canvas.LineTo(left, bottom + 1);
-    }
-    if (cell.EdgeRight) {
-      canvas.MoveTo(right, top);
-      canvas.LineTo(right, bottom + 1);
-    }
+    if (cell.EdgeTop) canvas.HorizontalLine(left, right, top);
+    if (cell.EdgeBottom) canvas.HorizontalLine(left, right, bottom);
+    if (cell.EdgeLeft) canvas.VerticalLine(left, top, bottom);
+    if (cell.EdgeRight) canvas.VerticalLine(right, top, bottom);
   };
   canvas.SetPenStyle(ps_Solid);
   canvas.SetPenWidth(1);

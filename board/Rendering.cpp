@@ -76,25 +76,13 @@ void TBoard::PaintCell(int column, int row, ICanvas& canvas) {
     const TCellRec& cell = Cell(column, row);
     if (cell.EdgeBottom || cell.EdgeRight) {
       canvas.SetPenColour(sunken ? BlendColour(fill, clWhite, 0.15f) : BlendColour(fill, clBlack, 0.85f));
-      if (cell.EdgeBottom) {
-        canvas.MoveTo(l, b);
-        canvas.LineTo(r + 1, b);
-      }
-      if (cell.EdgeRight) {
-        canvas.MoveTo(r, t);
-        canvas.LineTo(r, b + 1);
-      }
+      if (cell.EdgeBottom) canvas.HorizontalLine(l, r, b);
+      if (cell.EdgeRight) canvas.VerticalLine(r, t, b);
     }
     if (cell.EdgeLeft || cell.EdgeTop) {
       canvas.SetPenColour(sunken ? BlendColour(fill, clBlack, 0.15f) : BlendColour(fill, clWhite, 0.85f));
-      if (cell.EdgeLeft) {
-        canvas.MoveTo(l, t);
-        canvas.LineTo(l, b + 1);
-      }
-      if (cell.EdgeTop) {
-        canvas.MoveTo(l, t);
-        canvas.LineTo(r + 1, t);
-      }
+      if (cell.EdgeLeft) canvas.VerticalLine(l, t, b);
+      if (cell.EdgeTop) canvas.HorizontalLine(l, r, t);
     }
   }
   PaintGlyph(column, row, *area, canvas);
