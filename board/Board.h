@@ -73,6 +73,8 @@ class TBoard {
   void Clear();
   const TCellRec& Cell(int column, int row) const { return FCells[column - 1][row - 1]; }
   TAreaProperties* AreaAt(int column, int row) const { return Cell(column, row).Area; }
+  // The position in Areas() of the area of a field cell.
+  std::int32_t AreaNumberAt(int column, int row) const { return AreaIndex[CellId(column, row)]; }
   bool OnField(int column, int row) const {
     return column >= 1 && column <= FSizeX && row >= 1 && row <= FSizeY;
   }
@@ -90,6 +92,9 @@ class TBoard {
   bool IsCleared() const;
   std::int32_t UnexploredCount() const;
   void SetLifeline(bool flag);
+  // Lays the mines anew before play: area i holds a mine exactly when
+  // mines[i] is non-zero (holes never do), and every number is counted again.
+  void LayMines(const std::vector<std::uint8_t>& mines);
 
   // Layout, hit testing and drawing.
   void LayOut(int availWidth, int availHeight, int top);

@@ -152,3 +152,10 @@ void TBoard::SetLifeline(bool flag) {
   FLifeline = flag;
   FHoverColour = flag ? LifelineHoverColour : clWhite;
 }
+
+void TBoard::LayMines(const std::vector<std::uint8_t>& mines) {
+  if (AreaCellStart.size() != FAreas.size() + 1) return;  // no field published
+  for (std::size_t i = 0; i < FAreas.size(); ++i)
+    FAreas[i]->Mine = i < mines.size() && mines[i] != 0 && !FAreas[i]->Hole;
+  CountMines();
+}
