@@ -13,6 +13,7 @@ TSolver::TSolver(const TAreaGraph& graph, TReach reach) : FGraph(graph), FReach(
   FAlone.Resize(count);
   FPairs.Resize(count);
   FWindows.Resize(count);
+  FSearched.resize(count, 0);
   FStamp.resize(count, 0);
   FValue.resize(count, 0);
 }
@@ -22,6 +23,7 @@ void TSolver::Reveal(std::int32_t area, std::int32_t number) {
   if (FFact[area] == af_Unknown) Resolve(area, af_Safe);
   if (FFact[area] != af_Safe) return;  // a hole, or told a mine before
   FRevealed[area] = 1;
+  FEffort += std::int64_t(FGraph.Neighbours(area).size());
   std::int32_t need = number, open = 0;
   for (const std::int32_t b : FGraph.Neighbours(area)) {
     need -= FFact[b] == af_Mine;
@@ -47,6 +49,7 @@ void TSolver::ShiftNumber(std::int32_t area, std::int32_t delta) {
 void TSolver::Resolve(std::int32_t area, TAreaFact fact) {
   if (FFact[area] != af_Unknown) return;
   FFact[area] = fact;
+  FEffort += std::int64_t(FGraph.Neighbours(area).size());
   if (fact == af_Mine) {
     ++FKnownMines;
     FMinesFound.push_back(area);
@@ -64,6 +67,7 @@ void TSolver::Resolve(std::int32_t area, TAreaFact fact) {
 void TSolver::Touch(std::int32_t revealed) {
   FAlone.Push(revealed);
   FPairs.Push(revealed);
+  FSearched[revealed] = 0;
 }
 
 bool TSolver::SafeWaiting() {

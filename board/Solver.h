@@ -57,6 +57,9 @@ class TSolver {
   std::int32_t Open(std::int32_t area) const { return FOpen[area]; }
   std::int32_t Need(std::int32_t area) const { return FNeed[area]; }
   std::int32_t KnownMines() const { return FKnownMines; }
+  // The work done so far, in steps of about one look at a neighbour: the
+  // no-guess placement bounds its search by it rather than by the clock.
+  std::int64_t Effort() const { return FEffort; }
 
  private:
   // A queue of revealed areas to look at again, each in it at most once.
@@ -101,10 +104,14 @@ class TSolver {
   std::vector<std::int32_t> FNeed;  // per revealed area: mines still to find
   std::vector<std::int32_t> FOpen;  // per revealed area: unknown areas beside it
   std::int32_t FKnownMines = 0;
+  std::int64_t FEffort = 0;
 
   TWorkList FAlone;    // numbers to read on their own
   TWorkList FPairs;    // numbers to compare with their neighbours
   TWorkList FWindows;  // numbers to search a window round
+  // Per revealed area: it lay in a window searched in vain and nothing
+  // beside it has changed since, so a window round it would find nothing.
+  std::vector<std::uint8_t> FSearched;
   std::vector<std::int32_t> FSafeFound, FMinesFound;
   std::size_t FSafeTaken = 0, FMinesTaken = 0;
 
@@ -114,7 +121,7 @@ class TSolver {
   std::vector<std::int32_t> FValue;
   std::uint32_t FStampValue = 0;
   std::vector<std::int32_t> FPartners;
-  std::vector<std::int32_t> FWindowAreas, FWindowQueue;
+  std::vector<std::int32_t> FWindowAreas, FWindowQueue, FWindowNumbers;
   std::vector<int> FWindowNumber;
   TWindowSearch FSearch;
 };

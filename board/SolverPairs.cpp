@@ -12,6 +12,7 @@ bool TSolver::ComparePairs(std::int32_t revealed) {
   FPartners.clear();
   for (const std::int32_t u : FGraph.Neighbours(revealed)) {
     if (FFact[u] != af_Unknown) continue;
+    FEffort += std::int64_t(FGraph.Neighbours(u).size());
     for (const std::int32_t other : FGraph.Neighbours(u)) {
       if (other == revealed || !Constraining(other)) continue;
       if (FStamp[other] != stamp) {

@@ -13,10 +13,18 @@ constexpr int SearchBudget = 6000;
 }  // namespace
 
 // Searches the window round one number for the areas every way agrees on.
+// A window that finds nothing says the same of the windows round the
+// numbers in it, near enough: they are not searched again until something
+// beside them changes.
 bool TSolver::SearchWindow(std::int32_t seed) {
-  if (!Constraining(seed) || !BuildWindow(seed)) return false;
+  if (!Constraining(seed) || FSearched[seed] || !BuildWindow(seed)) return false;
   std::uint32_t safe = 0, mine = 0;
-  if (!FSearch.Solve(SearchBudget, safe, mine) || (safe | mine) == 0) return false;
+  const bool solved = FSearch.Solve(SearchBudget, safe, mine);
+  FEffort += std::int64_t(FSearch.StepsTaken()) * 8;
+  if (!solved || (safe | mine) == 0) {
+    for (const std::int32_t number : FWindowNumbers) FSearched[number] = 1;
+    return false;
+  }
   for (std::size_t i = 0; i < FWindowAreas.size(); ++i) {
     if (safe >> i & 1u) Resolve(FWindowAreas[i], af_Safe);
     if (mine >> i & 1u) Resolve(FWindowAreas[i], af_Mine);
@@ -32,12 +40,13 @@ bool TSolver::SearchWindow(std::int32_t seed) {
 bool TSolver::BuildWindow(std::int32_t seed) {
   FSearch.Clear();
   FWindowAreas.clear();
+  FWindowNumbers.clear();
   FWindowQueue.assign(1, seed);
   const std::uint32_t stamp = NextStamp();
   FStamp[seed] = stamp;
-  int numbers = 0;
-  for (std::size_t head = 0; head < FWindowQueue.size() && numbers < WindowNumbers; ++head) {
+  for (std::size_t head = 0; head < FWindowQueue.size() && FWindowNumbers.size() < std::size_t(WindowNumbers); ++head) {
     const std::int32_t number = FWindowQueue[head];
+    FEffort += std::int64_t(FGraph.Neighbours(number).size());
     int fresh = 0;
     for (const std::int32_t u : FGraph.Neighbours(number))
       fresh += FFact[u] == af_Unknown && FStamp[u] != stamp;
@@ -56,9 +65,13 @@ bool TSolver::BuildWindow(std::int32_t seed) {
       FWindowNumber.push_back(FValue[u]);
     }
     FSearch.AddNumber(FWindowNumber, FNeed[number]);
-    ++numbers;
+    FWindowNumbers.push_back(number);
+    // A full window takes no more areas: the numbers queued so far may
+    // still fit, those further out would not be reached.
+    if (FSearch.AreaCount() >= WindowAreas) continue;
     for (const std::int32_t u : FGraph.Neighbours(number)) {
       if (FFact[u] != af_Unknown) continue;
+      FEffort += std::int64_t(FGraph.Neighbours(u).size());
       for (const std::int32_t other : FGraph.Neighbours(u))
         if (Constraining(other) && FStamp[other] != stamp) {
           FStamp[other] = stamp;
@@ -66,5 +79,5 @@ bool TSolver::BuildWindow(std::int32_t seed) {
         }
     }
   }
-  return numbers > 1;
+  return FWindowNumbers.size() > 1;
 }

@@ -1,12 +1,21 @@
 #pragma once
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <vector>
 
 // The exact answer for a small piece of a field: a few covered areas (at
 // most 32) and the numbers that bear on them, each number telling how many
-// of its areas hold a mine. The search tries every way of laying mines that
-// meets all the numbers and finds the areas that are safe in every one, and
-// those that are a mine in every one.
+// of its areas hold a mine. The search finds the areas that are safe in
+// every way of laying mines that meets all the numbers, and those that are
+// a mine in every one.
+//
+// Rather than listing every way, it looks, for each area in turn, for one
+// way in which the area is what no way found so far has made it; each way
+// found shows every area's value in it. An area for which no such way
+// exists is certain. The looking assigns areas depth first and lets each
+// number force its remaining areas as soon as it can (all safe when it has
+// its mines, all mines when it needs every area left).
 class TWindowSearch {
  public:
   static constexpr int MaxAreas = 32;
@@ -22,19 +31,31 @@ class TWindowSearch {
   // number, or when the search would take more than nodeBudget steps: then
   // nothing is certain.
   bool Solve(int nodeBudget, std::uint32_t& alwaysSafe, std::uint32_t& alwaysMine);
+  // The steps the last Solve took.
+  int StepsTaken() const { return FBudget - std::max(FNodesLeft, 0); }
 
  private:
-  bool Search(int area);
-  bool Fits(int area, int value);
-  void Take(int area, int value, int sign);
+  void IndexNumbersOfAreas();
+  bool ForceAtRoot();
+  bool Assign(int area, int value);
+  void Undo(std::size_t mark);
+  bool Complete();
+  void NoteWay();
 
   int FAreaCount = 0;
-  std::vector<int> FNeed;             // per number: mines still to place
-  std::vector<int> FFree;             // per number: areas still undecided
-  std::vector<std::vector<int>> FNumbersOf;  // per area: the numbers it counts for
-  std::uint32_t FLaid = 0;            // the mines of the way being tried
-  std::uint32_t FSeenMine = 0;        // areas a mine in some way found
-  std::uint32_t FSeenSafe = 0;        // areas safe in some way found
-  bool FFoundOne = false;
+  std::vector<int> FNumberStart{0};  // per number: first of its areas in FNumberAreas
+  std::vector<int> FNumberAreas;
+  std::vector<int> FGivenNeed;
+  std::vector<int> FAreaStart;       // per area: first of its numbers in FAreaNumbers
+  std::vector<int> FAreaNumbers;
+  // The assignment under way.
+  std::vector<int> FNeed;  // per number: mines still to place
+  std::vector<int> FFree;  // per number: areas still undecided
+  std::array<std::int8_t, MaxAreas> FValue{};  // -1 undecided, 0 safe, 1 mine
+  std::vector<int> FTrail;                     // areas decided, in order
+  std::vector<std::pair<int, int>> FPending;   // decisions forced, still to make
+  std::uint32_t FSeenMine = 0;  // areas a mine in some way found
+  std::uint32_t FSeenSafe = 0;  // areas safe in some way found
+  int FBudget = 0;
   int FNodesLeft = 0;
 };

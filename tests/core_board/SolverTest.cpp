@@ -7,37 +7,19 @@
 #include <set>
 
 #include "BoardTestSupport.h"
+#include "FieldKinds.h"
 #include "board/AreaGraph.h"
 #include "board/BoardView.h"
 #include "board/Solver.h"
 
 namespace {
 
-// The kinds of field the game makes, small enough that every placement of
-// mines consistent with a view can be tried.
-enum TKind { fk_Plain, fk_Shaped, fk_Linked, fk_Holed, fk_Pattern, fk_Kinds };
-const char* const KindNames[fk_Kinds] = {"plain", "shaped", "linked", "holed", "pattern"};
-
-const char* const PatternFiles[][2] = {
-    {"Patterns/bricks.tes", "101\nx\nBricks\n\n0\n0\n3\n2\n2\n2\n11.\n.22\n"},
-    {"Patterns/crosses.tes", "102\nx\nCrosses and holes\n\n0\n0\n3\n3\n3\n3\n-1-\n111\n-1#\n"},
-    {"Patterns/ells.tes", "103\nx\nElls\n\n0\n0\n2\n2\n2\n2\n12\n22\n"},
-};
-
-TGameRecord SmallRecord(TKind kind, std::mt19937& draw) {
-  auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(draw); };
-  TGameRecord record = PlainRecord(pick(4, 9), pick(4, 8));
-  record.MinePopulation = pick(40, 160);
-  switch (kind) {
-    case fk_Shaped: record.CellSize = pick(15, 40); break;
-    case fk_Linked: record.Linking = pick(10, 60); break;
-    case fk_Holed: record.Holes = pick(25, 100); break;
-    case fk_Pattern:
-      record.PatternFlag = 1;
-      record.PatternID = 101 + pick(0, 2);
-      break;
-    default: break;
-  }
+// A small field of the kind, with a density of mines from a few to many.
+TGameRecord SmallRecord(TFieldKind kind, std::mt19937& draw) {
+  const int columns = std::uniform_int_distribution<int>(4, 9)(draw);
+  const int rows = std::uniform_int_distribution<int>(4, 8)(draw);
+  TGameRecord record = KindRecord(kind, columns, rows, draw);
+  record.MinePopulation = std::uniform_int_distribution<int>(40, 160)(draw);
   return record;
 }
 
@@ -203,21 +185,21 @@ void Compare(const TBoard& board, const TView& view, const TBruteForce& brute, c
 // pairs find most of it.
 TEST(Solver, IsSoundAndFindsWhatIsCertainOnSmallFieldsOfEveryKind) {
   TScratchDir dir;
-  for (const auto& [path, text] : PatternFiles) dir.WriteFile(path, text);
+  WriteKindPatterns(dir);
   std::mt19937 draw(16);
   for (int kind = 0; kind < fk_Kinds; ++kind) {
     TTally windows, pairs;
     for (int field = 0; windows.Views < 300 && field < 3000; ++field) {
       TBoard board;
       RandSeed(std::uint64_t(kind) * 100000 + std::uint64_t(field));
-      Generate(board, SmallRecord(TKind(kind), draw));
+      Generate(board, SmallRecord(TFieldKind(kind), draw));
       const TView view = PlayAFewMoves(board, draw);
       if (field % 2) PlayUntilPairsStop(board, view);
       TBruteForce brute;
       if (!BruteForce(board, view, brute) || brute.Frontier.empty()) continue;
       ASSERT_TRUE(brute.Consistent);
       const TAreaGraph graph(board);
-      const std::string where = std::string(KindNames[kind]) + " field " + std::to_string(field);
+      const std::string where = std::string(FieldKindNames[kind]) + " field " + std::to_string(field);
       TSolver full(graph), paired(graph, TSolver::rc_Pairs);
       SolveView(board, view, full);
       SolveView(board, view, paired);
@@ -226,10 +208,10 @@ TEST(Solver, IsSoundAndFindsWhatIsCertainOnSmallFieldsOfEveryKind) {
     }
     std::printf("[ solver   ] %-7s %d views, every certain area found in %.1f%% (%d of %d areas); "
                 "by pairs alone %.1f%% (%d areas)\n",
-                KindNames[kind], windows.Views, windows.Share(), windows.Found, windows.Certain,
+                FieldKindNames[kind], windows.Views, windows.Share(), windows.Found, windows.Certain,
                 pairs.Share(), pairs.Found);
-    EXPECT_GE(windows.Views, 200) << KindNames[kind];
-    EXPECT_GE(windows.Complete, windows.Views * 99 / 100) << KindNames[kind];
-    EXPECT_GE(pairs.Complete, pairs.Views * 3 / 4) << KindNames[kind];
+    EXPECT_GE(windows.Views, 200) << FieldKindNames[kind];
+    EXPECT_GE(windows.Complete, windows.Views * 99 / 100) << FieldKindNames[kind];
+    EXPECT_GE(pairs.Complete, pairs.Views * 3 / 4) << FieldKindNames[kind];
   }
 }
