@@ -1,5 +1,7 @@
 #include "game/Game.h"
 #include <limits>
+#include "board/AreaGraph.h"
+#include "board/NoGuessPlacement.h"
 #include "game/Scoring.h"
 #include "settings/GameSettings.h"
 
@@ -14,6 +16,8 @@ void TGame::Start(const TGameRecord& settings) {
   FPressedArea = nullptr;
   FCursor.Reset();
   FBoard->Generate(FInPlay, FClock, FScore);
+  FMinesLaid = false;
+  FGuessWarning = false;
   FActive = true;
   FNumLifelines = LifelinesPerGame;
   SetUsingLifeline(false);
@@ -86,6 +90,7 @@ TPlayResult TGame::PlayAtCursor(TCursorAction action) {
 }
 
 TPlayResult TGame::Uncover(int column, int row) {
+  if (!FMinesLaid) LayMinesWithoutGuess(column, row);
   const std::int32_t bonus = TimeBonus(FInPlay.GameSpeed, FInPlay.MinePopulation);
   const bool exploded = FBoard->Uncover(column, row, bonus, FScore, FClock, FInPlay.Timed());
   if (exploded && !FUsingLifeline) {
@@ -96,6 +101,28 @@ TPlayResult TGame::Uncover(int column, int row) {
   if (FNumLifelines > 0 && FUsingLifeline) --FNumLifelines;
   SetUsingLifeline(false);
   return pr_Uncovered;
+}
+
+// The generation laid the mines as always; with the option on they move
+// now, their number kept, before the board sees the uncover. An uncover
+// that the board ignores (a marked area, a hole) is no first uncover.
+void TGame::LayMinesWithoutGuess(int column, int row) {
+  if (!FBoard->OnField(column, row)) return;
+  const TAreaProperties* area = FBoard->AreaAt(column, row);
+  if (!area || area->Hole || area->Marked || area->Uncovered) return;
+  FMinesLaid = true;
+  if (!FNoGuess) return;
+  std::int32_t mines = 0;
+  for (const TAreaRef& each : FBoard->Areas()) mines += each->Mine;
+  const TPlacement placement = PlaceWithoutGuess(TAreaGraph(*FBoard), FBoard->AreaNumberAt(column, row), mines);
+  if (!placement.Mines.empty()) FBoard->LayMines(placement.Mines);
+  FGuessWarning = !placement.Deducible;
+}
+
+bool TGame::TakeGuessWarning() {
+  const bool warning = FGuessWarning;
+  FGuessWarning = false;
+  return warning;
 }
 
 TPlayResult TGame::Tint(int column, int row) {

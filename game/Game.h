@@ -83,6 +83,16 @@ class TGame {
   void SetUsingLifeline(bool value);
   void SetNumLifelines(int value) { FNumLifelines = value; }
 
+  // "No Guessing": the mines of a field are laid at its first uncover, so
+  // that the area uncovered is safe and, wherever the search finds a way,
+  // the whole field can be cleared by deduction from there. The option
+  // holds from game to game; it acts on the next first uncover.
+  bool NoGuess() const { return FNoGuess; }
+  void SetNoGuess(bool value) { FNoGuess = value; }
+  // True once after the first uncover of a field whose mines could not be
+  // laid that way in the time allowed: it may need a guess.
+  bool TakeGuessWarning();
+
   bool Active() const { return FActive; }
   void SetActive(bool value) { FActive = value; }
   TBoard* Board() { return FBoard.get(); }
@@ -103,6 +113,7 @@ class TGame {
 
  private:
   TPlayResult Uncover(int column, int row);
+  void LayMinesWithoutGuess(int column, int row);
   TPlayResult Tint(int column, int row);
   TPlayResult ToggleMark(int column, int row);
 
@@ -120,4 +131,9 @@ class TGame {
   std::uint32_t FSerial = 0;
   // The loss in progress is a time-out rather than a mine going off.
   bool FTimeRanOut = false;
+  bool FNoGuess = false;
+  // The field's mines have met their first uncover (and been laid anew if
+  // the option was on then).
+  bool FMinesLaid = false;
+  bool FGuessWarning = false;
 };
