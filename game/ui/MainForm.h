@@ -74,6 +74,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void MenuViewClick();
   void BtnPopClick();
   void OneMark1Click();
+  void NoGuess1Click();
   void About1Click();
   void DisplayHint(const QString& hint);
   void ShowScore();
@@ -197,6 +198,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   QAction* MenuNewGame = nullptr;
   QAction* MenuView = nullptr;
   QAction* OneMark1 = nullptr;
+  QAction* NoGuess1 = nullptr;
   QAction* About1 = nullptr;
   QAction* Help1 = nullptr;
 
@@ -204,6 +206,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void NameParts();
   void CreateToolbar();
   void CreatePopupMenu();
+  void CreateNoGuessItem();
   void CreateScoreScreen();
   void SyncScoreScreenShown();
   void LayOutChildren();
@@ -215,6 +218,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void FinishCanvasPainting() const;
   void AnswerPlay(TPlayResult result);
   void ShowLifelines();
+  void ShowGuessWarning();
   void ShowGameOver(bool wasActive);
   void EndGame(const QString& message);
   void MinimiseApplication();

@@ -106,6 +106,7 @@ void TMainForm::AnswerPlay(TPlayResult result) {
     return;
   }
   if (result == pr_Uncovered) ShowLifelines();
+  ShowGuessWarning();
   CheckSuccess();
 }
 

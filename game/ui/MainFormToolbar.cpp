@@ -157,6 +157,7 @@ void TMainForm::CreatePopupMenu() {
   PopupMenu1->addSeparator();  // N2
   OneMark1 = addItem(QStringLiteral("&One Mark in Areas"), QKeySequence());
   OneMark1->setCheckable(true);
+  CreateNoGuessItem();
   PopupMenu1->addSeparator();  // N1
   About1 = addItem(QStringLiteral("About"), ShownShortCut(wc_About));
   Help1 = addItem(QStringLiteral("Help"), ShownShortCut(wc_Help));

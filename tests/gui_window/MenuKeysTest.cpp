@@ -9,7 +9,7 @@
 
 TEST_F(WindowTest, PopupMenuHoldsItsItemsInOrderWithTheirShortCutTexts) {
   const QList<QAction*> items = PopupMenu1(Main)->actions();
-  ASSERT_EQ(items.size(), 10);
+  ASSERT_EQ(items.size(), 11);
   struct TItem {
     const char* Caption;
     QKeySequence Keys;
@@ -24,6 +24,7 @@ TEST_F(WindowTest, PopupMenuHoldsItsItemsInOrderWithTheirShortCutTexts) {
       {"View Game", QKeySequence(Qt::Key_F6), false, false},
       {"", QKeySequence(), true, true},
       {"&One Mark in Areas", QKeySequence(), true, false},
+      {"No Guessing", QKeySequence(), true, false},
       {"", QKeySequence(), true, true},
       {"About", QKeySequence(Qt::CTRL | Qt::Key_F1), true, false},
       {"Help", QKeySequence(Qt::Key_F1), false, false},
@@ -39,6 +40,8 @@ TEST_F(WindowTest, PopupMenuHoldsItsItemsInOrderWithTheirShortCutTexts) {
   }
   EXPECT_TRUE(OneMark1(Main)->isCheckable());
   EXPECT_FALSE(OneMark1(Main)->isChecked());
+  EXPECT_TRUE(items[7]->isCheckable());
+  EXPECT_FALSE(items[7]->isChecked());
 }
 
 TEST_F(WindowTest, MenuItemsActAsTheirCommands) {

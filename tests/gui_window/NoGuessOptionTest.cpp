@@ -1,0 +1,71 @@
+#include <QDir>
+#include <QFile>
+#include "WindowFixture.h"
+#include "game/ui/NoGuessOption.h"
+#include "support/WindowParts.h"
+
+namespace {
+
+QAction* NoGuessItem(const QObject* main) { return NamedPart<QAction>(main, "NoGuess1"); }
+
+}  // namespace
+
+// "No Guessing" is off on a first run, and choosing it writes nothing but
+// its own file, which the next run reads. A damaged file, or one that cannot
+// be read, means off; choosing the item then writes a sound file again.
+TEST_F(WindowTest, NoGuessingIsRememberedInAFileOfItsOwnAndOffWhenThatIsDamaged) {
+  const QString optionFile = WorkDir->File(NoGuessOptionFile);
+  EXPECT_FALSE(NoGuessItem(Main)->isChecked());
+  EXPECT_FALSE(Main->Game().NoGuess());
+  StartGame();
+  Click(Qt::LeftButton, ACoveredSafeArea());
+  EXPECT_FALSE(QFile::exists(optionFile)) << "off and never chosen: no file";
+  const QStringList before = QDir(WorkDir->Path()).entryList(QDir::Files);
+
+  NoGuessItem(Main)->trigger();
+  EXPECT_TRUE(NoGuessItem(Main)->isChecked());
+  EXPECT_TRUE(Main->Game().NoGuess());
+  QStringList after = QDir(WorkDir->Path()).entryList(QDir::Files);
+  after.removeAll(QString::fromLatin1(NoGuessOptionFile));
+  EXPECT_EQ(after, before);
+  CreateWindows();
+  EXPECT_TRUE(NoGuessItem(Main)->isChecked());
+  EXPECT_TRUE(Main->Game().NoGuess());
+
+  NoGuessItem(Main)->trigger();
+  CreateWindows();
+  EXPECT_FALSE(NoGuessItem(Main)->isChecked());
+
+  WriteWholeFile(optionFile, QByteArray("\xff\xfe[Play\x00NoGuessing=tr\nue\x01", 28));
+  CreateWindows();
+  EXPECT_FALSE(Main->Game().NoGuess());
+  NoGuessItem(Main)->trigger();
+  CreateWindows();
+  EXPECT_TRUE(Main->Game().NoGuess());
+
+  QFile::remove(optionFile);
+  QDir(WorkDir->Path()).mkdir(QString::fromLatin1(NoGuessOptionFile));  // not a file at all
+  CreateWindows();
+  EXPECT_FALSE(Main->Game().NoGuess());
+  NoGuessItem(Main)->trigger();
+  EXPECT_TRUE(Main->Game().NoGuess()) << "the option still holds for this run";
+}
+
+// A field whose mines cannot all be found by deduction (two areas parted by
+// a hole, and a mine for each) says so in the status bar at its first
+// uncover, which is safe.
+TEST_F(WindowTest, AFieldThatMayNeedAGuessSaysSoInTheStatusBar) {
+  WriteWholeFile(WorkDir->File("Patterns/split.tes"), "9301\nx\nSplit\n\n0\n0\n3\n1\n3\n1\n0-0\n");
+  NoGuessItem(Main)->trigger();
+  AnswerDialog = [](TDlgNewGame& dialog) {
+    ApplySettings(dialog, {.Columns = 3, .Rows = 1, .MinePopulation = 500});
+    dialog.SetShapeRandom(false);
+    dialog.SetPatternID(9301);
+    return true;
+  };
+  BtnNewGame(Main)->click();
+  ASSERT_TRUE(Main->GameActive());
+  Click(Qt::LeftButton, {1, 1});
+  EXPECT_TRUE(AreaOf({1, 1})->Uncovered);
+  EXPECT_EQ(StatusBar(Main)->text(), QStringLiteral(" This field may need a guess"));
+}
