@@ -219,6 +219,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void AnswerPlay(TPlayResult result);
   void ShowLifelines();
   void ShowGuessWarning();
+  void ClearGuessWarning();
   void ShowGameOver(bool wasActive);
   void EndGame(const QString& message);
   void MinimiseApplication();

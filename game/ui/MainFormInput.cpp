@@ -50,6 +50,7 @@ void TMainForm::StartGame() {
   // the current record from the dialog, and a challenge overwrites it.
   const bool wasActive = FGame.Active();
   FGame.Start(CurrentGame());
+  ClearGuessWarning();
   ShowScore();
   if (!wasActive) FormPaint();
   SetTicking(true);

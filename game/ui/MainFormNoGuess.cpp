@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include "game/ui/MainForm.h"
 #include "game/ui/NoGuessOption.h"
@@ -24,6 +25,17 @@ void TMainForm::NoGuess1Click() {
   SaveNoGuessOption(FGame.NoGuess());
 }
 
+namespace {
+
+const QString GuessWarning = QStringLiteral("This field may need a guess");
+
+}  // namespace
+
 void TMainForm::ShowGuessWarning() {
-  if (FGame.TakeGuessWarning()) DisplayHint(QStringLiteral("This field may need a guess"));
+  if (FGame.TakeGuessWarning()) DisplayHint(GuessWarning);
+}
+
+// The word was about the field before; a new one has its own first uncover.
+void TMainForm::ClearGuessWarning() {
+  if (StatusBar->text() == QStringLiteral(" ") + GuessWarning) DisplayHint(QString());
 }
