@@ -15,7 +15,7 @@ namespace {
 constexpr int Attempts = 40;
 int RepairBudget(std::int32_t areas) { return 100 + areas / 10; }
 // The whole search stops after this much work (see TSolver::Effort) per
-// area and link of the field, which on the largest field is about a
+// area and link of the field, which on the largest field is well under a
 // second, or after the least budget, a fifth of that, on small fields.
 constexpr std::int64_t EffortPerSize = 1500;
 constexpr std::int64_t LeastEffort = 40'000'000;
@@ -36,8 +36,9 @@ constexpr int ReconnectRounds = 4;
 // exactly those that fitted the old ones with that area turned over, and
 // what was certain of the other areas stays certain. The solver then goes
 // on from where it stood. When no unknown areas are left to trade with,
-// known ones are used, and the solver starts again from the start. A fresh
-// solve from the start confirms the final placement either way.
+// known ones are used, and the solver starts again from the start. Playing
+// the field from the start as the game plays it confirms the final
+// placement either way.
 class TPlacer {
  public:
   TPlacer(const TAreaGraph& graph, std::int32_t start, std::int32_t mines);
@@ -124,7 +125,7 @@ TPlacer::TPlacer(const TAreaGraph& graph, std::int32_t start, std::int32_t mines
 TPlacement TPlacer::Run() {
   for (int attempt = 0; attempt < Attempts && FSpent <= FEffortBudget; ++attempt)
     if (Attempt()) return {FMine, true};
-  return {FBest, false};
+  return {FBest.empty() ? FMine : FBest, false};
 }
 
 // Breadth first from the start; areas cut off from it by holes can never be
