@@ -68,8 +68,12 @@ TEST(NoGuessPlacement, EveryKindOfFieldIsClearedByDeductionFromAZeroStart) {
       for (const auto& area : board.Areas()) EXPECT_FALSE(area->Mine && area->Hole) << where;
       EXPECT_FALSE(board.Areas()[start]->Mine) << where;
       const int closeToStart = 1 + int(graph.Neighbours(start).size());
-      if (mines <= Playable(graph) - closeToStart) EXPECT_EQ(board.Areas()[start]->MineCount, 0) << where;
-      if (placement.Deducible) EXPECT_TRUE(PlayByDeduction(board, column, row)) << where;
+      if (mines <= Playable(graph) - closeToStart) {
+        EXPECT_EQ(board.Areas()[start]->MineCount, 0) << where;
+      }
+      if (placement.Deducible) {
+        EXPECT_TRUE(PlayByDeduction(board, column, row)) << where;
+      }
       deducible += placement.Deducible;
       if (mines * 5 <= Playable(graph)) {
         ++ordinary;
