@@ -94,7 +94,12 @@ double RatioOf(const QPainter* painter) {
 // Whether the painter's transform shifts by whole logical pixels only; the
 // canvas then knows the device pixel of every logical one.
 bool WholePixelOffset(const QTransform& transform, int& dx, int& dy) {
-  if (transform.type() > QTransform::TxTranslate) return false;
+  const QTransform::TransformationType type = transform.type();
+  if (type == QTransform::TxNone) {
+    dx = dy = 0;  // the board's own painter, drawing thousands of cells
+    return true;
+  }
+  if (type > QTransform::TxTranslate) return false;
   if (std::abs(transform.dx()) > 1e7 || std::abs(transform.dy()) > 1e7) return false;
   dx = int(std::lround(transform.dx()));
   dy = int(std::lround(transform.dy()));
@@ -363,7 +368,10 @@ QRect TQtCanvas::TState::DeviceBand(int from, int to, int across, bool horizonta
   const int along1 = horizontal ? Device.X(last) : Device.Y(last);
   int across0, across1;
   auto edge = [&](int v) { return horizontal ? Device.Y(v) : Device.X(v); };
-  if (PenWidth == 1) {
+  if (PenWidth == 1 && Device.Scale() == 1.0) {
+    across0 = edge(across);  // one device pixel is one logical pixel: no edge to choose
+    across1 = across0 + 1;
+  } else if (PenWidth == 1) {
     const int tileFirst = horizontal ? Tile.left() : Tile.top();
     const int tileLast = horizontal ? Tile.right() : Tile.bottom();
     const int tileNear = horizontal ? Tile.top() : Tile.left();
