@@ -36,7 +36,8 @@ TEST_F(WindowTest, NoGuessingIsRememberedInAFileOfItsOwnAndOffWhenThatIsDamaged)
   CreateWindows();
   EXPECT_FALSE(NoGuessItem(Main)->isChecked());
 
-  WriteWholeFile(optionFile, QByteArray("\xff\xfe[Play\x00NoGuessing=tr\nue\x01", 28));
+  static const char damaged[] = "\xff\xfe[Play\x00NoGuessing=tr\nue\x01";
+  WriteWholeFile(optionFile, QByteArray(damaged, sizeof damaged - 1));
   CreateWindows();
   EXPECT_FALSE(Main->Game().NoGuess());
   NoGuessItem(Main)->trigger();
