@@ -2,9 +2,10 @@
 # Runs every fuzz target for the given number of seconds (default 60) and
 # prints libFuzzer's closing lines. The seed corpus in fuzz/corpus is only
 # read; what the fuzzers find goes to the build folder's own corpus.
-# FUZZ_TARGETS names a few of the targets to run alone.
+# FUZZ_TARGETS names a few of the targets to run alone; a name may carry its
+# own seconds, as in fuzz_pattern:8.
 set -euo pipefail
-seconds=${1:-60}
+default_seconds=${1:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 build=${FUZZ_BUILD:-build-fuzz}
 build=$(cd "$build" && pwd)
@@ -14,7 +15,10 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 status=0
-for target in $targets; do
+for entry in $targets; do
+  target=${entry%%:*}
+  seconds=$default_seconds
+  [[ $entry == *:* ]] && seconds=${entry##*:}
   found="$build/corpus/$target"
   mkdir -p "$found" "$build/crashes/$target"
   seeds="$here/corpus/$target"
