@@ -17,7 +17,7 @@ void TGame::Start(const TGameRecord& settings) {
   FCursor.Reset();
   FBoard->Generate(FInPlay, FClock, FScore);
   FMinesLaid = false;
-  FGuessWarning = false;
+  FGuessWarning = FMayNeedGuess = false;
   FActive = true;
   FNumLifelines = LifelinesPerGame;
   SetUsingLifeline(false);
@@ -116,7 +116,7 @@ void TGame::LayMinesWithoutGuess(int column, int row) {
   for (const TAreaRef& each : FBoard->Areas()) mines += each->Mine;
   const TPlacement placement = PlaceWithoutGuess(TAreaGraph(*FBoard), FBoard->AreaNumberAt(column, row), mines);
   if (!placement.Mines.empty()) FBoard->LayMines(placement.Mines);
-  FGuessWarning = !placement.Deducible;
+  FGuessWarning = FMayNeedGuess = !placement.Deducible;
 }
 
 bool TGame::TakeGuessWarning() {

@@ -92,6 +92,8 @@ class TGame {
   // True once after the first uncover of a field whose mines could not be
   // laid that way in the time allowed: it may need a guess.
   bool TakeGuessWarning();
+  // The field in play is one of those, for as long as it is played.
+  bool MayNeedGuess() const { return FMayNeedGuess; }
 
   bool Active() const { return FActive; }
   void SetActive(bool value) { FActive = value; }
@@ -136,4 +138,5 @@ class TGame {
   // the option was on then).
   bool FMinesLaid = false;
   bool FGuessWarning = false;
+  bool FMayNeedGuess = false;
 };

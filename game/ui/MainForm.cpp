@@ -232,7 +232,15 @@ void TMainForm::About1Click() {
   if (FAboutBox) FAboutBox->ShowNonModal();
 }
 
-void TMainForm::DisplayHint(const QString& hint) { StatusBar->setText(QStringLiteral(" ") + hint); }
+void TMainForm::DisplayHint(const QString& hint) {
+  // A hint that goes does not take the word about a field that may need a
+  // guess with it: the status bar shows that again while the field is played.
+  if (hint.isEmpty() && FScreenShown == ss_Game && FGame.Active() && FGame.MayNeedGuess()) {
+    ShowGuessWarning(true);
+    return;
+  }
+  StatusBar->setText(QStringLiteral(" ") + hint);
+}
 
 void TMainForm::ShowScore() {
   LabelScore->setText(QString::number(FGame.Score()));

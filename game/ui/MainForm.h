@@ -218,7 +218,8 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void FinishCanvasPainting() const;
   void AnswerPlay(TPlayResult result);
   void ShowLifelines();
-  void ShowGuessWarning();
+  // Once after the first uncover, or again whenever asked.
+  void ShowGuessWarning(bool again = false);
   void ClearGuessWarning();
   void ShowGameOver(bool wasActive);
   void EndGame(const QString& message);

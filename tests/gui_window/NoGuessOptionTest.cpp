@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QStatusTipEvent>
 #include <QDir>
 #include <QFile>
 #include "WindowFixture.h"
@@ -68,6 +70,12 @@ TEST_F(WindowTest, AFieldThatMayNeedAGuessSaysSoInTheStatusBar) {
   ASSERT_TRUE(Main->GameActive());
   Click(Qt::LeftButton, {1, 1});
   EXPECT_TRUE(AreaOf({1, 1})->Uncovered);
+  EXPECT_EQ(StatusBar(Main)->text(), QStringLiteral(" This field may need a guess"));
+  // A hint passing over the status bar does not take the word away.
+  for (const QString& tip : {QStringLiteral("Start a new game"), QString()}) {
+    QStatusTipEvent event(tip);
+    QApplication::sendEvent(Main, &event);
+  }
   EXPECT_EQ(StatusBar(Main)->text(), QStringLiteral(" This field may need a guess"));
   BtnNewGame(Main)->click();
   EXPECT_EQ(StatusBar(Main)->text(), QStringLiteral(" ")) << "the next field has not said it yet";
