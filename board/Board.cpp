@@ -109,3 +109,14 @@ std::uint8_t* TBoard::ClearedCellFlags() {
   for (int row = 0; row <= FSizeY + 1; ++row) std::fill_n(&CellFlags[CellId(0, row)], FSizeX + 2, 0);
   return CellFlags.data();
 }
+
+void TBoard::AppendTouchingAreas(std::int32_t a, std::vector<std::int32_t>& metBy,
+                                 std::vector<std::int32_t>& touching) const {
+  metBy[a] = a;
+  ForEachNeighbourCell(a, [&](int cell) {
+    const std::int32_t b = AreaIndex[cell];
+    if (b < 0 || metBy[b] == a) return;  // no area, the border, or met already
+    metBy[b] = a;
+    touching.push_back(b);
+  });
+}

@@ -75,6 +75,12 @@ class TBoard {
   TAreaProperties* AreaAt(int column, int row) const { return Cell(column, row).Area; }
   // The position in Areas() of the area of a field cell.
   std::int32_t AreaNumberAt(int column, int row) const { return AreaIndex[CellId(column, row)]; }
+  // Appends to touching every area (by its position in Areas()) that a cell
+  // of area a touches, each once and a itself not, links included: the
+  // areas a's number counts. metBy has an entry per area; an entry equal
+  // to a marks an area already met, so one vector serves every a in turn.
+  void AppendTouchingAreas(std::int32_t a, std::vector<std::int32_t>& metBy,
+                           std::vector<std::int32_t>& touching) const;
   bool OnField(int column, int row) const {
     return column >= 1 && column <= FSizeX && row >= 1 && row <= FSizeY;
   }

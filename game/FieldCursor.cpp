@@ -2,19 +2,22 @@
 #include <algorithm>
 #include "board/Board.h"
 
-void TFieldCursor::Move(TCursorMove move, const TBoard& board) {
-  const int columns = board.SizeX(), rows = board.SizeY();
-  if (columns < 1 || rows < 1) return;
+void TFieldCursor::Show(const TBoard& board) {
+  if (board.SizeX() < 1 || board.SizeY() < 1) return;
   if (!FPlaced) {
-    FColumn = (columns + 1) / 2;
-    FRow = (rows + 1) / 2;
+    FColumn = (board.SizeX() + 1) / 2;
+    FRow = (board.SizeY() + 1) / 2;
     FPlaced = true;
   }
+  FShown = true;
+}
+
+void TFieldCursor::Move(TCursorMove move, const TBoard& board) {
   if (!FShown) {
-    // The first key only shows where the cursor is.
-    FShown = true;
+    Show(board);  // the first key only shows where the cursor is
     return;
   }
+  const int columns = board.SizeX(), rows = board.SizeY();
   switch (move) {
     case cm_Left: --FColumn; break;
     case cm_Right: ++FColumn; break;

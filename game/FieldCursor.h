@@ -24,6 +24,8 @@ class TFieldCursor {
   // A new field: hidden, and the next key shows it on the centre.
   void Reset() { FShown = false, FPlaced = false; }
   void Hide() { FShown = false; }
+  // Shows the cursor where it stands (on a new field, on its centre).
+  void Show(const TBoard& board);
   // Shows a hidden cursor where it stands; moves a shown one.
   void Move(TCursorMove move, const TBoard& board);
 

@@ -17,7 +17,7 @@ void TGame::Start(const TGameRecord& settings) {
   FCursor.Reset();
   FBoard->Generate(FInPlay, FClock, FScore);
   FMinesLaid = false;
-  FGuessWarning = FMayNeedGuess = false;
+  FMayNeedGuess = false;
   FActive = true;
   FNumLifelines = LifelinesPerGame;
   SetUsingLifeline(false);
@@ -62,6 +62,12 @@ void TGame::MoveCursor(TCursorMove move) {
   FBoard->SetCursor(FCursor.Column(), FCursor.Row());
 }
 
+void TGame::ShowCursor() {
+  if (!FBoard) return;
+  FCursor.Show(*FBoard);
+  FBoard->SetCursor(FCursor.Column(), FCursor.Row());
+}
+
 void TGame::HideCursor() {
   FCursor.Hide();
   if (FBoard) FBoard->SetCursor(0, 0);
@@ -70,7 +76,7 @@ void TGame::HideCursor() {
 TPlayResult TGame::PlayAtCursor(TCursorAction action) {
   if (!FBoard || FLeftDown || FRightDown) return pr_Nothing;
   if (!FCursor.Shown()) {
-    MoveCursor(cm_Left);  // a hidden cursor only shows
+    ShowCursor();  // a hidden cursor only shows
     return pr_Nothing;
   }
   const int column = FCursor.Column(), row = FCursor.Row();
@@ -116,13 +122,7 @@ void TGame::LayMinesWithoutGuess(int column, int row) {
   for (const TAreaRef& each : FBoard->Areas()) mines += each->Mine;
   const TPlacement placement = PlaceWithoutGuess(TAreaGraph(*FBoard), FBoard->AreaNumberAt(column, row), mines);
   if (!placement.Mines.empty()) FBoard->LayMines(placement.Mines);
-  FGuessWarning = FMayNeedGuess = !placement.Deducible;
-}
-
-bool TGame::TakeGuessWarning() {
-  const bool warning = FGuessWarning;
-  FGuessWarning = false;
-  return warning;
+  FMayNeedGuess = !placement.Deducible;
 }
 
 TPlayResult TGame::Tint(int column, int row) {

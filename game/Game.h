@@ -60,6 +60,7 @@ class TGame {
   // plays its area as the matching click would, once the cursor shows (a
   // hidden cursor is only shown), and never while a mouse button is held.
   void MoveCursor(TCursorMove move);
+  void ShowCursor();
   void HideCursor();
   TPlayResult PlayAtCursor(TCursorAction action);
   const TFieldCursor& Cursor() const { return FCursor; }
@@ -89,10 +90,8 @@ class TGame {
   // holds from game to game; it acts on the next first uncover.
   bool NoGuess() const { return FNoGuess; }
   void SetNoGuess(bool value) { FNoGuess = value; }
-  // True once after the first uncover of a field whose mines could not be
-  // laid that way in the time allowed: it may need a guess.
-  bool TakeGuessWarning();
-  // The field in play is one of those, for as long as it is played.
+  // The mines of the field in play could not be laid that way in the time
+  // allowed: it may need a guess. Known from its first uncover on.
   bool MayNeedGuess() const { return FMayNeedGuess; }
 
   bool Active() const { return FActive; }
@@ -137,6 +136,5 @@ class TGame {
   // The field's mines have met their first uncover (and been laid anew if
   // the option was on then).
   bool FMinesLaid = false;
-  bool FGuessWarning = false;
   bool FMayNeedGuess = false;
 };

@@ -236,7 +236,7 @@ void TMainForm::DisplayHint(const QString& hint) {
   // A hint that goes does not take the word about a field that may need a
   // guess with it: the status bar shows that again while the field is played.
   if (hint.isEmpty() && FScreenShown == ss_Game && FGame.Active() && FGame.MayNeedGuess()) {
-    ShowGuessWarning(true);
+    ShowGuessWarning();
     return;
   }
   StatusBar->setText(QStringLiteral(" ") + hint);

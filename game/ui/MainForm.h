@@ -218,8 +218,8 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void FinishCanvasPainting() const;
   void AnswerPlay(TPlayResult result);
   void ShowLifelines();
-  // Once after the first uncover, or again whenever asked.
-  void ShowGuessWarning(bool again = false);
+  // Says so while the field in play may need a guess.
+  void ShowGuessWarning();
   void ClearGuessWarning();
   void ShowGameOver(bool wasActive);
   void EndGame(const QString& message);

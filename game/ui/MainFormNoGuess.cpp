@@ -31,8 +31,8 @@ const QString GuessWarning = QStringLiteral("This field may need a guess");
 
 }  // namespace
 
-void TMainForm::ShowGuessWarning(bool again) {
-  if (FGame.TakeGuessWarning() || again) StatusBar->setText(QStringLiteral(" ") + GuessWarning);
+void TMainForm::ShowGuessWarning() {
+  if (FGame.MayNeedGuess()) StatusBar->setText(QStringLiteral(" ") + GuessWarning);
 }
 
 // The word was about the field before; a new one has its own first uncover.

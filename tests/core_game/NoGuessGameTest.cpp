@@ -86,7 +86,7 @@ TEST(NoGuessing, TheFirstUncoverLaysTheMinesAnewAndChangesNothingElse) {
   EXPECT_FALSE(start.Mine);
   EXPECT_EQ(start.MineCount, 0);
   EXPECT_EQ(noGuess.Score(), 105) << "a safe uncover, no grace spent";
-  EXPECT_FALSE(noGuess.TakeGuessWarning());
+  EXPECT_FALSE(noGuess.MayNeedGuess());
   EXPECT_EQ(PartitionOf(*noGuess.Board()), partition);
   const std::vector<bool> laid = MinesOf(*noGuess.Board());
   EXPECT_EQ(std::count(laid.begin(), laid.end(), true), std::count(generated.begin(), generated.end(), true));
@@ -103,8 +103,9 @@ TEST(NoGuessing, TheFirstUncoverLaysTheMinesAnewAndChangesNothingElse) {
 }
 
 // A field whose mines cannot all be found (one must lie in an area cut off
-// by holes) still starts safe, and says once that it may need a guess.
-TEST(NoGuessing, AFieldThatNeedsAGuessSaysSoOnce) {
+// by holes) still starts safe, and says that it may need a guess until the
+// next field.
+TEST(NoGuessing, AFieldThatNeedsAGuessSaysSoUntilTheNextField) {
   const std::filesystem::path previous = std::filesystem::current_path();
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("quorlane-noguess-" + std::to_string(std::random_device()()));
@@ -123,8 +124,11 @@ TEST(NoGuessing, AFieldThatNeedsAGuessSaysSoOnce) {
   EXPECT_EQ(Click(game, pb_Left, 1, 1), pr_Uncovered);
   EXPECT_FALSE(game.Board()->AreaAt(1, 1)->Mine);
   EXPECT_TRUE(game.Board()->AreaAt(3, 1)->Mine);
-  EXPECT_TRUE(game.TakeGuessWarning());
-  EXPECT_FALSE(game.TakeGuessWarning());
+  EXPECT_TRUE(game.MayNeedGuess());
+  Click(game, pb_Left, 2, 1);
+  EXPECT_TRUE(game.MayNeedGuess());
+  game.Start(record);
+  EXPECT_FALSE(game.MayNeedGuess());
   std::filesystem::current_path(previous);
   std::filesystem::remove_all(dir);
 }
