@@ -16,3 +16,13 @@ struct TEmbeddedIcon {
 
 // The icon at every size the desktop's icon theme gets, smallest first.
 std::span<const TEmbeddedIcon> ApplicationIconPngs();
+
+// The sizes of the icon a window carries, as RGBA bytes, 4 per pixel, row by
+// row: ready to show without decoding anything.
+struct TEmbeddedPixels {
+  int Size;
+  std::span<const std::uint8_t> Rgba;
+};
+
+// The window icon's sizes, smallest first.
+std::span<const TEmbeddedPixels> WindowIconPixels();

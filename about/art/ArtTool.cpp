@@ -4,7 +4,8 @@
 //   quorlane-art png SIZE FILE         an application icon with transparency
 //   quorlane-art svg FILE              the scalable application icon
 //   quorlane-art embed FILE.cpp JPEG SIZE=PNG...
-//                                      C++ arrays of the picture and icons
+//                                      C++ arrays of the picture and icons,
+//                                      and the window icon's sizes as pixels
 // Output depends only on this source, so every build makes the same files.
 #include <cstdio>
 #include <fstream>
@@ -20,6 +21,9 @@ namespace {
 
 using TBytes = std::vector<std::uint8_t>;
 constexpr int kPictureSize = 128;
+// The sizes a window's title bar and task bar show; larger ones come from
+// the icon theme.
+constexpr int kWindowIconSizes[] = {16, 32, 48, 64};
 
 bool WriteFile(const std::string& path, const void* data, std::size_t size) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -76,9 +80,18 @@ bool WriteEmbedding(const std::string& path, const std::string& jpegPath, const 
     source += ArrayDefinition(name, png);
     table += "    {" + icons[i].substr(0, equals) + ", {" + name + ", sizeof " + name + "}},\n";
   }
-  source += "\nconst TEmbeddedIcon kIcons[] = {\n" + table + "};\n\n}  // namespace\n\n";
+  source += "\nconst TEmbeddedIcon kIcons[] = {\n" + table + "};\n\n";
+  std::string pixelTable;
+  for (const int size : kWindowIconSizes) {
+    const TRgbaImage image = Rasterise(DrawArtwork(size, false));
+    const std::string name = "kWindowIcon" + std::to_string(size);
+    source += ArrayDefinition(name, image.Pixels);
+    pixelTable += "    {" + std::to_string(size) + ", {" + name + ", sizeof " + name + "}},\n";
+  }
+  source += "\nconst TEmbeddedPixels kWindowIcons[] = {\n" + pixelTable + "};\n\n}  // namespace\n\n";
   source += "std::span<const std::uint8_t> AboutPictureJpeg() { return kAboutPicture; }\n";
   source += "std::span<const TEmbeddedIcon> ApplicationIconPngs() { return kIcons; }\n";
+  source += "std::span<const TEmbeddedPixels> WindowIconPixels() { return kWindowIcons; }\n";
   return WriteFile(path, source.data(), source.size());
 }
 

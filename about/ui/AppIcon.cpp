@@ -1,5 +1,6 @@
 #include "about/ui/AppIcon.h"
 #include <QGuiApplication>
+#include <QImage>
 #include <QPixmap>
 #include "about/EmbeddedArt.h"
 
@@ -20,7 +21,19 @@ QIcon ApplicationIcon() {
   return icon;
 }
 
+// Plain pixels: decoding PNGs would load the image readers and their
+// libraries at every start, for sizes no title bar shows.
+QIcon WindowIcon() {
+  QIcon icon;
+  for (const TEmbeddedPixels& size : WindowIconPixels()) {
+    if (size.Rgba.size() != std::size_t(size.Size) * std::size_t(size.Size) * 4) continue;
+    const QImage image(size.Rgba.data(), size.Size, size.Size, size.Size * 4, QImage::Format_RGBA8888);
+    icon.addPixmap(QPixmap::fromImage(image));
+  }
+  return icon;
+}
+
 void InstallApplicationIdentity() {
-  QGuiApplication::setWindowIcon(ApplicationIcon());
+  QGuiApplication::setWindowIcon(WindowIcon());
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
 }

@@ -32,6 +32,17 @@ TEST(ApplicationIcon, PicturesHaveTransparentCornersAndAColouredField) {
   }
 }
 
+// The window's icon shows the very pixels of the theme's small icons.
+TEST(ApplicationIcon, TheWindowIconIsTheThemeIconAtTheSmallSizes) {
+  const QIcon window = WindowIcon(), theme = ApplicationIcon();
+  EXPECT_EQ(window.availableSizes().size(), 4);
+  for (int size : {16, 32, 48, 64}) {
+    const QSize square(size, size);
+    ASSERT_TRUE(window.availableSizes().contains(square)) << size;
+    EXPECT_EQ(window.pixmap(square).toImage(), theme.pixmap(square).toImage()) << size;
+  }
+}
+
 TEST(ApplicationIdentity, SetsTheWindowIconAndTheDesktopEntry) {
   InstallApplicationIdentity();
   EXPECT_FALSE(QApplication::windowIcon().isNull());
