@@ -12,18 +12,17 @@ void EndWithMainWindowOnly(QWidget& window) { window.setAttribute(Qt::WA_QuitOnC
 
 }  // namespace
 
-TGameWindows::TGameWindows(TModalSeams& seams) {
+TGameWindows::TGameWindows(TModalSeams& seams) : FSeams(seams) {
   FMainForm = std::make_unique<TMainForm>(seams);
   FDlgNewGame = std::make_unique<TDlgNewGame>(seams);
   FMainForm->SetNewGameDialog(FDlgNewGame.get());
-  FAboutBox = std::make_unique<TAboutBox>();
-  FMainForm->SetAboutBox(FAboutBox.get());
-  FPatternDlg = std::make_unique<TPatternDlg>(seams);
+  QObject::connect(FMainForm.get(), &TMainForm::AboutRequested, FMainForm.get(),
+                   [this] { AboutBox().ShowNonModal(); });
 
   // The dialog opens centred on the main window, and the hints of its
   // controls go to the main window's status bar.
   FDlgNewGame->SetOwnerWindow(FMainForm.get());
-  FDlgNewGame->SetPatternChooser(FPatternDlg.get());
+  FDlgNewGame->SetPatternChooser([this] { return &PatternDlg(); });
   QObject::connect(FDlgNewGame.get(), &TDlgNewGame::HintShown, FMainForm.get(),
                    [main = FMainForm.get()](const QString& hint) { main->DisplayHint(hint); });
   // The dialog's settings flow to the main window whenever they change.
@@ -33,13 +32,28 @@ TGameWindows::TGameWindows(TModalSeams& seams) {
   passSettings();
   QObject::connect(FDlgNewGame.get(), &TDlgNewGame::SettingsChanged, FMainForm.get(), passSettings);
   EndWithMainWindowOnly(*FDlgNewGame);
-  EndWithMainWindowOnly(*FAboutBox);
-  EndWithMainWindowOnly(*FPatternDlg);
+}
+
+TAboutBox& TGameWindows::AboutBox() {
+  if (!FAboutBox) {
+    FAboutBox = std::make_unique<TAboutBox>();
+    EndWithMainWindowOnly(*FAboutBox);
+  }
+  return *FAboutBox;
+}
+
+TPatternDlg& TGameWindows::PatternDlg() {
+  if (!FPatternDlg) {
+    FPatternDlg = std::make_unique<TPatternDlg>(FSeams);
+    EndWithMainWindowOnly(*FPatternDlg);
+  }
+  return *FPatternDlg;
 }
 
 TGameWindows::~TGameWindows() {
+  FDlgNewGame->SetPatternChooser(nullptr);
   FPatternDlg.reset();
-  FMainForm->SetAboutBox(nullptr);
+  QObject::disconnect(FMainForm.get(), &TMainForm::AboutRequested, nullptr, nullptr);
   FAboutBox.reset();
   FMainForm->SetNewGameDialog(nullptr);
   FDlgNewGame.reset();

@@ -7,13 +7,14 @@ class TAboutBox;
 class TPatternDlg;
 struct TModalSeams;
 
-// The program's four windows, built in the order the game starts them (the
-// main window first, so that while it is being made none of the others
-// exists yet, then the new game dialog, the about box and the pattern
-// chooser) and wired to each other. They live until the owner goes, and go
-// in the reverse order, each unreachable before it goes. The program, the
-// benchmarks and the tests all build their windows here; the seams decide
-// how modal dialogs and message boxes run and must outlive the windows.
+// The program's four windows, wired to each other. The main window comes
+// first, so that while it is being made none of the others exists yet, then
+// the new game dialog, which gives the first screen its settings. The about
+// box and the pattern chooser are built when they are first asked for: a
+// start needs neither. They live until the owner goes, and go in the reverse
+// order, each unreachable before it goes. The program, the benchmarks and
+// the tests all build their windows here; the seams decide how modal
+// dialogs and message boxes run and must outlive the windows.
 class TGameWindows {
  public:
   explicit TGameWindows(TModalSeams& seams);
@@ -23,10 +24,11 @@ class TGameWindows {
 
   TMainForm& MainForm() { return *FMainForm; }
   TDlgNewGame& DlgNewGame() { return *FDlgNewGame; }
-  TAboutBox& AboutBox() { return *FAboutBox; }
-  TPatternDlg& PatternDlg() { return *FPatternDlg; }
+  TAboutBox& AboutBox();
+  TPatternDlg& PatternDlg();
 
  private:
+  TModalSeams& FSeams;
   std::unique_ptr<TMainForm> FMainForm;
   std::unique_ptr<TDlgNewGame> FDlgNewGame;
   std::unique_ptr<TAboutBox> FAboutBox;

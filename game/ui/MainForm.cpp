@@ -10,7 +10,6 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolButton>
-#include "about/ui/AboutBox.h"
 #include "board/Random.h"
 #include "board/ui/QtCanvas.h"
 #include "game/ui/GameScreen.h"
@@ -228,9 +227,7 @@ void TMainForm::OneMark1Click() {
   OneMark1->setChecked(Board() && Board()->OneMark());
 }
 
-void TMainForm::About1Click() {
-  if (FAboutBox) FAboutBox->ShowNonModal();
-}
+void TMainForm::About1Click() { emit AboutRequested(); }
 
 void TMainForm::DisplayHint(const QString& hint) {
   // A hint that goes does not take the word about a field that may need a

@@ -22,7 +22,6 @@ class QTimer;
 class QToolButton;
 class TQtCanvas;
 class TDlgNewGame;
-class TAboutBox;
 struct TModalSeams;
 class TScoreScreen;
 class TGameScreen;
@@ -157,9 +156,12 @@ class TMainForm : public QWidget, public IScreenCanvas {
   // The window is being made: the score screen does not paint yet.
   bool Creating() const { return FCreating; }
 
-  // The windows this one opens, built after it; none until then.
+  // The dialog this window opens, built after it; none until then.
   void SetNewGameDialog(TDlgNewGame* dialog) { FDlgNewGame = dialog; }
-  void SetAboutBox(TAboutBox* about) { FAboutBox = about; }
+
+ signals:
+  // The player asked for the about box, which is built when first asked for.
+  void AboutRequested();
 
  protected:
   bool event(QEvent* event) override;
@@ -246,7 +248,6 @@ class TMainForm : public QWidget, public IScreenCanvas {
   TGameScreen* FGameScreen = nullptr;
   TModalSeams& FSeams;
   TDlgNewGame* FDlgNewGame = nullptr;
-  TAboutBox* FAboutBox = nullptr;
 
   QImage FCanvasImage;
   std::unique_ptr<TQtCanvas> FCanvas;

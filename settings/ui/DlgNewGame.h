@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <functional>
 #include <string>
 #include <vector>
 #include <QString>
@@ -44,8 +45,9 @@ class TDlgNewGame : public QDialog {
   TDlgNewGame(TModalSeams& seams, QWidget* parent = nullptr);
   ~TDlgNewGame() override;
 
-  // The chooser that "Choose" opens; none until the program has made it.
-  void SetPatternChooser(TPatternDlg* chooser) { FPatternChooser = chooser; }
+  // Where "Choose" gets the chooser it opens: the program builds it when it
+  // is first wanted. None: the button opens nothing.
+  void SetPatternChooser(std::function<TPatternDlg*()> chooser) { FPatternChooser = std::move(chooser); }
   // The window the dialog (and an error box raised before it shows) is
   // centred on when it opens; none: left in place.
   void SetOwnerWindow(QWidget* owner) { FOwnerWindow = owner; }
@@ -155,7 +157,7 @@ class TDlgNewGame : public QDialog {
 
  private:
   TModalSeams& Seams;
-  TPatternDlg* FPatternChooser = nullptr;
+  std::function<TPatternDlg*()> FPatternChooser;
   QWidget* FOwnerWindow = nullptr;
   QString FCurrentName;
   int FSizeX = 0, FSizeY = 0, FMinePopulation = 0, FHoles = 0, FCellSize = 0, FLinking = 0;

@@ -270,7 +270,7 @@ void TDlgNewGame::ButtonQuickStartClick(int number) {
 }
 
 void TDlgNewGame::btnChoosePatternClick() {
-  TPatternDlg* chooser = FPatternChooser;
+  TPatternDlg* chooser = FPatternChooser ? FPatternChooser() : nullptr;
   if (!chooser || chooser->ShowModal() != QDialog::Accepted) return;
   LabelPatternName->setText(FromCp1252(chooser->ChosenPattern->Name));
   LabelPatternDesc->setText(FromCp1252(chooser->ChosenPattern->Description));

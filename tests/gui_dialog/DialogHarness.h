@@ -36,7 +36,7 @@ class TDialogHarness {
   TDlgNewGame& CreateDialog() {
     Dialog = std::make_unique<TDlgNewGame>(Seams);
     PatternDlg = std::make_unique<TPatternDlg>(Seams);
-    Dialog->SetPatternChooser(PatternDlg.get());
+    Dialog->SetPatternChooser([this] { return PatternDlg.get(); });
     return *Dialog;
   }
 
