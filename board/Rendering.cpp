@@ -65,26 +65,21 @@ void TBoard::PaintCell(int column, int row, ICanvas& canvas) {
   if (sunken) fill = BlendColour(fill, clWhite, 0.35f);
   if (area == FHovered) fill = BlendColour(BlendColour(fill, clBlack, 0.45f), FHoverColour, FPulseLevel);
 
-  canvas.SetPenStyle(ps_Clear);
-  canvas.SetBrushStyle(bs_Solid);
-  canvas.SetBrushColour(fill);
-  canvas.FillRect(TRect{l, t, r + 1, b + 1});
-  canvas.SetPenStyle(ps_Solid);
-  canvas.SetPenWidth(1);
-
+  TTile tile;
+  tile.Rect = TRect{l, t, r + 1, b + 1};
+  tile.Fill = fill;
   if (!area->Hole) {
     const TCellRec& cell = Cell(column, row);
-    if (cell.EdgeBottom || cell.EdgeRight) {
-      canvas.SetPenColour(sunken ? BlendColour(fill, clWhite, 0.15f) : BlendColour(fill, clBlack, 0.85f));
-      if (cell.EdgeBottom) canvas.HorizontalLine(l, r, b);
-      if (cell.EdgeRight) canvas.VerticalLine(r, t, b);
-    }
-    if (cell.EdgeLeft || cell.EdgeTop) {
-      canvas.SetPenColour(sunken ? BlendColour(fill, clBlack, 0.15f) : BlendColour(fill, clWhite, 0.85f));
-      if (cell.EdgeLeft) canvas.VerticalLine(l, t, b);
-      if (cell.EdgeTop) canvas.HorizontalLine(l, r, t);
-    }
+    tile.Bottom = cell.EdgeBottom;
+    tile.Right = cell.EdgeRight;
+    tile.Left = cell.EdgeLeft;
+    tile.Top = cell.EdgeTop;
+    if (tile.Bottom || tile.Right)
+      tile.BottomRight = sunken ? BlendColour(fill, clWhite, 0.15f) : BlendColour(fill, clBlack, 0.85f);
+    if (tile.Left || tile.Top)
+      tile.TopLeft = sunken ? BlendColour(fill, clBlack, 0.15f) : BlendColour(fill, clWhite, 0.85f);
   }
+  canvas.DrawTile(tile);
   PaintGlyph(column, row, *area, canvas);
   if (area == FCursorArea) PaintCursorFrame(column, row, fill, canvas);
 }

@@ -55,6 +55,28 @@ void TDirectRaster::Fill(QRect rect, QRgb colour) {
   }
 }
 
+// Row by row, each pixel written once with the colour the last line over it
+// would leave.
+void TDirectRaster::FillTile(QRect rect, QRgb fill, QRgb bottomRight, QRgb topLeft, unsigned edges) {
+  const int left = std::max(rect.left(), 0), right = std::min(rect.right(), Width - 1);
+  const int top = std::max(rect.top(), 0), bottom = std::min(rect.bottom(), Height - 1);
+  if (left > right || top > bottom) return;
+  const quint32 inside = fill | 0xFF000000u, far = bottomRight | 0xFF000000u, near = topLeft | 0xFF000000u;
+  const bool leftEdge = (edges & te_Left) && left == rect.left();
+  const bool rightEdge = (edges & te_Right) && right == rect.right();
+  for (int y = top; y <= bottom; ++y) {
+    auto* line = reinterpret_cast<quint32*>(Bits + y * Stride);
+    if ((edges & te_Top) && y == rect.top()) {
+      std::fill(line + left, line + right + 1, near);
+      continue;
+    }
+    const quint32 body = (edges & te_Bottom) && y == rect.bottom() ? far : inside;
+    std::fill(line + left, line + right + 1, body);
+    if (rightEdge) line[right] = far;
+    if (leftEdge) line[left] = near;
+  }
+}
+
 void TDirectRaster::Blend(int x, int y, const QImage& image) {
   const int left = std::max(x, 0), right = std::min(x + image.width(), Width);
   const int top = std::max(y, 0), bottom = std::min(y + image.height(), Height);

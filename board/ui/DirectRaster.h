@@ -22,6 +22,11 @@ class TDirectRaster {
 
   // Both take device pixels; Usable must have said yes just before.
   void Fill(QRect rect, QRgb colour);
+  // The rectangle filled with `fill`, then lines one pixel wide along the
+  // chosen edges: bottom and right in `bottomRight`, then left and top in
+  // `topLeft`. edges holds the bits below.
+  static constexpr unsigned te_Bottom = 1, te_Right = 2, te_Left = 4, te_Top = 8;
+  void FillTile(QRect rect, QRgb fill, QRgb bottomRight, QRgb topLeft, unsigned edges);
   // Source-over of a premultiplied image with its top-left at (x, y).
   void Blend(int x, int y, const QImage& image);
 

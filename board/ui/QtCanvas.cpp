@@ -446,6 +446,45 @@ void TQtCanvas::FillRect(const TRect& rect) {
   State->Fill(logical, State->BrushColour);
 }
 
+// Straight into the image's pixels when it can be. The hairlines of a tile
+// then lie on its outermost device pixels, as DeviceBand puts them, which
+// needs a tile at least two logical pixels across and high at a ratio other
+// than 1; otherwise the tile is drawn line by line.
+void TQtCanvas::DrawTile(const TTile& tile) {
+  TState& state = *State;
+  const TRect& rect = tile.Rect;
+  const int least = state.Ratio == 1.0 ? 1 : 2;
+  if (!state.Painter || rect.Right - rect.Left < least || rect.Bottom - rect.Top < least ||
+      state.Route() != rt_Direct) {
+    ICanvas::DrawTile(tile);
+    return;
+  }
+  const QRect logical(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top);
+  const unsigned edges = (tile.Bottom ? TDirectRaster::te_Bottom : 0u) | (tile.Right ? TDirectRaster::te_Right : 0u) |
+                         (tile.Left ? TDirectRaster::te_Left : 0u) | (tile.Top ? TDirectRaster::te_Top : 0u);
+  state.Raster.FillTile(state.Device.Map(logical), ToQRgb(tile.Fill), ToQRgb(tile.BottomRight),
+                        ToQRgb(tile.TopLeft), edges);
+  // The state the tile leaves, as drawing it line by line would.
+  state.Tile = logical;
+  state.BrushColour = tile.Fill;
+  state.BrushStyle = bs_Solid;
+  state.PenStyle = ps_Solid;
+  state.PenWidth = 1;
+  if (tile.Left || tile.Top)
+    state.PenColour = tile.TopLeft;
+  else if (tile.Bottom || tile.Right)
+    state.PenColour = tile.BottomRight;
+  const int lastX = rect.Right - 1, lastY = rect.Bottom - 1;
+  if (tile.Top)
+    state.Current = QPoint(lastX + 1, rect.Top);
+  else if (tile.Left)
+    state.Current = QPoint(rect.Left, lastY + 1);
+  else if (tile.Right)
+    state.Current = QPoint(lastX, lastY + 1);
+  else if (tile.Bottom)
+    state.Current = QPoint(lastX + 1, lastY);
+}
+
 void TQtCanvas::MoveTo(int x, int y) { State->Current = QPoint(x, y); }
 
 void TQtCanvas::LineTo(int x, int y) {

@@ -25,6 +25,7 @@ class TQtCanvas final : public ICanvas {
   void FillRect(const TRect& rect) override;
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
+  void DrawTile(const TTile& tile) override;
   void SetFont(const TFontSpec& font) override;
   const TFontSpec& Font() const override;
   int TextWidth(std::string_view text) override;

@@ -21,6 +21,13 @@ void TDirtyCanvas::FillRect(const TRect& rect) {
   Inner.FillRect(rect);
 }
 
+void TDirtyCanvas::DrawTile(const TTile& tile) {
+  const TRect& rect = tile.Rect;
+  Touch(QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 1, rect.Bottom - 1)).normalized());
+  PenWidth = 1;
+  Inner.DrawTile(tile);
+}
+
 void TDirtyCanvas::MoveTo(int x, int y) {
   Current = QPoint(x, y);
   Inner.MoveTo(x, y);

@@ -23,6 +23,7 @@ class TDirtyCanvas final : public ICanvas {
   void FillRect(const TRect& rect) override;
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
+  void DrawTile(const TTile& tile) override;
   void SetFont(const TFontSpec& font) override { Inner.SetFont(font); }
   const TFontSpec& Font() const override { return Inner.Font(); }
   int TextWidth(std::string_view text) override { return Inner.TextWidth(text); }
