@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -61,6 +62,10 @@ struct TFontEntry {
   QFont Font;
   int Ascent = 0;
   std::unordered_map<std::string, TTextEntry> Texts;
+  // The entries of one-character texts, the digits of most areas, found
+  // without hashing. The map's entries stay where they are until it is
+  // emptied.
+  std::array<TTextEntry*, 256> SingleCharacters{};
   TGlyphEntry Glyphs[2];  // by TGlyph
 };
 
@@ -82,6 +87,15 @@ void CropToInk(TPrepared& prepared) {
   if (right < 0) left = top = right = bottom = 0;  // no ink: one clear pixel
   prepared.Image = image.copy(left, top, right - left + 1, bottom - top + 1);
   prepared.Offset += QPoint(left, top);
+}
+
+// Names and texts are a few characters, compared for every cell of a field:
+// a plain loop costs less than a library call.
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
 }
 
 // The device pixel ratio of the painter's device, within what any screen
@@ -200,13 +214,19 @@ TFontEntry& TQtCanvas::TState::CurrentFont() {
 
 TTextEntry& TQtCanvas::TState::TextEntry(std::string_view text) {
   TFontEntry& font = CurrentFont();
-  if (LastEntry && LastFont == &font && LastText == text) return *LastEntry;
-  auto found = font.Texts.find(std::string(text));
-  if (found == font.Texts.end()) found = font.Texts.emplace(std::string(text), TTextEntry{}).first;
+  if (LastEntry && LastFont == &font && SameText(LastText, text)) return *LastEntry;
+  TTextEntry** single = text.size() == 1 ? &font.SingleCharacters[static_cast<unsigned char>(text[0])] : nullptr;
+  TTextEntry* entry = single ? *single : nullptr;
+  if (!entry) {
+    auto found = font.Texts.find(std::string(text));
+    if (found == font.Texts.end()) found = font.Texts.emplace(std::string(text), TTextEntry{}).first;
+    entry = &found->second;
+    if (single) *single = entry;
+  }
   LastFont = &font;
   LastText.assign(text);
-  LastEntry = &found->second;
-  return found->second;
+  LastEntry = entry;
+  return *entry;
 }
 
 // Past the limit every prepared image is dropped and made again on demand.
@@ -219,6 +239,7 @@ void TQtCanvas::TState::NotePrepared() {
 void TQtCanvas::TState::DropPrepared() {
   for (auto& font : Fonts) {
     font->Texts.clear();
+    font->SingleCharacters.fill(nullptr);
     for (auto& glyph : font->Glyphs) glyph.Images.clear();
   }
   LastEntry = nullptr;
@@ -496,7 +517,7 @@ void TQtCanvas::LineTo(int x, int y) {
 
 void TQtCanvas::SetFont(const TFontSpec& font) {
   TFontSpec& requested = State->Requested;
-  if (font.SizePoints != requested.SizePoints || font.Bold != requested.Bold || font.Name != requested.Name) {
+  if (font.SizePoints != requested.SizePoints || font.Bold != requested.Bold || !SameText(font.Name, requested.Name)) {
     State->Font = nullptr;
     requested.Name = font.Name;
     requested.SizePoints = font.SizePoints;
