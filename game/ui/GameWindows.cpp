@@ -2,7 +2,9 @@
 #include "about/ui/AboutBox.h"
 #include "game/ui/MainForm.h"
 #include "patterns/ui/PatternDlg.h"
+#include "settings/NewGameStart.h"
 #include "settings/ui/DlgNewGame.h"
+#include "ui/Cp1252.h"
 
 namespace {
 
@@ -12,13 +14,22 @@ void EndWithMainWindowOnly(QWidget& window) { window.setAttribute(Qt::WA_QuitOnC
 
 }  // namespace
 
+// The first screen shows the scores against the settings the dialog would
+// hold, worked out from LastGame.dat as the dialog reads it.
 TGameWindows::TGameWindows(TModalSeams& seams) : FSeams(seams) {
   FMainForm = std::make_unique<TMainForm>(seams);
-  FDlgNewGame = std::make_unique<TDlgNewGame>(seams);
-  FMainForm->SetNewGameDialog(FDlgNewGame.get());
+  TGameRecord stored;
+  const bool applies = LoadLastGameFile(LastGameFile, stored);
+  const TGameSettings start = NewGameDialogStart(applies ? &stored : nullptr);
+  FMainForm->SetDialogSettings(start, FromCp1252(start.PlayerName));
+  FMainForm->SetNewGameDialog([this] { return &DlgNewGame(); });
   QObject::connect(FMainForm.get(), &TMainForm::AboutRequested, FMainForm.get(),
                    [this] { AboutBox().ShowNonModal(); });
+}
 
+TDlgNewGame& TGameWindows::DlgNewGame() {
+  if (FDlgNewGame) return *FDlgNewGame;
+  FDlgNewGame = std::make_unique<TDlgNewGame>(FSeams);
   // The dialog opens centred on the main window, and the hints of its
   // controls go to the main window's status bar.
   FDlgNewGame->SetOwnerWindow(FMainForm.get());
@@ -32,6 +43,7 @@ TGameWindows::TGameWindows(TModalSeams& seams) : FSeams(seams) {
   passSettings();
   QObject::connect(FDlgNewGame.get(), &TDlgNewGame::SettingsChanged, FMainForm.get(), passSettings);
   EndWithMainWindowOnly(*FDlgNewGame);
+  return *FDlgNewGame;
 }
 
 TAboutBox& TGameWindows::AboutBox() {
@@ -51,7 +63,7 @@ TPatternDlg& TGameWindows::PatternDlg() {
 }
 
 TGameWindows::~TGameWindows() {
-  FDlgNewGame->SetPatternChooser(nullptr);
+  if (FDlgNewGame) FDlgNewGame->SetPatternChooser(nullptr);
   FPatternDlg.reset();
   QObject::disconnect(FMainForm.get(), &TMainForm::AboutRequested, nullptr, nullptr);
   FAboutBox.reset();

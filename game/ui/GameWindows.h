@@ -8,10 +8,10 @@ class TPatternDlg;
 struct TModalSeams;
 
 // The program's four windows, wired to each other. The main window comes
-// first, so that while it is being made none of the others exists yet, then
-// the new game dialog, which gives the first screen its settings. The about
-// box and the pattern chooser are built when they are first asked for: a
-// start needs neither. They live until the owner goes, and go in the reverse
+// first, so that while it is being made none of the others exists yet; it
+// starts with the settings the new game dialog would hold. The dialog, the
+// about box and the pattern chooser are built when they are first asked
+// for: a start shows none of them. The dialog then reads LastGame.dat. They live until the owner goes, and go in the reverse
 // order, each unreachable before it goes. The program, the benchmarks and
 // the tests all build their windows here; the seams decide how modal
 // dialogs and message boxes run and must outlive the windows.
@@ -23,7 +23,7 @@ class TGameWindows {
   ~TGameWindows();
 
   TMainForm& MainForm() { return *FMainForm; }
-  TDlgNewGame& DlgNewGame() { return *FDlgNewGame; }
+  TDlgNewGame& DlgNewGame();
   TAboutBox& AboutBox();
   TPatternDlg& PatternDlg();
 

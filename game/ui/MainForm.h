@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -156,8 +157,9 @@ class TMainForm : public QWidget, public IScreenCanvas {
   // The window is being made: the score screen does not paint yet.
   bool Creating() const { return FCreating; }
 
-  // The dialog this window opens, built after it; none until then.
-  void SetNewGameDialog(TDlgNewGame* dialog) { FDlgNewGame = dialog; }
+  // Where the new game dialog comes from: the program builds it when it is
+  // first wanted. None: "New Game" opens nothing.
+  void SetNewGameDialog(std::function<TDlgNewGame*()> dialog) { FNewGameDialog = std::move(dialog); }
 
  signals:
   // The player asked for the about box, which is built when first asked for.
@@ -247,7 +249,8 @@ class TMainForm : public QWidget, public IScreenCanvas {
   TScoreScreen* FScoreScreen = nullptr;
   TGameScreen* FGameScreen = nullptr;
   TModalSeams& FSeams;
-  TDlgNewGame* FDlgNewGame = nullptr;
+  std::function<TDlgNewGame*()> FNewGameDialog;
+  TDlgNewGame* NewGameDialog() const { return FNewGameDialog ? FNewGameDialog() : nullptr; }
 
   QImage FCanvasImage;
   std::unique_ptr<TQtCanvas> FCanvas;

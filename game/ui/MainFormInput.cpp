@@ -29,9 +29,9 @@ void TMainForm::BtnNewGameClick() {
   SetScreenShown(ss_Scores);
 
   int result = QDialog::Rejected;
-  if (FDlgNewGame) {
+  if (TDlgNewGame* dialog = NewGameDialog()) {
     FChoosingGame = true;
-    result = RunModal([this] { return FDlgNewGame->ShowModal(); });
+    result = RunModal([dialog] { return dialog->ShowModal(); });
     FChoosingGame = false;
   }
 

@@ -38,7 +38,7 @@ void TMainForm::ChallengeScore(const TGameRecord& row) {
   if (GameActive() &&
       !RunModal([this] { return FSeams.AskWarningYesNo(this, QString::fromLatin1(GameInProgressWarning)); }))
     return;
-  TDlgNewGame* dialog = FDlgNewGame;
+  TDlgNewGame* dialog = NewGameDialog();
   if (!dialog) return;
 
   // LastGame.dat keeps the challenged record, as the dialog remembers its

@@ -13,6 +13,7 @@
 #include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include "settings/NewGameStart.h"
 #include "settings/ui/DlgNewGameLayout.h"
 #include "settings/ui/FittedLabel.h"
 #include "settings/ui/NameEdit.h"
@@ -169,7 +170,7 @@ void TDlgNewGame::CreateGameGroup() {
   SetHint(ImageTimed, timedHint);
 
   ImageTimedSlow = MakePicture(GroupGame, "ImageTimedSlow", pic_TimedSlow, 60, 56);
-  TrackBarTimedGame = MakeSlider(GroupGame, "TrackBarTimedGame", 0, 20, 1, 10, 10, 7, 55);
+  TrackBarTimedGame = MakeSlider(GroupGame, "TrackBarTimedGame", 0, 20, 1, 10, 10, NewGameStart::GameSpeed, 55);
   TrackBarTimedGame->move(86, 55);
   SetHint(TrackBarTimedGame, "<-- Allows more time / Allows less time -->|Set the difficulty of a timed game");
   ImageTimedFast = MakePicture(GroupGame, "ImageTimedFast", pic_TimedFast, 86 + SliderLength + 2, 56);
@@ -245,7 +246,7 @@ QWidget* TDlgNewGame::CreateHolesRow() {
   QWidget* row = MakeRow(GroupCustom, "RowHoles", SingleRowHeight);
   Image9 = MakePicture(row, "Image9", pic_HolesLo, LowPictureX, 3);
   SetHint(Image9, "Click the image for  'No holes'");
-  TrackBarHoles = MakeSlider(row, "TrackBarHoles", 0, 100, 5, 20, 25, 10, 2);
+  TrackBarHoles = MakeSlider(row, "TrackBarHoles", NewGameStart::LeastHoles, 100, 5, 20, 25, 10, 2);
   SetHint(TrackBarHoles, "<-- Less holes / More holes -->|Change the number of holes in the minefield");
   ImageHolesHi = MakePicture(row, "ImageHolesHi", pic_HolesHi, HighPictureX, 3);
   LabelHoles = MakeValueLabel(row, "LabelHoles", "x", 7, Qt::AlignRight);
@@ -281,7 +282,7 @@ QWidget* TDlgNewGame::CreateShapesRow() {
 
   ImageCellSizeLow = MakePicture(row, "ImageCellSizeLow", pic_CellSizeLow, LowPictureX, 33);
   SetHint(ImageCellSizeLow, "Click the image for  'No shaped cells'");
-  TrackBarCellSize = MakeSlider(row, "TrackBarCellSize", 10, 90, 5, 20, 22, 10, 32);
+  TrackBarCellSize = MakeSlider(row, "TrackBarCellSize", NewGameStart::LeastCellSize, 90, 5, 20, 22, 10, 32);
   SetHint(TrackBarCellSize,
           "<-- Less shaped cells / More shaped cells -->|Change the number of shaped cells");
   ImageCellSizeHi = MakePicture(row, "ImageCellSizeHi", pic_CellSizeHi, HighPictureX, 33);
@@ -294,7 +295,7 @@ QWidget* TDlgNewGame::CreateLinkingRow() {
   QWidget* row = MakeRow(GroupCustom, "RowLinking", DoubleRowHeight);
   ImageLinkLo = MakePicture(row, "ImageLinkLo", pic_LinkLo, LowPictureX, 3);
   SetHint(ImageLinkLo, "Click the image for  'No linked mines'");
-  TrackBarLinking = MakeSlider(row, "TrackBarLinking", 0, 90, 5, 20, 25, 10, 2);
+  TrackBarLinking = MakeSlider(row, "TrackBarLinking", NewGameStart::LeastLinking, 90, 5, 20, 25, 10, 2);
   SetHint(TrackBarLinking,
           "<-- Less linked cells / More linked cells -->|Change the number of cells that are linked");
   ImageLinkHi = MakePicture(row, "ImageLinkHi", pic_LinkHi, HighPictureX, 3);

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QSlider>
 #include <QStatusTipEvent>
+#include "settings/NewGameStart.h"
 #include "settings/SizeTable.h"
 #include "ui/Cp1252.h"
 #include "ui/ModalSeams.h"
@@ -10,18 +11,14 @@
 // The dialog's life: creation, each showing, OK, and the record that
 // LastGame.dat keeps between runs.
 
-namespace {
-constexpr const char* LastGameFile = "LastGame.dat";
-}  // namespace
-
 void TDlgNewGame::FormCreate() {
   SetTimedGame(false);
   SetGameSpeed(TrackBarTimedGame->value());
-  SetMinePopulation(80);
-  SetHoles(10);
+  SetMinePopulation(NewGameStart::MinePopulation);
+  SetHoles(NewGameStart::Holes);
   SetShapeRandom(true);
-  TrackBarMinefieldSize->setValue(3);
-  TrackBarLinking->setValue(0);
+  TrackBarMinefieldSize->setValue(NewGameStart::SizePosition);
+  TrackBarLinking->setValue(NewGameStart::LeastLinking);
   SetCellSize(TrackBarCellSize->minimum());
   ComboLinkPattern->setCurrentIndex(0);
   FHolesThreshold = TrackBarHoles->minimum();
