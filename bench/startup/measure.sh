@@ -25,4 +25,4 @@ for ((i = 0; i < runs; i++)); do
   times+=($(( (mapped - start) / 1000000 )))
 done
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-echo "$(basename "$program"): mapped after $(median "${times[@]}") ms, resident $(( $(median "${rss[@]}") / 1024 )) MiB (medians of $runs)"
+echo "$(basename "$program"): mapped after $(median "${times[@]}") ms, resident $(awk -v k="$(median "${rss[@]}")" 'BEGIN {printf "%.1f", k / 1024}') MiB (medians of $runs)"
