@@ -65,8 +65,9 @@ class ICanvas {
   virtual void GlyphOut(int x, int y, TGlyph glyph) = 0;
 
   // The tile with the brush and a solid one-pixel pen, which keep the
-  // colours the tile gave them. A canvas may draw the thousands of tiles of
-  // a field faster than line by line; the pixels are the same.
+  // colours the tile gave them; where the pen then stands is not said. A
+  // canvas may draw the thousands of tiles of a field faster than line by
+  // line; the pixels are the same.
   virtual void DrawTile(const TTile& tile);
 
   // One-pixel lines with the pen through both end pixels.

@@ -495,15 +495,6 @@ void TQtCanvas::DrawTile(const TTile& tile) {
     state.PenColour = tile.TopLeft;
   else if (tile.Bottom || tile.Right)
     state.PenColour = tile.BottomRight;
-  const int lastX = rect.Right - 1, lastY = rect.Bottom - 1;
-  if (tile.Top)
-    state.Current = QPoint(lastX + 1, rect.Top);
-  else if (tile.Left)
-    state.Current = QPoint(rect.Left, lastY + 1);
-  else if (tile.Right)
-    state.Current = QPoint(lastX, lastY + 1);
-  else if (tile.Bottom)
-    state.Current = QPoint(lastX + 1, lastY);
 }
 
 void TQtCanvas::MoveTo(int x, int y) { State->Current = QPoint(x, y); }
