@@ -36,6 +36,10 @@ TDlgNewGame& TGameWindows::DlgNewGame() {
   FDlgNewGame->SetPatternChooser([this] { return &PatternDlg(); });
   QObject::connect(FDlgNewGame.get(), &TDlgNewGame::HintShown, FMainForm.get(),
                    [main = FMainForm.get()](const QString& hint) { main->DisplayHint(hint); });
+  // A dialog closed from the keyboard under a still pointer never tells its
+  // control's hint to go: the hint goes with the dialog.
+  QObject::connect(FDlgNewGame.get(), &QDialog::finished, FMainForm.get(),
+                   [main = FMainForm.get()] { main->DisplayHint(QString()); });
   // The dialog's settings flow to the main window whenever they change.
   auto passSettings = [main = FMainForm.get(), dialog = FDlgNewGame.get()] {
     main->SetDialogSettings(dialog->Settings(), dialog->CurrentName());

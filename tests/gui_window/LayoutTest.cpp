@@ -113,6 +113,18 @@ TEST_F(WindowTest, HintsGiveTheirShortPartAsToolTipAndTheLongPartToTheStatusBar)
   EXPECT_EQ(StatusBar(Main)->text(), " ");
 }
 
+TEST_F(WindowTest, TheDialogsHintGoesWithTheDialog) {
+  AnswerDialog = [this](TDlgNewGame& dialog) {
+    QStatusTipEvent tip(dialog.TrackBarMinefieldSize->statusTip());
+    QApplication::sendEvent(dialog.TrackBarMinefieldSize, &tip);
+    EXPECT_TRUE(StatusBar(Main)->text().contains("size of the minefield")) << StatusBar(Main)->text().toStdString();
+    return true;  // OK from the keyboard: the pointer never leaves the slider
+  };
+  BtnNewGame(Main)->click();
+  EXPECT_TRUE(Main->GameActive());
+  EXPECT_EQ(StatusBar(Main)->text(), " ");
+}
+
 TEST_F(WindowTest, TheGameScreenClearsTheWindowsOwnHint) {
   Main->setToolTip("Challenge this score");
   Main->setStatusTip("Click to play a game with the same settings.");
