@@ -1,7 +1,7 @@
 #pragma once
-#include <functional>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <QImage>
 #include <QRect>
@@ -250,6 +250,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   TGameScreen* FGameScreen = nullptr;
   TModalSeams& FSeams;
   std::function<TDlgNewGame*()> FNewGameDialog;
+  // The dialog, built now if it was not yet; none when the window has no source.
   TDlgNewGame* NewGameDialog() const { return FNewGameDialog ? FNewGameDialog() : nullptr; }
 
   QImage FCanvasImage;
