@@ -18,15 +18,13 @@ TGameSettings NewGameDialogStart(const TGameRecord* stored) {
     const int position = PositionForColumns(settings.SizeX);
     if (position != NewGameStart::SizePosition) TakeSize(settings, position);
   } else {
-    settings.TimedGame = false;
+    // Untimed, random shapes, pattern 0 and no name, as fresh settings are.
     settings.GameSpeed = NewGameStart::GameSpeed;
     settings.MinePopulation = NewGameStart::MinePopulation;
     settings.Holes = NewGameStart::Holes;
-    settings.ShapeRandom = true;
     TakeSize(settings, NewGameStart::SizePosition);
     settings.Linking = NewGameStart::LeastLinking;
     settings.CellSize = NewGameStart::LeastCellSize;
-    settings.PatternID = 0;
   }
   // The thresholds are the dialog's own, whatever a record says.
   settings.HolesThreshold = NewGameStart::LeastHoles;
