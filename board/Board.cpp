@@ -67,15 +67,13 @@ TAreaProperties* TBoard::AreaOfCell(int column, int row) const {
   return OnField(column, row) ? Cell(column, row).Area : nullptr;
 }
 
-// Points every cell at its area and groups the cell ids by area (a counting
-// sort over the grid in reading order, so each area's cells stay in reading
-// order too).
+// Points every cell at its area, marks the sides where it borders another
+// area, and groups the cell ids by area (a counting sort over the grid in
+// reading order, so each area's cells stay in reading order too).
 void TBoard::PublishCells() {
   const std::size_t areaCount = FAreas.size();
   AreaCellStart.assign(areaCount + 1, 0);
-  for (int column = 1; column <= FSizeX; ++column)
-    for (int row = 1; row <= FSizeY; ++row)
-      MutableCell(column, row).Area = FAreas[AreaIndex[CellId(column, row)]].get();
+  PointCellsAtAreas();
   for (int row = 1; row <= FSizeY; ++row) {
     const std::int32_t* line = &AreaIndex[CellId(0, row)];
     for (int column = 1; column <= FSizeX; ++column) ++AreaCellStart[line[column] + 1];
@@ -91,6 +89,27 @@ void TBoard::PublishCells() {
     }
   AreaStamp.assign(areaCount, 0);
   StampValue = 0;
+}
+
+// One pass down the cells in the grid's own order (column by column) sets
+// both what a cell points at and its edges. The border round the field
+// holds no area, so a field cell's edge toward it is drawn like one toward
+// another area. A hole draws no edges: its cells keep theirs untouched.
+void TBoard::PointCellsAtAreas() {
+  const std::int32_t* index = AreaIndex.data();
+  for (int column = 1; column <= FSizeX; ++column)
+    for (int row = 1; row <= FSizeY; ++row) {
+      const int id = CellId(column, row);
+      const std::int32_t area = index[id];
+      TAreaProperties* properties = FAreas[area].get();
+      TCellRec& cell = MutableCell(column, row);
+      cell.Area = properties;
+      if (properties->Hole) continue;
+      cell.EdgeTop = index[id - Stride] != area;
+      cell.EdgeLeft = index[id - 1] != area;
+      cell.EdgeBottom = index[id + Stride] != area;
+      cell.EdgeRight = index[id + 1] != area;
+    }
 }
 
 // A fresh mark for one pass over the areas; the stamps are wiped only when

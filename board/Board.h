@@ -217,7 +217,7 @@ class TBoard {
   void MakeHoles(std::int32_t holes);
   void LinkAreas(std::int32_t linking);
   void PublishCells();
-  void ComputeEdges();
+  void PointCellsAtAreas();
   void PlaceMines(std::int32_t minePopulation);
   void CountMines();
 
@@ -268,6 +268,7 @@ class TBoard {
   std::vector<std::int32_t> AreaScratch;    // per area (fill positions, counters)
   std::vector<std::int32_t> ListScratch;    // cell or area lists
   std::vector<std::uint8_t> CellFlags;      // per cell id: a byte of one pass (flood, mine count)
+  std::vector<std::int16_t> GrowthScratch;  // the growth's grid and waiting cells
   std::uint8_t* ClearedCellFlags();         // all zero, the border included
   // Where the areas live: blocks of areas that are never moved, so the
   // cells' and the list's pointers stay good while the store grows. Clear

@@ -63,7 +63,6 @@ void TBoard::Generate(TGameRecord record, std::int32_t& clock, std::int32_t& sco
   if (IsOn(record.Holes, record.HolesThreshold)) MakeHoles(record.Holes);
   if (IsOn(record.Linking, record.LinkThreshold)) LinkAreas(record.Linking);
   PublishCells();
-  ComputeEdges();
   PlaceMines(record.MinePopulation);
   CountMines();
 
@@ -138,25 +137,32 @@ void TBoard::SeedAreas(int n, bool large) {
 // in that vector in the grid itself, coded below the border's value, so
 // that one step touches the grid's memory only around the cell drawn. The
 // grid's border means neighbours need no bounds checks.
+//
+// Each step waits on memory it cannot know in advance (the cell drawn, its
+// neighbours), so the growth works on 16-bit copies of the grid and the
+// vector: every number in them (areas, places, cell ids) stays below
+// 2^15, and at half the size both fit the processor's nearest cache.
 void TBoard::GrowAreas(int n) {
   const std::int64_t steps = std::int64_t(FSizeX) * FSizeY - n;
   if (steps <= 0) return;
-  std::int32_t* grid = AreaIndex.data();
+  GrowthScratch.resize(std::size_t(GridCells) + std::size_t(FSizeX) * FSizeY + 1);
+  std::int16_t* grid = GrowthScratch.data();
+  std::copy(AreaIndex.begin(), AreaIndex.end(), grid);
   const int around[4] = {-1, 1, -Stride, Stride};
-  constexpr std::int32_t FirstWaiting = Border - 1;  // place 0; place p is FirstWaiting - p
+  constexpr int FirstWaiting = Border - 1;  // place 0; place p is FirstWaiting - p
+  static_assert(GridCells - 1 <= INT16_MAX && FirstWaiting - (MaxColumns * MaxRows - 1) >= INT16_MIN);
 
   // At most every field cell waits at once; one more entry lets enter
   // write before it knows whether the cell counts. The tests below are
   // written without branches: which neighbours are empty or grown is as
   // random as the growth, so branches on them would mostly be mispredicted.
-  ListScratch.resize(std::size_t(FSizeX) * FSizeY + 1);
-  std::int32_t* frontier = ListScratch.data();
+  std::int16_t* frontier = grid + GridCells;
   int waiting = 0;
   auto enter = [&](int cell) {
-    const std::int32_t value = grid[cell];
+    const std::int16_t value = grid[cell];
     const bool joins = value == NoArea;
-    frontier[waiting] = cell;
-    grid[cell] = joins ? FirstWaiting - waiting : value;
+    frontier[waiting] = std::int16_t(cell);
+    grid[cell] = joins ? std::int16_t(FirstWaiting - waiting) : value;
     waiting += joins;
   };
   for (int row = 1; row <= FSizeY; ++row)
@@ -166,26 +172,27 @@ void TBoard::GrowAreas(int n) {
 
   for (std::int64_t step = 0; step < steps && waiting > 0; ++step) {
     const int cell = frontier[RandInt(waiting)];
-    std::int32_t grown[4];
+    std::int16_t grown[4];
     int count = 0;
     for (const int offset : around) {
-      const std::int32_t area = grid[cell + offset];
+      const std::int16_t area = grid[cell + offset];
       grown[count] = area;
       count += area >= 0;
     }
-    const std::int32_t joined = grown[RandInt(count)];
+    const std::int16_t joined = grown[RandInt(count)];
     // The last waiting cell takes the drawn cell's place (it may be the
     // drawn cell itself, which then joins its area just after).
     const int at = FirstWaiting - grid[cell];
     const int moved = frontier[--waiting];
-    frontier[at] = moved;
-    grid[moved] = FirstWaiting - at;
+    frontier[at] = std::int16_t(moved);
+    grid[moved] = std::int16_t(FirstWaiting - at);
     grid[cell] = joined;
     for (const int offset : around) enter(cell + offset);
   }
   // Cells still waiting (only when fewer seeds were laid than steps were
   // asked for) are empty again.
   for (int k = 0; k < waiting; ++k) grid[frontier[k]] = NoArea;
+  std::copy(grid, grid + GridCells, AreaIndex.begin());
 }
 
 // Cells still without an area are not part of the game: each becomes a
@@ -201,30 +208,18 @@ void TBoard::FillUnassigned() {
 }
 
 // Holes: chance out of 500 per cell; any drawn cell turns its whole area.
+// Which cells are drawn is as random as the draws, so the draws only list
+// them, without a branch, and their areas turn afterwards.
 void TBoard::MakeHoles(std::int32_t holes) {
+  std::vector<std::int32_t>& drawn = ListScratch;
+  drawn.resize(std::size_t(FSizeX) * FSizeY + 1);  // one more: each cell is written before it counts
+  std::int32_t* next = drawn.data();
   for (int row = 1; row <= FSizeY; ++row)
-    for (int column = 1; column <= FSizeX; ++column)
-      if (RandInt(500) < holes) FAreas[AreaIndex[CellId(column, row)]]->Hole = true;
-}
-
-// The border round the field holds no area, so a field cell's edge toward
-// it is drawn like one toward another area.
-void TBoard::ComputeEdges() {
-  std::vector<std::int32_t>& hole = AreaScratch;
-  hole.resize(FAreas.size());
-  for (std::size_t i = 0; i < FAreas.size(); ++i) hole[i] = FAreas[i]->Hole;
-  const std::int32_t* index = AreaIndex.data();
-  for (int column = 1; column <= FSizeX; ++column)
-    for (int row = 1; row <= FSizeY; ++row) {
-      const int id = CellId(column, row);
-      const std::int32_t area = index[id];
-      if (hole[area]) continue;
-      TCellRec& cell = MutableCell(column, row);
-      cell.EdgeTop = index[id - Stride] != area;
-      cell.EdgeLeft = index[id - 1] != area;
-      cell.EdgeBottom = index[id + Stride] != area;
-      cell.EdgeRight = index[id + 1] != area;
+    for (int column = 1; column <= FSizeX; ++column) {
+      *next = CellId(column, row);
+      next += RandInt(500) < holes;
     }
+  for (const std::int32_t* cell = drawn.data(); cell != next; ++cell) FAreas[AreaIndex[*cell]]->Hole = true;
 }
 
 // round(areas x population / 500) mines, each on an area drawn uniformly
@@ -233,9 +228,13 @@ void TBoard::ComputeEdges() {
 void TBoard::PlaceMines(std::int32_t minePopulation) {
   const auto count = std::int64_t(FAreas.size());
   std::vector<std::int32_t>& free = ListScratch;
-  free.clear();
-  for (std::int32_t i = 0; i < count; ++i)
-    if (!FAreas[i]->Hole && !FAreas[i]->Mine) free.push_back(i);
+  free.resize(std::size_t(count) + 1);  // one more: each area is written before it counts
+  std::int32_t freeCount = 0;
+  for (std::int32_t i = 0; i < count; ++i) {
+    free[freeCount] = i;
+    freeCount += !FAreas[i]->Hole & !FAreas[i]->Mine;
+  }
+  free.resize(std::size_t(freeCount));
   const std::int32_t asked = RoundToInt32(count * (long double)minePopulation * 0.002L);
   const int mines = int(std::clamp<std::int64_t>(asked, 0, std::int64_t(free.size())));
   for (int i = 0; i < mines; ++i) {

@@ -41,10 +41,7 @@ struct TBoardSteps {
   static void CountMines(TBoard& board) { board.CountMines(); }
   // Points the cells at their areas and computes the edges: the field is
   // then ready for play and drawing.
-  static void Finish(TBoard& board) {
-    board.PublishCells();
-    board.ComputeEdges();
-  }
+  static void Finish(TBoard& board) { board.PublishCells(); }
   // The area the index grid gives a cell before Finish publishes it.
   static int IndexOf(const TBoard& board, int column, int row) {
     return board.AreaIndex[TBoard::CellId(column, row)];
