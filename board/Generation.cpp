@@ -141,7 +141,8 @@ void TBoard::SeedAreas(int n, bool large) {
 // Each step waits on memory it cannot know in advance (the cell drawn, its
 // neighbours), so the growth works on 16-bit copies of the grid and the
 // vector: every number in them (areas, places, cell ids) stays below
-// 2^15, and at half the size both fit the processor's nearest cache.
+// 2^15, and at half the size more of what a step reads is in the
+// processor's nearest cache.
 void TBoard::GrowAreas(int n) {
   const std::int64_t steps = std::int64_t(FSizeX) * FSizeY - n;
   if (steps <= 0) return;
