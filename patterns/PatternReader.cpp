@@ -7,16 +7,13 @@
 
 #include "patterns/Pattern.h"
 #include "patterns/PatternText.h"
+#include "settings/FileHandle.h"
 
 namespace {
 
 // Author, name and description are one line each; a damaged file could make
 // one of them any length, so only this much of each is kept.
 constexpr std::size_t MaxPatternTextLength = 1024;
-
-struct TFileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // An optionally signed decimal integer that fills the whole word and fits T;
 // anything else (words, hex, overflow, an empty word at the end of the file)
@@ -111,7 +108,7 @@ void ReadPattern(const std::string& path, TTess& pattern) {
 
   // A file that exists but cannot be opened or read (a directory, say) reads
   // like an empty one.
-  std::unique_ptr<std::FILE, TFileCloser> file(std::fopen(path.c_str(), "rb"));
+  TFileHandle file(std::fopen(path.c_str(), "rb"));
   TPatternText text(file.get());
   pattern.RegNo = ReadNumber<std::int64_t>(text);
   pattern.Author = ReadText(text);

@@ -8,14 +8,10 @@
 #include <vector>
 #include <sys/stat.h>
 
+#include "settings/FileHandle.h"
 #include "settings/SafeWrite.h"
 
 namespace {
-
-struct TFileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using TFileHandle = std::unique_ptr<std::FILE, TFileCloser>;
 
 // The score list has 48 rows after its reference; a caller's n is kept to
 // that and to the rows it actually passed.

@@ -4,14 +4,10 @@
 #include <filesystem>
 #include <memory>
 
+#include "settings/FileHandle.h"
 #include "settings/SafeWrite.h"
 
 namespace {
-
-struct TFileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using TFileHandle = std::unique_ptr<std::FILE, TFileCloser>;
 
 // Reads the whole file in large blocks. Returns false on a read error (a
 // directory, a device that fails), so that the caller can tell "unreadable"

@@ -10,6 +10,7 @@
 #include <vector>
 #include <gtest/gtest.h>
 
+#include "FileBytes.h"
 #include "SmallDisk.h"
 #include "scores/ScoreTable.h"
 #include "settings/GameRecord.h"
@@ -19,15 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Write(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
 TGameRecord Game(std::int32_t score) {
   TGameRecord record;
   record.SetPlayerName("Ann");
@@ -36,11 +28,6 @@ TGameRecord Game(std::int32_t score) {
   record.MinePopulation = 40;
   record.ShapeThreshold = record.CellSize = 10;
   return record;
-}
-
-std::string Bytes(const TGameRecord& record) {
-  const TRecordBytes bytes = EncodeRecord(record);
-  return std::string(bytes.begin(), bytes.end());
 }
 
 // A fresh scratch directory as the working directory.

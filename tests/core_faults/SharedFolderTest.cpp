@@ -18,6 +18,7 @@
 #include <unistd.h>
 #include <gtest/gtest.h>
 
+#include "FileBytes.h"
 #include "scores/ScoreTable.h"
 #include "settings/GameRecord.h"
 #include "settings/PlayerNames.h"
@@ -26,20 +27,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Write(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string Bytes(const TGameRecord& record) {
-  const TRecordBytes bytes = EncodeRecord(record);
-  return std::string(bytes.begin(), bytes.end());
-}
 
 // A fresh scratch directory as the working directory.
 class SharedFolder : public ::testing::Test {

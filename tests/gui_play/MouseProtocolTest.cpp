@@ -4,9 +4,6 @@
 // marks, both tint.
 namespace {
 constexpr TColour TintColour = 0x444470;
-
-bool Covered(const TAreaProperties& a) { return !a.Uncovered && !a.Marked && !a.Hole; }
-bool CoveredSafe(const TAreaProperties& a) { return Covered(a) && !a.Mine; }
 }  // namespace
 
 class MouseTest : public WindowTest {

@@ -4,9 +4,6 @@
 
 // The window's share of the scoring: the first-move grace, the loss, the
 // time bonus and the time-out.
-namespace {
-bool CoveredSafe(const TAreaProperties& a) { return !a.Uncovered && !a.Marked && !a.Hole && !a.Mine; }
-}  // namespace
 
 TEST_F(WindowTest, FirstUncoverOnAMineMarksItAndCostsHalfTheScore) {
   StartSeededGame({.MinePopulation = 100}, 7);

@@ -158,9 +158,7 @@ TCell WindowTest::AMine() const {
 }
 
 TCell WindowTest::ACoveredSafeArea() const {
-  return FirstCell([](const TAreaProperties& a) {
-    return !a.Mine && !a.Hole && !a.Uncovered && !a.Marked;
-  });
+  return FirstCell(CoveredSafe);
 }
 
 std::vector<TCell> WindowTest::OneCellPerMine() const {

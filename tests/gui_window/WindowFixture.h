@@ -38,6 +38,10 @@ struct TCell {
   int Row = 0;
 };
 
+// An area the player may still play, and one of those without a mine.
+inline bool Covered(const TAreaProperties& a) { return !a.Uncovered && !a.Marked && !a.Hole; }
+inline bool CoveredSafe(const TAreaProperties& a) { return Covered(a) && !a.Mine; }
+
 // The program's four windows in a fresh working directory with the shipped
 // patterns; every modal dialog and message box is answered by the test.
 class WindowTest : public ::testing::Test {
