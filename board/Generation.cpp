@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 #include "board/Arithmetic.h"
@@ -105,20 +106,26 @@ void TBoard::MakeSingleAreas(bool large, bool coloured) {
   int area = AddAreas(FSizeX * FSizeY);
   for (int row = 1; row <= FSizeY; ++row)
     for (int column = 1; column <= FSizeX; ++column, ++area) {
-      MutableCell(column, row).LabelCell = true;
       AreaIndex[CellId(column, row)] = area;
       FAreas[area]->Colour = coloured ? PickColour(large) : PlainFieldColour;
     }
+  // Every cell is its own area's label; the cells lie column by column.
+  for (int column = 1; column <= FSizeX; ++column)
+    for (int row = 1; row <= FSizeY; ++row) MutableCell(column, row).LabelCell = true;
 }
 
 // Each seed lands on a cell drawn uniformly among the cells still empty and
 // is its area's label cell.
 void TBoard::SeedAreas(int n, bool large) {
   std::vector<std::int32_t>& empty = ListScratch;
-  empty.clear();
+  empty.resize(std::size_t(FSizeX) * FSizeY + 1);  // one more: each cell is written before it counts
+  std::size_t found = 0;
   for (int row = 1; row <= FSizeY; ++row)
-    for (int column = 1; column <= FSizeX; ++column)
-      if (AreaIndex[CellId(column, row)] == NoArea) empty.push_back(CellId(column, row));
+    for (int column = 1; column <= FSizeX; ++column) {
+      empty[found] = CellId(column, row);
+      found += AreaIndex[CellId(column, row)] == NoArea;
+    }
+  empty.resize(found);
   n = std::min<std::int64_t>(std::max(n, 0), std::int64_t(empty.size()));
   for (int i = 0; i < n; ++i) {
     const int pick = RandInt(int(empty.size()));
@@ -253,7 +260,9 @@ void TBoard::PlaceMines(std::int32_t minePopulation) {
 //
 // A field whose every area is one cell (a plain field without links) needs
 // no distinct-area bookkeeping: an area's number is the mines among its
-// cell's eight neighbours, a sum without a single branch.
+// cell's eight neighbours, a sum without a single branch. The sums are
+// taken a row at a time, which the compiler does many cells at once, and
+// then handed to the cells' areas.
 void TBoard::CountMines() {
   const std::int32_t count = std::int32_t(FAreas.size());
   const std::int32_t* start = AreaCellStart.data();
@@ -267,11 +276,16 @@ void TBoard::CountMines() {
   if (singleCells) {
     std::uint8_t* mine = ClearedCellFlags();
     for (std::int32_t i = 0; i < count; ++i) mine[AreaCells[i]] = FAreas[i]->Mine;
-    for (std::int32_t i = 0; i < count; ++i) {
-      const int id = AreaCells[i];
-      FAreas[i]->MineCount = mine[id + Around[0]] + mine[id + Around[1]] + mine[id + Around[2]] +
-                             mine[id + Around[3]] + mine[id + Around[4]] + mine[id + Around[5]] +
-                             mine[id + Around[6]] + mine[id + Around[7]];
+    for (int row = 1; row <= FSizeY; ++row) {
+      const std::uint8_t* above = mine + CellId(0, row - 1);
+      const std::uint8_t* here = mine + CellId(0, row);
+      const std::uint8_t* below = mine + CellId(0, row + 1);
+      std::array<std::uint8_t, Stride> sums;  // at most 8 each
+      for (int column = 1; column <= FSizeX; ++column)
+        sums[column] = std::uint8_t(above[column - 1] + above[column] + above[column + 1] + here[column - 1] +
+                                    here[column + 1] + below[column - 1] + below[column] + below[column + 1]);
+      const std::int32_t* areaOf = &AreaIndex[CellId(0, row)];
+      for (int column = 1; column <= FSizeX; ++column) FAreas[areaOf[column]]->MineCount = sums[column];
     }
     return;
   }
