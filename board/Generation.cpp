@@ -155,7 +155,10 @@ void TBoard::GrowAreas(int n) {
   if (steps <= 0) return;
   GrowthScratch.resize(std::size_t(GridCells) + std::size_t(FSizeX) * FSizeY + 1);
   std::int16_t* grid = GrowthScratch.data();
-  std::copy(AreaIndex.begin(), AreaIndex.end(), grid);
+  // The field and the border round it: all the growth reads. Cells beyond
+  // them, left by a larger field, stay untouched.
+  for (int row = 0; row <= FSizeY + 1; ++row)
+    std::copy_n(&AreaIndex[CellId(0, row)], FSizeX + 2, &grid[CellId(0, row)]);
   const int around[4] = {-1, 1, -Stride, Stride};
   constexpr int FirstWaiting = Border - 1;  // place 0; place p is FirstWaiting - p
   static_assert(GridCells - 1 <= INT16_MAX && FirstWaiting - (MaxColumns * MaxRows - 1) >= INT16_MIN);
@@ -200,7 +203,8 @@ void TBoard::GrowAreas(int n) {
   // Cells still waiting (only when fewer seeds were laid than steps were
   // asked for) are empty again.
   for (int k = 0; k < waiting; ++k) grid[frontier[k]] = NoArea;
-  std::copy(grid, grid + GridCells, AreaIndex.begin());
+  for (int row = 1; row <= FSizeY; ++row)
+    std::copy_n(&grid[CellId(1, row)], FSizeX, &AreaIndex[CellId(1, row)]);
 }
 
 // Cells still without an area are not part of the game: each becomes a
