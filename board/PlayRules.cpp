@@ -48,10 +48,14 @@ bool TBoard::Uncover(int column, int row, std::int32_t bonus, std::int32_t& scor
 // (one uncovered earlier may touch an area whose mark has been taken off
 // since). Each cell carries a byte: whether its area may still be
 // uncovered, has several cells, and is a zero, so looking at a neighbour is
-// one byte. An area uncovered closes its cells and, when it is a zero,
-// joins the queue: a one-cell area as its cell, which is all the walk round
-// it needs, a larger one as its area. Every area enters the queue at most
-// once, so one flood looks at each cell's neighbours at most once; the
+// one byte. An area uncovered closes its cells; a zero of several cells
+// joins the queue as its area. A zero of one cell opens at once the whole
+// run of such zeros along its row, and the run joins the queue: the cells
+// at its ends and the rows above and below it, one cell past each end,
+// hold the eight neighbours of every cell of the run. Those are looked at
+// in row order, where open and closed cells come in runs, so the tests are
+// mostly foreseen, and the flood looks at about three cells per cell
+// instead of eight. Every area is uncovered and queued at most once; the
 // areas themselves are written once, after the walk.
 void TBoard::Flood() {
   const std::int32_t count = std::int32_t(FAreas.size());
@@ -59,13 +63,13 @@ void TBoard::Flood() {
   constexpr std::uint8_t Closed = 0, Open = 1, Shaped = 2, Zero = 4;
   const std::int32_t* cells = AreaCells.data();
   const std::int32_t* start = AreaCellStart.data();
-  // The queue holds a cell id for a one-cell area and -1 - a for area a;
-  // the areas the flood uncovers follow in a list of their own. Each area
-  // enters each at most once.
+  // The queue holds -1 - a for area a and a run as its first and last
+  // cell ids, two entries; the areas the flood uncovers follow in a list
+  // of their own. Each area enters each at most once.
   std::vector<std::int32_t>& queueBuffer = Scratch;
   std::vector<std::int32_t>& flags = AreaScratch;  // per area, as the cells' bytes
   std::vector<std::int32_t>& uncoveredBuffer = ListScratch;
-  queueBuffer.resize(std::size_t(count));
+  queueBuffer.resize(2 * std::size_t(count));
   uncoveredBuffer.resize(std::size_t(count));
   flags.resize(std::size_t(count));
   std::int32_t* queue = queueBuffer.data();
@@ -86,23 +90,43 @@ void TBoard::Flood() {
       open[id] = std::uint8_t(flags[index[id]]);
     }
 
+  constexpr std::uint8_t OpenZeroCell = Open | Zero;  // a zero of one cell
+  auto uncover = [&](int cell) {
+    open[cell] = Closed;
+    uncovered[uncoveredCount++] = index[cell];
+  };
+  auto openRun = [&](int cell) {
+    int left = cell, right = cell;
+    uncover(cell);
+    for (; open[left - 1] == OpenZeroCell; --left) uncover(left - 1);
+    for (; open[right + 1] == OpenZeroCell; ++right) uncover(right + 1);
+    queue[queued++] = left;
+    queue[queued++] = right;
+  };
   auto look = [&](int cell) {
     const std::uint8_t flag = open[cell];
     if (flag == Closed) return;
-    const std::int32_t other = index[cell];
-    uncovered[uncoveredCount++] = other;
+    if (flag == OpenZeroCell) return openRun(cell);
     if (flag & Shaped) {
+      const std::int32_t other = index[cell];
+      uncovered[uncoveredCount++] = other;
       for (std::int32_t j = start[other]; j < start[other + 1]; ++j) open[cells[j]] = Closed;
       if (flag & Zero) queue[queued++] = -1 - other;
     } else {
-      open[cell] = Closed;
-      if (flag & Zero) queue[queued++] = cell;
+      uncover(cell);  // a number: the flood stops there
     }
   };
-  for (int head = 0; head < queued; ++head) {
-    const std::int32_t entry = queue[head];
-    if (entry >= 0) ForEachAround(entry, look);
-    else ForEachNeighbourCell(-1 - entry, look);
+  for (int head = 0; head < queued;) {
+    const std::int32_t entry = queue[head++];
+    if (entry < 0) {
+      ForEachNeighbourCell(-1 - entry, look);
+      continue;
+    }
+    const int left = entry, right = queue[head++];
+    look(left - 1);
+    look(right + 1);
+    for (int cell = left - 1; cell <= right + 1; ++cell) look(cell - Stride);
+    for (int cell = left - 1; cell <= right + 1; ++cell) look(cell + Stride);
   }
   for (int k = 0; k < uncoveredCount; ++k) {
     TAreaProperties& area = *FAreas[uncovered[k]];
