@@ -131,15 +131,16 @@ void TBoard::PaintChanged(ICanvas& canvas) {
   if (AreaCellStart.size() != count + 1) return;  // no field generated yet
   const std::uint32_t stamp = NextStamp();
   std::vector<std::int32_t>& cells = Scratch;
+  std::vector<std::int32_t>& selected = AreaScratch;  // the areas to draw, in list order
   cells.clear();
+  selected.clear();
   std::size_t selectedCells = 0;
-  int selectedAreas = 0;
   for (std::size_t i = 0; i < count; ++i) {
     TAreaProperties& area = *FAreas[i];
     if (!area.Changed && &area != FHovered) continue;
     AreaStamp[i] = stamp;
     selectedCells += std::size_t(AreaCellStart[i + 1] - AreaCellStart[i]);
-    ++selectedAreas;
+    selected.push_back(std::int32_t(i));
     if (&area != FHovered) area.Changed = false;
   }
   if (selectedCells == 0) return;
@@ -149,10 +150,9 @@ void TBoard::PaintChanged(ICanvas& canvas) {
         if (AreaStamp[AreaIndex[CellId(column, row)]] == stamp) PaintCell(column, row, canvas);
     return;
   }
-  for (std::size_t i = 0; i < count; ++i)
-    if (AreaStamp[i] == stamp)
-      cells.insert(cells.end(), AreaCells.begin() + AreaCellStart[i], AreaCells.begin() + AreaCellStart[i + 1]);
-  if (selectedAreas > 1) std::sort(cells.begin(), cells.end());
+  for (const std::int32_t i : selected)
+    cells.insert(cells.end(), AreaCells.begin() + AreaCellStart[i], AreaCells.begin() + AreaCellStart[i + 1]);
+  if (selected.size() > 1) std::sort(cells.begin(), cells.end());
   PaintCells(cells, canvas);
 }
 
