@@ -217,9 +217,13 @@ class TBoard {
   void MakeHoles(std::int32_t holes);
   void LinkAreas(std::int32_t linking);
   void PublishCells();
-  void PointCellsAtAreas();
   void PlaceMines(std::int32_t minePopulation);
   void CountMines();
+  // Helpers of the steps: the field's cells that keep keeps, listed in
+  // reading order; the cells' area pointers and edges, set for PublishCells.
+  template <typename TKeep>
+  void ListFieldCells(std::vector<std::int32_t>& list, TKeep keep) const;
+  void PointCellsAtAreas();
 
   // Calls visit with the cell id of every cell around a cell of area a
   // (the eight around each of its cells, the cell itself not), once per

@@ -71,6 +71,22 @@ void TBoard::Generate(TGameRecord record, std::int32_t& clock, std::int32_t& sco
   score = 100;
 }
 
+// The field's cells, row by row, that keep (asked once per cell, in that
+// order) keeps. Which cells those are is as random as the field, so they
+// are listed without a branch: each cell is written, and counted only when
+// kept.
+template <typename TKeep>
+void TBoard::ListFieldCells(std::vector<std::int32_t>& list, TKeep keep) const {
+  list.resize(std::size_t(FSizeX) * FSizeY + 1);  // one more: the last cell is written before it counts
+  std::size_t kept = 0;
+  for (int row = 1; row <= FSizeY; ++row)
+    for (int column = 1; column <= FSizeX; ++column) {
+      list[kept] = CellId(column, row);
+      kept += keep(CellId(column, row));
+    }
+  list.resize(kept);
+}
+
 // A random colour of middle tone. On a small field it must also stay clear
 // of the colours remembered from earlier areas, but only for the first
 // fourteen draws, so the search always ends.
@@ -118,14 +134,7 @@ void TBoard::MakeSingleAreas(bool large, bool coloured) {
 // is its area's label cell.
 void TBoard::SeedAreas(int n, bool large) {
   std::vector<std::int32_t>& empty = ListScratch;
-  empty.resize(std::size_t(FSizeX) * FSizeY + 1);  // one more: each cell is written before it counts
-  std::size_t found = 0;
-  for (int row = 1; row <= FSizeY; ++row)
-    for (int column = 1; column <= FSizeX; ++column) {
-      empty[found] = CellId(column, row);
-      found += AreaIndex[CellId(column, row)] == NoArea;
-    }
-  empty.resize(found);
+  ListFieldCells(empty, [this](int cell) { return AreaIndex[cell] == NoArea; });
   n = std::min<std::int64_t>(std::max(n, 0), std::int64_t(empty.size()));
   for (int i = 0; i < n; ++i) {
     const int pick = RandInt(int(empty.size()));
@@ -220,18 +229,11 @@ void TBoard::FillUnassigned() {
 }
 
 // Holes: chance out of 500 per cell; any drawn cell turns its whole area.
-// Which cells are drawn is as random as the draws, so the draws only list
-// them, without a branch, and their areas turn afterwards.
+// The draws only list the drawn cells; their areas turn afterwards.
 void TBoard::MakeHoles(std::int32_t holes) {
   std::vector<std::int32_t>& drawn = ListScratch;
-  drawn.resize(std::size_t(FSizeX) * FSizeY + 1);  // one more: each cell is written before it counts
-  std::int32_t* next = drawn.data();
-  for (int row = 1; row <= FSizeY; ++row)
-    for (int column = 1; column <= FSizeX; ++column) {
-      *next = CellId(column, row);
-      next += RandInt(500) < holes;
-    }
-  for (const std::int32_t* cell = drawn.data(); cell != next; ++cell) FAreas[AreaIndex[*cell]]->Hole = true;
+  ListFieldCells(drawn, [holes](int) { return RandInt(500) < holes; });
+  for (const std::int32_t cell : drawn) FAreas[AreaIndex[cell]]->Hole = true;
 }
 
 // round(areas x population / 500) mines, each on an area drawn uniformly
