@@ -10,11 +10,11 @@
 #include <vector>
 #include <gtest/gtest.h>
 
-#include "FileBytes.h"
 #include "SmallDisk.h"
 #include "scores/ScoreTable.h"
 #include "settings/GameRecord.h"
 #include "settings/PlayerNames.h"
+#include "support/FileBytes.h"
 
 namespace fs = std::filesystem;
 
@@ -86,11 +86,11 @@ TEST_F(FileFaults, ADeviceThatRefusesEveryWriteIsReportedAsAFailure) {
 
 TEST_F(FileFaults, ALinkedFileIsReplacedWhereTheLinkPointsAndStaysLinked) {
   fs::create_directory("elsewhere");
-  Write("elsewhere/names.txt", "Ann\r\n");
+  WriteBytes("elsewhere/names.txt", "Ann\r\n");
   fs::create_symlink("elsewhere/names.txt", SavedNamesFile);
   ASSERT_TRUE(WriteSavedNames(SavedNamesFile, {"Ann", "Bob"}));
   EXPECT_TRUE(fs::is_symlink(SavedNamesFile));
-  EXPECT_EQ(Read("elsewhere/names.txt"), "Ann\r\nBob\r\n");
+  EXPECT_EQ(ReadBytes("elsewhere/names.txt"), "Ann\r\nBob\r\n");
   EXPECT_FALSE(fs::exists("elsewhere/names.txt.tmp"));
 }
 
@@ -107,12 +107,12 @@ TEST_P(FullDisk, AnAppendThatDoesNotFitKeepsEveryEarlierRecord) {
   // 85 records fill two pages but for 32 bytes; on the full disk the next
   // record does not fit.
   std::string before;
-  for (int i = 0; i < 85; ++i) before += Bytes(Game(100 + i));
-  Write(ScoresFile, before);
+  for (int i = 0; i < 85; ++i) before += RecordString(Game(100 + i));
+  WriteBytes(ScoresFile, before);
   disk.Fill();
-  while (AppendScore(ScoresFile, Game(7))) before += Bytes(Game(7));
+  while (AppendScore(ScoresFile, Game(7))) before += RecordString(Game(7));
 
-  const std::string after = Read(ScoresFile);
+  const std::string after = ReadBytes(ScoresFile);
   ASSERT_GE(after.size(), before.size());
   EXPECT_EQ(after.substr(0, before.size()), before) << "an earlier record changed";
   // The list still shows the best of the records that were there.
@@ -123,10 +123,10 @@ TEST_P(FullDisk, AnAppendThatDoesNotFitKeepsEveryEarlierRecord) {
   // Once there is room again, the next append lands on a record boundary.
   disk.MakeRoom();
   ASSERT_TRUE(AppendScore(ScoresFile, Game(9)));
-  const std::string healed = Read(ScoresFile);
+  const std::string healed = ReadBytes(ScoresFile);
   EXPECT_EQ(healed.size() % GameRecordSize, 0u);
   EXPECT_EQ(healed.substr(0, before.size()), before);
-  EXPECT_EQ(healed.substr(healed.size() - GameRecordSize), Bytes(Game(9)));
+  EXPECT_EQ(healed.substr(healed.size() - GameRecordSize), RecordString(Game(9)));
 }
 
 TEST_P(FullDisk, SavingTheLastGameOrTheNamesOnAFullDiskFailsWithoutACrash) {
@@ -143,23 +143,23 @@ TEST_P(FullDisk, SavingTheLastGameOrTheNamesOnAFullDiskFailsWithoutACrash) {
 TEST_P(FullDisk, AReplacementThatDoesNotFitKeepsTheOldContent) {
   TSmallDisk disk(GetParam(), 16384);
   ENTER_DISK(disk);
-  const std::string lastGame = Bytes(Game(30));
+  const std::string lastGame = RecordString(Game(30));
   const std::string names = "Ann\r\nBob\r\n";
-  Write("LastGame.dat", lastGame);
-  Write(SavedNamesFile, names);
+  WriteBytes("LastGame.dat", lastGame);
+  WriteBytes(SavedNamesFile, names);
   disk.Fill();
   // More names than the last free page holds: the new copy cannot be
   // written whole, so the file keeps the names it had.
   std::vector<std::string> many(800, "Somebody");
   EXPECT_FALSE(WriteSavedNames(SavedNamesFile, many));
-  EXPECT_EQ(Read(SavedNamesFile), names);
+  EXPECT_EQ(ReadBytes(SavedNamesFile), names);
   // A record needs a page of its own on the full tmpfs, but still fits the
   // simulated disk's last page: either way the file is whole.
   const bool saved = SaveLastGameFile("LastGame.dat", Game(31));
   if (disk.Mounted) {
     EXPECT_FALSE(saved);
   }
-  EXPECT_EQ(Read("LastGame.dat"), saved ? Bytes(Game(31)) : lastGame);
+  EXPECT_EQ(ReadBytes("LastGame.dat"), saved ? RecordString(Game(31)) : lastGame);
   EXPECT_FALSE(fs::exists("LastGame.dat.tmp"));
   EXPECT_FALSE(fs::exists("SavedNames.txt.tmp"));
 }
@@ -167,20 +167,20 @@ TEST_P(FullDisk, AReplacementThatDoesNotFitKeepsTheOldContent) {
 TEST_P(ReadOnlyDisk, NoWriteSucceedsAndEveryFileKeepsItsBytes) {
   TSmallDisk disk(GetParam(), 64 * 1024);
   ENTER_DISK(disk);
-  const std::string scores = Bytes(Game(10)) + Bytes(Game(20)) + "frag";
-  const std::string lastGame = Bytes(Game(30));
+  const std::string scores = RecordString(Game(10)) + RecordString(Game(20)) + "frag";
+  const std::string lastGame = RecordString(Game(30));
   const std::string names = "Ann\r\nBob\r\n";
-  Write(ScoresFile, scores);
-  Write("LastGame.dat", lastGame);
-  Write(SavedNamesFile, names);
+  WriteBytes(ScoresFile, scores);
+  WriteBytes("LastGame.dat", lastGame);
+  WriteBytes(SavedNamesFile, names);
   ASSERT_TRUE(disk.MakeReadOnly());
 
   EXPECT_FALSE(AppendScore(ScoresFile, Game(40)));
   EXPECT_FALSE(SaveLastGameFile("LastGame.dat", Game(50)));
   EXPECT_FALSE(WriteSavedNames(SavedNamesFile, {"Ann", "Bob", "Cy"}));
-  EXPECT_EQ(Read(ScoresFile), scores);
-  EXPECT_EQ(Read("LastGame.dat"), lastGame);
-  EXPECT_EQ(Read(SavedNamesFile), names);
+  EXPECT_EQ(ReadBytes(ScoresFile), scores);
+  EXPECT_EQ(ReadBytes("LastGame.dat"), lastGame);
+  EXPECT_EQ(ReadBytes(SavedNamesFile), names);
 
   // Reading still works.
   TGameRecord loaded;
@@ -194,20 +194,20 @@ TEST_P(ReadOnlyDisk, NoWriteSucceedsAndEveryFileKeepsItsBytes) {
 TEST(ReadOnlyFiles, NoWriteSucceedsAndEveryFileKeepsItsBytes) {
   TSmallDisk disk(TDiskKind::Simulated, 64 * 1024);
   ASSERT_TRUE(disk.Ready);
-  const std::string scores = Bytes(Game(10)) + Bytes(Game(20));
-  const std::string lastGame = Bytes(Game(30));
+  const std::string scores = RecordString(Game(10)) + RecordString(Game(20));
+  const std::string lastGame = RecordString(Game(30));
   const std::string names = "Ann\r\nBob\r\n";
-  Write(ScoresFile, scores);
-  Write("LastGame.dat", lastGame);
-  Write(SavedNamesFile, names);
+  WriteBytes(ScoresFile, scores);
+  WriteBytes("LastGame.dat", lastGame);
+  WriteBytes(SavedNamesFile, names);
   ASSERT_TRUE(disk.MakeFilesReadOnly(ScoresFile));
 
   EXPECT_FALSE(AppendScore(ScoresFile, Game(40)));
   EXPECT_FALSE(SaveLastGameFile("LastGame.dat", Game(50)));
   EXPECT_FALSE(WriteSavedNames(SavedNamesFile, {"Cy"}));
-  EXPECT_EQ(Read(ScoresFile), scores);
-  EXPECT_EQ(Read("LastGame.dat"), lastGame);
-  EXPECT_EQ(Read(SavedNamesFile), names);
+  EXPECT_EQ(ReadBytes(ScoresFile), scores);
+  EXPECT_EQ(ReadBytes("LastGame.dat"), lastGame);
+  EXPECT_EQ(ReadBytes(SavedNamesFile), names);
   std::vector<TGameRecord> rows(MaxScoreRows + 1);
   LoadScoreRows(ScoresFile, rows, 3, {});
   EXPECT_EQ(rows[1].Score, 20);

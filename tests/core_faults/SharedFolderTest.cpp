@@ -18,11 +18,11 @@
 #include <unistd.h>
 #include <gtest/gtest.h>
 
-#include "FileBytes.h"
 #include "scores/ScoreTable.h"
 #include "settings/GameRecord.h"
 #include "settings/PlayerNames.h"
 #include "settings/SafeWrite.h"
+#include "support/FileBytes.h"
 
 namespace fs = std::filesystem;
 
@@ -98,7 +98,7 @@ std::vector<pid_t> StartWriters() {
 
 TEST_F(SharedFolder, GamesEndingInSeveralCopiesAtOnceAreEachKeptOnceAndWhole) {
   // A fragment left by an old crash: the first append overwrites it.
-  Write(ScoresFile, std::string(50, '\x7F'));
+  WriteBytes(ScoresFile, std::string(50, '\x7F'));
   const std::vector<pid_t> writers = StartWriters();
   ASSERT_EQ(writers.size(), std::size_t{Writers});
 
@@ -120,7 +120,7 @@ TEST_F(SharedFolder, GamesEndingInSeveralCopiesAtOnceAreEachKeptOnceAndWhole) {
   EXPECT_EQ(torn, 0) << "torn rows in " << paints << " paints";
   for (const int code : status) EXPECT_TRUE(WIFEXITED(code) && WEXITSTATUS(code) == 0) << "an append failed";
 
-  const std::string file = Read(ScoresFile);
+  const std::string file = ReadBytes(ScoresFile);
   ASSERT_EQ(file.size(), std::size_t{Writers} * GamesEach * GameRecordSize);
   std::set<std::pair<int, int>> seen;
   std::vector<int> next(Writers, 0);  // each copy's games stay in the order they ended
@@ -139,22 +139,22 @@ TEST_F(SharedFolder, GamesEndingInSeveralCopiesAtOnceAreEachKeptOnceAndWhole) {
 }
 
 TEST_F(SharedFolder, AnAppendThatCannotHaveTheLockWritesNothingAndTheListStillShows) {
-  const std::string before = Bytes(Game(0, 5));
-  Write(ScoresFile, before);
+  const std::string before = RecordString(Game(0, 5));
+  WriteBytes(ScoresFile, before);
   // Another copy that hangs in the middle of its append.
   const int other = open(ScoresFile, O_RDWR | O_CLOEXEC);
   ASSERT_GE(other, 0);
   ASSERT_EQ(flock(other, LOCK_EX), 0);
 
   EXPECT_FALSE(AppendScore(ScoresFile, Game(1, 0)));
-  EXPECT_EQ(Read(ScoresFile), before);
+  EXPECT_EQ(ReadBytes(ScoresFile), before);
   std::vector<TGameRecord> rows(MaxScoreRows + 1);
   LoadScoreRows(ScoresFile, rows, 3, {});
   EXPECT_EQ(rows[1], Game(0, 5));
 
   close(other);
   ASSERT_TRUE(AppendScore(ScoresFile, Game(1, 0)));
-  EXPECT_EQ(Read(ScoresFile), before + Bytes(Game(1, 0)));
+  EXPECT_EQ(ReadBytes(ScoresFile), before + RecordString(Game(1, 0)));
 }
 
 // ---- LastGame.dat and SavedNames.txt replaced whole ----
@@ -172,7 +172,7 @@ struct TReplaced {
 bool SaveRecord() { return SaveLastGameFile("LastGame.dat", Game(2, 7)); }
 std::string LoadRecord() {
   TGameRecord r;
-  return LoadLastGameFile("LastGame.dat", r) ? Bytes(r) : std::string();
+  return LoadLastGameFile("LastGame.dat", r) ? RecordString(r) : std::string();
 }
 const std::vector<std::string> NewNames = {"Ann", "Bob", "Cy", "Zo\xEB"};
 bool SaveNames() { return WriteSavedNames(SavedNamesFile, NewNames); }
@@ -185,7 +185,7 @@ std::string LoadNames() {
 }
 
 std::vector<TReplaced> ReplacedFiles() {
-  return {{"LastGame.dat", Bytes(Game(1, 3)), Bytes(Game(2, 7)), SaveRecord, LoadRecord},
+  return {{"LastGame.dat", RecordString(Game(1, 3)), RecordString(Game(2, 7)), SaveRecord, LoadRecord},
           {SavedNamesFile, "Ann\r\nBob\r\n", "Ann\r\nBob\r\nCy\r\nZo\xEB\r\n", SaveNames, LoadNames}};
 }
 
@@ -208,15 +208,15 @@ TEST_F(SharedFolder, ASaveStoppedAtAnyStepLeavesTheOldOrTheNewContentWhole) {
       StopAt = step;
 
       // The step fails: the old content stays and no temporary file is left.
-      Write(file.Path, file.Old);
+      WriteBytes(file.Path, file.Old);
       ReplaceSeam = FailThere;
       EXPECT_EQ(file.Save(), replaced);
       ReplaceSeam = nullptr;
-      EXPECT_EQ(Read(file.Path), expected);
+      EXPECT_EQ(ReadBytes(file.Path), expected);
       EXPECT_FALSE(fs::exists(temp));
 
       // The process dies there.
-      Write(file.Path, file.Old);
+      WriteBytes(file.Path, file.Old);
       const pid_t pid = fork();
       if (pid == 0) {
         ReplaceSeam = DieThere;
@@ -226,22 +226,22 @@ TEST_F(SharedFolder, ASaveStoppedAtAnyStepLeavesTheOldOrTheNewContentWhole) {
       int code = 0;
       ASSERT_EQ(waitpid(pid, &code, 0), pid);
       ASSERT_TRUE(WIFEXITED(code) && WEXITSTATUS(code) == StoppedThere) << "the save never reached the step";
-      EXPECT_EQ(Read(file.Path), expected);
+      EXPECT_EQ(ReadBytes(file.Path), expected);
       EXPECT_EQ(fs::exists(temp), !replaced);
       // The next start reads the file as it is and clears away what the
       // dead save left; the next save works as usual.
       EXPECT_EQ(file.Load(), expected);
       EXPECT_FALSE(fs::exists(temp));
-      Write(file.Path, file.Old);
+      WriteBytes(file.Path, file.Old);
       EXPECT_TRUE(file.Save());
-      EXPECT_EQ(Read(file.Path), file.New);
+      EXPECT_EQ(ReadBytes(file.Path), file.New);
     }
   }
 }
 
 TEST_F(SharedFolder, ATemporaryFileThatAnotherCopyIsStillWritingIsLeftAlone) {
-  Write(SavedNamesFile, "Ann\r\n");
-  Write("SavedNames.txt.tmp", "Ann\r\nB");
+  WriteBytes(SavedNamesFile, "Ann\r\n");
+  WriteBytes("SavedNames.txt.tmp", "Ann\r\nB");
   const int writing = open("SavedNames.txt.tmp", O_RDONLY | O_CLOEXEC);
   ASSERT_GE(writing, 0);
   ASSERT_EQ(flock(writing, LOCK_EX), 0);
@@ -260,7 +260,7 @@ TEST_F(SharedFolder, ASaverKilledAtRandomMomentsNeverLeavesAnEmptyShortOrMixedFi
   const std::vector<std::string> namesA = {"Ann", "Bob"};
   const std::vector<std::string> namesB = {"Cy", "Dora", "Eve", "Fitzgerald"};
   const std::set<std::string> namesTexts = {"Ann\r\nBob\r\n", "Cy\r\nDora\r\nEve\r\nFitzgerald\r\n"};
-  const std::set<std::string> records = {Bytes(Game(0, 1)), Bytes(Game(3, 2))};
+  const std::set<std::string> records = {RecordString(Game(0, 1)), RecordString(Game(3, 2))};
   ASSERT_TRUE(WriteSavedNames(SavedNamesFile, namesA));
   ASSERT_TRUE(SaveLastGameFile("LastGame.dat", Game(0, 1)));
 
@@ -286,8 +286,8 @@ TEST_F(SharedFolder, ASaverKilledAtRandomMomentsNeverLeavesAnEmptyShortOrMixedFi
     waitpid(savers[1 - round % 2], nullptr, 0);
 
     SCOPED_TRACE("round " + std::to_string(round));
-    EXPECT_EQ(namesTexts.count(Read(SavedNamesFile)), 1u) << Read(SavedNamesFile).size() << " bytes";
-    EXPECT_EQ(records.count(Read("LastGame.dat")), 1u) << Read("LastGame.dat").size() << " bytes";
+    EXPECT_EQ(namesTexts.count(ReadBytes(SavedNamesFile)), 1u) << ReadBytes(SavedNamesFile).size() << " bytes";
+    EXPECT_EQ(records.count(ReadBytes("LastGame.dat")), 1u) << ReadBytes("LastGame.dat").size() << " bytes";
   }
   // The next start finds the files whole and leaves no temporary file.
   EXPECT_EQ(namesTexts.count(LoadNames()), 1u);

@@ -2,8 +2,6 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <stdexcept>
 
@@ -35,17 +33,6 @@ TScratchWorkDir::~TScratchWorkDir() {
        it != fs::recursive_directory_iterator(); it.increment(ignored))
     fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
   fs::remove_all(Dir, ignored);
-}
-
-void WriteBytes(const fs::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + path.string());
-}
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 fs::path SourceDir() {

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/FileBytes.h"
+
 // A fresh, empty directory that is made the working directory for the life
 // of the object; the previous working directory and the files are restored
 // and removed afterwards, even when a test fails half way.
@@ -20,8 +22,6 @@ class TScratchWorkDir {
   std::filesystem::path Dir;
 };
 
-void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
-std::string ReadBytes(const std::filesystem::path& path);
 
 // Where the shipped Patterns/ library lives.
 std::filesystem::path SourceDir();

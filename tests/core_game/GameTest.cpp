@@ -173,8 +173,6 @@ TEST_F(GameRules, AStartKeepsACleanCopyOfTheSettingsAndRenewsTheLifelines) {
   EXPECT_TRUE(Game.Active());
 }
 
-}  // namespace
-
 TEST_F(GameRules, TheKeyboardCursorStaysOnTheFieldAndPlaysAsTheClicksDo) {
   Begin();
   // Hidden until the first key, which only shows it on the centre.
@@ -218,3 +216,5 @@ TEST_F(GameRules, TheKeyboardCursorStaysOnTheFieldAndPlaysAsTheClicksDo) {
   Game.MoveCursor(cm_Down);
   EXPECT_EQ(Game.Cursor().Row(), 5);
 }
+
+}  // namespace

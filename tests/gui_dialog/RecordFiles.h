@@ -4,11 +4,6 @@
 #include "settings/GameRecord.h"
 #include "support/GuiTestSupport.h"
 
-inline QByteArray RecordBytes(const TGameRecord& record) {
-  const TRecordBytes bytes = EncodeRecord(record);
-  return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-}
-
 inline void WriteLastGame(const TTempWorkDir& dir, const TGameRecord& record) {
   WriteWholeFile(dir.File("LastGame.dat"), RecordBytes(record));
 }

@@ -23,11 +23,6 @@
 
 namespace {
 
-QByteArray Bytes(const TGameRecord& record) {
-  const TRecordBytes bytes = EncodeRecord(record);
-  return QByteArray(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
-}
-
 TGameRecord Listed(std::int32_t score) {
   TGameRecord record;
   record.SetPlayerName("Ann");
@@ -137,7 +132,7 @@ TEST_P(GameFileFaultsOnDisk, OnAFullDiskTheRecordsAlreadyKeptStayByteForByte) {
   TSmallDisk disk(GetParam(), 12288);
   ENTER_DISK(disk);
   QByteArray before;
-  for (int i = 0; i < 85; ++i) before += Bytes(Listed(100 + i));
+  for (int i = 0; i < 85; ++i) before += RecordBytes(Listed(100 + i));
   WriteWholeFile(QString::fromLatin1(ScoresFile), before);
   CreateWindows();
   disk.Fill();
@@ -151,8 +146,8 @@ TEST_P(GameFileFaultsOnDisk, OnAFullDiskTheRecordsAlreadyKeptStayByteForByte) {
 
 // The three files a player keeps, as the game finds them before a fault.
 struct TKeptFiles {
-  QByteArray Scores = Bytes(Listed(10)) + Bytes(Listed(20));
-  QByteArray LastGame = Bytes(Listed(5));
+  QByteArray Scores = RecordBytes(Listed(10)) + RecordBytes(Listed(20));
+  QByteArray LastGame = RecordBytes(Listed(5));
   QByteArray Names = "Ann\r\nBob\r\n";
 
   void Write() const {

@@ -7,12 +7,6 @@
 #include "support/WindowParts.h"
 
 // One record per finished game, with the settings the game was played with.
-namespace {
-QByteArray Bytes(const TGameRecord& record) {
-  const TRecordBytes bytes = EncodeRecord(record);
-  return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-}
-}  // namespace
 
 class RecordTest : public WindowTest {
  protected:
@@ -35,7 +29,7 @@ TEST_F(RecordTest, TheRecordAppendedIsTheGamesSettingsWithItsScoreAndClock) {
   expected.Score = Main->Score();
   expected.Clock = Main->Clock();
   ASSERT_EQ(ScoresBytes().size(), 96);
-  EXPECT_EQ(ScoresBytes(), Bytes(expected));
+  EXPECT_EQ(ScoresBytes(), RecordBytes(expected));
   EXPECT_EQ(LastScore().PlayerName(), "Ann");
   EXPECT_EQ(LastScore().SizeX, 15);
   EXPECT_EQ(LastScore().GameSpeed, 9);
@@ -105,7 +99,7 @@ TEST_F(RecordTest, ACancelledDialogDuringAGameChangesNeitherItsClockNorItsRecord
   TGameRecord expected = started;
   expected.Score = Main->Score();
   expected.Clock = Main->Clock();
-  EXPECT_EQ(ScoresBytes(), Bytes(expected));
+  EXPECT_EQ(ScoresBytes(), RecordBytes(expected));
 }
 
 TEST_F(RecordTest, ACancelledChallengeDuringAGameKeepsTheGamesOwnSettings) {
@@ -117,7 +111,7 @@ TEST_F(RecordTest, ACancelledChallengeDuringAGameKeepsTheGamesOwnSettings) {
   listed.MinePopulation = 150;
   listed.TimedGame = 1;
   listed.GameSpeed = 3;
-  WriteWholeFile(ScoresFile, Bytes(listed));
+  WriteWholeFile(ScoresFile, RecordBytes(listed));
   StartSeededGame({.MinePopulation = 100}, 48);
   const TGameRecord started = Dialog->BuildRecord();
   Key(Qt::Key_F3);
@@ -135,7 +129,7 @@ TEST_F(RecordTest, ACancelledChallengeDuringAGameKeepsTheGamesOwnSettings) {
   TGameRecord expected = started;
   expected.Score = Main->Score();
   expected.Clock = Main->Clock();
-  EXPECT_EQ(ScoresBytes().mid(96), Bytes(expected));
+  EXPECT_EQ(ScoresBytes().mid(96), RecordBytes(expected));
 }
 
 TEST_F(RecordTest, ADamagedLastGameFilePlaysSoundly) {

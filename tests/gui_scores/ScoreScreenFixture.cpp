@@ -25,11 +25,6 @@ TGameRecord ListedGame(const std::string& name, std::int32_t score) {
   return game;
 }
 
-QByteArray RecordBytes(const TGameRecord& record) {
-  const TRecordBytes bytes = EncodeRecord(record);
-  return QByteArray(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
-}
-
 void WriteScores(const std::vector<TGameRecord>& records) {
   QByteArray all;
   for (const TGameRecord& record : records) all += RecordBytes(record);

@@ -19,7 +19,6 @@
 // A listed game with everyday settings: an untimed 15 x 15 field.
 TGameRecord ListedGame(const std::string& name, std::int32_t score);
 
-QByteArray RecordBytes(const TGameRecord& record);
 // Writes the records as Scores.dat (oldest first).
 void WriteScores(const std::vector<TGameRecord>& records);
 QByteArray ScoresBytes();

@@ -466,8 +466,7 @@ void Soak::BeginTallyIfStarted() {
 
 void Soak::CheckScoresFile(const char* action) {
   for (const TGameRecord& record : Ended) {
-    const TRecordBytes bytes = EncodeRecord(record);
-    Recorded.append(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
+    Recorded += RecordBytes(record);
     ++GamesFinished;
   }
   Ended.clear();

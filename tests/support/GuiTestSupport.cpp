@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "settings/GameRecord.h"
 
 TTempWorkDir::TTempWorkDir()
     : Dir(std::make_unique<QTemporaryDir>()), Previous(QDir::currentPath()) {
@@ -34,4 +35,9 @@ QByteArray ReadWholeFile(const QString& path) {
 void WriteWholeFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+}
+
+QByteArray RecordBytes(const TGameRecord& record) {
+  const TRecordBytes bytes = EncodeRecord(record);
+  return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
 }

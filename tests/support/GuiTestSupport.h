@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+struct TGameRecord;
+
 class QTemporaryDir;
 
 // Runs a test in a fresh, empty working directory (the game reads and writes
@@ -26,3 +28,5 @@ class TTempWorkDir {
 QString SourceDir();
 QByteArray ReadWholeFile(const QString& path);
 void WriteWholeFile(const QString& path, const QByteArray& bytes);
+// A record as the game's files hold it.
+QByteArray RecordBytes(const TGameRecord& record);
