@@ -178,8 +178,7 @@ void TBoard::GrowAreas(int n) {
   // random as the growth, so branches on them would mostly be mispredicted.
   std::int16_t* frontier = grid + GridCells;
   int waiting = 0;
-  auto enter = [&](int cell) {
-    const std::int16_t value = grid[cell];
+  auto enter = [&](int cell, std::int16_t value) {
     const bool joins = value == NoArea;
     frontier[waiting] = std::int16_t(cell);
     grid[cell] = joins ? std::int16_t(FirstWaiting - waiting) : value;
@@ -188,26 +187,30 @@ void TBoard::GrowAreas(int n) {
   for (int row = 1; row <= FSizeY; ++row)
     for (int column = 1; column <= FSizeX; ++column)
       if (grid[CellId(column, row)] >= 0)
-        for (const int offset : around) enter(CellId(column, row) + offset);
+        for (const int offset : around) enter(CellId(column, row) + offset, grid[CellId(column, row) + offset]);
 
   for (std::int64_t step = 0; step < steps && waiting > 0; ++step) {
     const int cell = frontier[RandInt(waiting)];
-    std::int16_t grown[4];
+    std::int16_t neighbour[4], grown[4];
     int count = 0;
-    for (const int offset : around) {
-      const std::int16_t area = grid[cell + offset];
-      grown[count] = area;
-      count += area >= 0;
+    for (int i = 0; i < 4; ++i) {
+      neighbour[i] = grid[cell + around[i]];
+      grown[count] = neighbour[i];
+      count += neighbour[i] >= 0;
     }
     const std::int16_t joined = grown[RandInt(count)];
     // The last waiting cell takes the drawn cell's place (it may be the
-    // drawn cell itself, which then joins its area just after).
+    // drawn cell itself, which then joins its area just after). The empty
+    // neighbours then wait behind it. Whether a neighbour is empty is known
+    // from the values read above: the moved cell waits, before and after.
+    // So the neighbours are entered before the moved cell's new place is
+    // written, which the value read for it would otherwise overwrite.
     const int at = FirstWaiting - grid[cell];
     const int moved = frontier[--waiting];
     frontier[at] = std::int16_t(moved);
+    for (int i = 0; i < 4; ++i) enter(cell + around[i], neighbour[i]);
     grid[moved] = std::int16_t(FirstWaiting - at);
     grid[cell] = joined;
-    for (const int offset : around) enter(cell + offset);
   }
   // Cells still waiting (only when fewer seeds were laid than steps were
   // asked for) are empty again.
