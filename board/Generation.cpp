@@ -187,7 +187,10 @@ void TBoard::GrowAreas(int n) {
   for (int row = 1; row <= FSizeY; ++row)
     for (int column = 1; column <= FSizeX; ++column)
       if (grid[CellId(column, row)] >= 0)
-        for (const int offset : around) enter(CellId(column, row) + offset, grid[CellId(column, row) + offset]);
+        for (const int offset : around) {
+          const int neighbour = CellId(column, row) + offset;
+          enter(neighbour, grid[neighbour]);
+        }
 
   for (std::int64_t step = 0; step < steps && waiting > 0; ++step) {
     const int cell = frontier[RandInt(waiting)];

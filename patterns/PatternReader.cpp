@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <limits>
-#include <memory>
 
 #include "patterns/Pattern.h"
 #include "patterns/PatternText.h"

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 
 #include "settings/FileHandle.h"
 #include "settings/SafeWrite.h"
