@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <vector>
+#include "board/BoardImage.h"
 #include "board/Canvas.h"
 #include "board/ColourUtils.h"
 #include "settings/GameRecord.h"
@@ -101,6 +102,16 @@ class TBoard {
   // Lays the mines anew before play: area i holds a mine exactly when
   // mines[i] is non-zero (holes never do), and every number is counted again.
   void LayMines(const std::vector<std::uint8_t>& mines);
+
+  // A saved game's field. Image gives the field as it stands; Restore
+  // rebuilds one from an image, with the board's own indexes, after
+  // checking that the image is a field the game could have made: a size
+  // within the grid, every cell in a listed area, every area with cells,
+  // flags that go together, edges and numbers that follow from the areas.
+  // An image that fails any check is refused (false) and the board is left
+  // with no field at all, as a new board has.
+  TBoardImage Image() const;
+  bool Restore(const TBoardImage& image);
 
   // Layout, hit testing and drawing.
   void LayOut(int availWidth, int availHeight, int top);
@@ -224,6 +235,11 @@ class TBoard {
   template <typename TKeep>
   void ListFieldCells(std::vector<std::int32_t>& list, TKeep keep) const;
   void PointCellsAtAreas();
+  // The steps of Restore: the checks that need no field, the field laid
+  // from the image, and the checks of what the laid field works out.
+  static bool ImageHoldsTogether(const TBoardImage& image);
+  void LayImage(const TBoardImage& image);
+  bool LaidFieldMatches(const TBoardImage& image);
 
   // Calls visit with the cell id of every cell around a cell of area a
   // (the eight around each of its cells, the cell itself not), once per

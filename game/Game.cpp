@@ -18,6 +18,7 @@ void TGame::Start(const TGameRecord& settings) {
   FBoard->Generate(FInPlay, FClock, FScore);
   FMinesLaid = false;
   FMayNeedGuess = false;
+  FHintsUsed = 0;
   FActive = true;
   FNumLifelines = LifelinesPerGame;
   SetUsingLifeline(false);
@@ -184,4 +185,63 @@ void TGame::ToggleLifeline() { SetUsingLifeline(FNumLifelines > 0 ? !FUsingLifel
 void TGame::SetUsingLifeline(bool value) {
   FUsingLifeline = value;
   if (FBoard) FBoard->SetLifeline(value);
+}
+
+TGameImage TGame::Image() const {
+  TGameImage image;
+  image.InPlay = FInPlay;
+  image.Clock = FClock;
+  image.Score = FScore;
+  image.NumLifelines = FNumLifelines;
+  image.HintsUsed = FHintsUsed;
+  image.UsingLifeline = FUsingLifeline;
+  image.MinesLaid = FMinesLaid;
+  image.MayNeedGuess = FMayNeedGuess;
+  if (FBoard) image.Board = FBoard->Image();
+  return image;
+}
+
+namespace {
+
+// What a game in play can hold besides its field. A started game keeps its
+// settings as a clean record (Start): no score or clock yet, flags 0 or 1,
+// the reserved bytes zero. An armed lifeline is one still left, and is the
+// field's too; a field known to need a guess has had its mines laid; an
+// untimed clock counts up from zero.
+bool GameStateHoldsTogether(const TGameImage& image) {
+  if (TGameSettings::FromRecord(image.InPlay).ToRecord() != image.InPlay) return false;
+  if (image.NumLifelines < 0 || image.NumLifelines > TGame::LifelinesPerGame || image.HintsUsed < 0) return false;
+  if (image.UsingLifeline && image.NumLifelines == 0) return false;
+  if (image.UsingLifeline != image.Board.Lifeline) return false;
+  if (image.MayNeedGuess && !image.MinesLaid) return false;
+  return image.InPlay.Timed() || image.Clock >= 0;
+}
+
+}  // namespace
+
+// The field is rebuilt on a board of its own, so that a refused image
+// leaves the game in play untouched. A restore happens at the program's
+// start, before any board exists, so the new board's "One Mark in Areas"
+// (off) is what a start shows anyway.
+bool TGame::Restore(const TGameImage& image) {
+  if (!GameStateHoldsTogether(image)) return false;
+  auto board = std::make_unique<TBoard>();
+  if (!board->Restore(image.Board)) return false;
+  FBoard = std::move(board);
+  FInPlay = image.InPlay;
+  ++FSerial;
+  FPressedArea = nullptr;
+  FLeftDown = false;
+  FRightDown = false;
+  FCursor.Reset();
+  FTimeRanOut = false;
+  FClock = image.Clock;
+  FScore = image.Score;
+  FNumLifelines = image.NumLifelines;
+  FHintsUsed = image.HintsUsed;
+  FMinesLaid = image.MinesLaid;
+  FMayNeedGuess = image.MayNeedGuess;
+  FActive = true;
+  SetUsingLifeline(image.UsingLifeline);
+  return true;
 }

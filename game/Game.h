@@ -31,6 +31,24 @@ struct TSuccess {
   std::int32_t TimeLeftBonus = 0;
 };
 
+// Everything a game in play is made of, as a saved game keeps it: the
+// settings it was started with, its clock, score, lifelines, hints, how far
+// its No Guessing placement has gone, and its field. The press in progress,
+// the keyboard cursor and the options of the menu are not part of it.
+struct TGameImage {
+  TGameRecord InPlay{};
+  std::int32_t Clock = 0;
+  std::int32_t Score = 0;
+  std::int32_t NumLifelines = 0;
+  std::int32_t HintsUsed = 0;
+  bool UsingLifeline = false;
+  bool MinesLaid = false;
+  bool MayNeedGuess = false;
+  TBoardImage Board;
+
+  bool operator==(const TGameImage&) const = default;
+};
+
 // One game from its start to its end: the field, the clock, the score, the
 // lifelines and the press in progress, with the rules that change them. It
 // knows nothing of windows: the window turns the player's input into these
@@ -48,6 +66,13 @@ class TGame {
   // normalised to a clean record (reserved bytes zero, flags 0 or 1): later
   // changes of the new game dialog do not reach the game in play.
   void Start(const TGameRecord& settings);
+  // A game in play as it stands, and one brought back from such an image:
+  // active, as it was, with a new serial. Restore checks the image first
+  // (the settings as a started game keeps them, lifelines and hints within
+  // their bounds, the field through the board's own checks) and refuses
+  // one that fails, leaving the game as it was.
+  TGameImage Image() const;
+  bool Restore(const TGameImage& image);
   // The field goes (the program is closing); nothing can be played then.
   void DropBoard() { FBoard.reset(); }
 
@@ -93,6 +118,12 @@ class TGame {
   // The mines of the field in play could not be laid that way in the time
   // allowed: it may need a guess. Known from its first uncover on.
   bool MayNeedGuess() const { return FMayNeedGuess; }
+  // The field's mines have met their first uncover.
+  bool MinesLaid() const { return FMinesLaid; }
+
+  // The hints taken in this game.
+  std::int32_t HintsUsed() const { return FHintsUsed; }
+  void SetHintsUsed(std::int32_t value) { FHintsUsed = value; }
 
   bool Active() const { return FActive; }
   void SetActive(bool value) { FActive = value; }
@@ -137,4 +168,5 @@ class TGame {
   // the option was on then).
   bool FMinesLaid = false;
   bool FMayNeedGuess = false;
+  std::int32_t FHintsUsed = 0;
 };
