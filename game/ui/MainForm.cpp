@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include "board/Random.h"
 #include "board/ui/QtCanvas.h"
+#include "game/ui/GameSaver.h"
 #include "game/ui/GameScreen.h"
 #include "game/ui/MainFormLayout.h"
 #include "scores/ui/ScoreScreen.h"
@@ -57,6 +58,9 @@ TMainForm::TMainForm(TModalSeams& seams)
   FGameScreen = new TGameScreen(FGame, *this, this);
   connect(FGameScreen, &TGameScreen::CursorMoveRequested, this, &TMainForm::MoveFieldCursor);
   connect(FGameScreen, &TGameScreen::CursorPlayRequested, this, &TMainForm::PlayAtFieldCursor);
+  FGameSaver = new TGameSaver(FGame, this);
+  connect(FGameSaver, &TGameSaver::StatusNote, this,
+          [this](const QString& note) { StatusBar->setText(QStringLiteral(" ") + note); });
   NameParts();
   LayOutChildren();
   SyncCanvasSize();
@@ -67,6 +71,7 @@ TMainForm::TMainForm(TModalSeams& seams)
     move(centred.topLeft());
   }
   FormCreate();
+  RestoreSavedGame();
 }
 
 TMainForm::~TMainForm() {
@@ -127,6 +132,9 @@ void TMainForm::SetCaptionFor(TScreenShown screen) {
 
 void TMainForm::SetScreenShown(TScreenShown value) {
   if (value == FScreenShown) return;
+  // Leaving the field of a game in play (a pause, the boss key, the scores,
+  // a minimised window) keeps the game on the disk as it stands.
+  const bool leavingPlay = FScreenShown == ss_Game && FGame.Active();
   FScreenShown = value;
   if (value == ss_Scores) {
     SetCaptionFor(ss_Scores);
@@ -144,6 +152,8 @@ void TMainForm::SetScreenShown(TScreenShown value) {
     TimerTick->setInterval(GameInterval);
     SetTicking(true);
     SpeedButtonLifeline->setEnabled(true);
+    // A restored game waits no more.
+    if (StatusBar->text() == QStringLiteral(" ") + TGameSaver::WaitingNote()) DisplayHint(QString());
   }
   // The keyboard goes with the screen: the field's on the game screen, the
   // window's elsewhere.
@@ -153,6 +163,7 @@ void TMainForm::SetScreenShown(TScreenShown value) {
   if (value == ss_Game) FGameScreen->setFocus(Qt::OtherFocusReason);
   SyncScoreScreenShown();
   FormResize();
+  if (leavingPlay) FGameSaver->Save();
 }
 
 // The table paints only while it is the screen shown, once the window is
@@ -253,6 +264,7 @@ void TMainForm::TakeSettingsFromDialog() {
 }
 
 void TMainForm::FormCloseQuery() {
+  FGameSaver->Save();
   TimerTick->stop();
   FGame.DropBoard();
 }
@@ -268,4 +280,21 @@ bool TMainForm::event(QEvent* event) {
 void TMainForm::closeEvent(QCloseEvent* event) {
   FormCloseQuery();
   event->accept();
+}
+
+// A window that goes to the task bar may not come back (the session ends,
+// the machine sleeps and is switched off): its game is kept at once, not
+// at the next tick.
+void TMainForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange && isMinimized() && FGame.Active()) FGameSaver->Save();
+  QWidget::changeEvent(event);
+}
+
+void TMainForm::RestoreSavedGame() {
+  if (!FGameSaver->RestoreAtStart()) return;
+  BtnPause->setEnabled(true);
+  ShowScore();
+  ShowLifelines();
+  ShowGameTime(FGame.Clock());
+  FormPaint();
 }

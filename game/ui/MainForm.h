@@ -26,6 +26,7 @@ class TDlgNewGame;
 struct TModalSeams;
 class TScoreScreen;
 class TGameScreen;
+class TGameSaver;
 
 enum TScreenShown { ss_None, ss_Scores, ss_Game, ss_Minimised };
 
@@ -174,6 +175,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
  private:
@@ -228,6 +230,8 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void ShowGameOver(bool wasActive);
   void EndGame(const QString& message);
   void MinimiseApplication();
+  // A game kept by an earlier run comes back, paused on the score screen.
+  void RestoreSavedGame();
   // The field takes keys on the game screen of a game in play, and not while
   // a dialog or a message box waits for the player.
   bool FieldTakesKeys() const;
@@ -248,6 +252,8 @@ class TMainForm : public QWidget, public IScreenCanvas {
   bool FCreating = false;
   TScoreScreen* FScoreScreen = nullptr;
   TGameScreen* FGameScreen = nullptr;
+  // Keeps the game in play on the disk.
+  TGameSaver* FGameSaver = nullptr;
   TModalSeams& FSeams;
   std::function<TDlgNewGame*()> FNewGameDialog;
   // The dialog, built now if it was not yet; none when the window has no source.

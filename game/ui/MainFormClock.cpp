@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QToolButton>
 #include "game/Scoring.h"
+#include "game/ui/GameSaver.h"
 #include "game/ui/GameScreen.h"
 #include "game/ui/MainForm.h"
 #include "ui/WidgetColours.h"
@@ -13,6 +14,8 @@ void TMainForm::Tick() {
   const TColour menuColour = FromQColor(palette().color(QPalette::Window));
 
   if (FScreenShown == ss_Game && FGame.Active()) {
+    // The clock moves, and so may the field: the game is due to be kept.
+    FGameSaver->NoteChange();
     if (FGame.TickClock()) LoseGame();
     ShowGameTime(FGame.Clock());
   }

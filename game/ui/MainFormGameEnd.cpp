@@ -2,6 +2,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include "ui/ModalSeams.h"
+#include "game/ui/GameSaver.h"
 #include "game/ui/GameScreen.h"
 #include "game/ui/MainForm.h"
 #include "game/ui/MainFormLayout.h"
@@ -53,6 +54,9 @@ void TMainForm::ShowGameOver(bool wasActive) {
 
 // Announces the end, records the game once, and offers the next one.
 void TMainForm::EndGame(const QString& message) {
+  // An ended game is never brought back, even if the program ends while
+  // its message is shown.
+  FGameSaver->Discard();
   RunModal([&] { FSeams.ShowInformation(this, message); });
   const TGameRecord& finished = FGame.FinishedRecord();
   CurrentGame().Score = finished.Score;

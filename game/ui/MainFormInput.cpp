@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolButton>
+#include "game/ui/GameSaver.h"
 #include "game/ui/GameScreen.h"
 #include "game/ui/MainForm.h"
 #include "game/ui/WindowKeys.h"
@@ -49,6 +50,8 @@ void TMainForm::StartGame() {
   // The game keeps the settings it starts with: the score screen refreshes
   // the current record from the dialog, and a challenge overwrites it.
   const bool wasActive = FGame.Active();
+  // A game given up for a new one is not kept.
+  FGameSaver->Discard();
   FGame.Start(CurrentGame());
   ClearGuessWarning();
   ShowScore();

@@ -3,6 +3,7 @@
 #include "game/ui/CommandLine.h"
 #include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
+#include "game/ui/TerminationHandler.h"
 #include "ui/ModalSeams.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
 
   TModalSeams seams = TModalSeams::Real();
   TGameWindows windows(seams);
+  TTerminationHandler termination(windows.MainForm());
   windows.MainForm().show();
   return QApplication::exec();
 }
