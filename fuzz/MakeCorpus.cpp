@@ -1,7 +1,9 @@
 // Writes the seed corpus of the record and name readers with the game's own
 // code, so that the fuzzers start from files the game really writes:
 //   build-fuzz/make_corpus fuzz/corpus
-// The pattern library and the about picture are copied by run-fuzzers.sh.
+// Run it from the top of the source tree: the saved games include a field of
+// the shipped pattern 101. The pattern library and the about picture are
+// copied by run-fuzzers.sh.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -9,6 +11,8 @@
 
 #include "board/Board.h"
 #include "board/Random.h"
+#include "game/Game.h"
+#include "game/SavedGame.h"
 #include "scores/ScoreTable.h"
 #include "settings/GameRecord.h"
 #include "settings/PlayerNames.h"
@@ -90,6 +94,38 @@ void WriteNames(const fs::path& dir) {
   WriteSavedNames((dir / "names-one.txt").string(), {"A very long player name indeed"});
 }
 
+// Saved games of small fields of every kind in the middle of play: a first
+// uncover, a mark, a lifeline spent or armed, the clock run on.
+void WriteSavedGames(const fs::path& dir, const std::vector<TGameRecord>& records) {
+  fs::create_directories(dir);
+  const std::size_t picks[] = {0, 2, 3, 6, 10};  // plain, holes, shaped, linked, pattern
+  int n = 0;
+  for (const std::size_t pick : picks) {
+    TGame game;
+    game.SetNoGuess(n % 2 == 1);
+    RandSeed(500 + n);
+    game.Start(records[pick]);
+    const TBoard& board = *game.Board();
+    auto click = [&](TPlayButton button, int column, int row) {
+      game.Press(button, column, row);
+      game.Release(button, column, row);
+    };
+    click(pb_Left, (board.SizeX() + 1) / 2, (board.SizeY() + 1) / 2);
+    if (n >= 2) game.ToggleLifeline();
+    for (int row = 1; row <= board.SizeY(); ++row)
+      for (int column = 1; column <= board.SizeX(); ++column)
+        if (board.AreaAt(column, row)->Mine && !board.AreaAt(column, row)->Marked && (row + column + n) % 3 == 0)
+          click(pb_Right, column, row);
+    for (int tick = 0; tick < 50 + n; ++tick) game.TickClock();
+    if (!game.Active()) continue;
+    const std::string bytes = EncodeSavedGame(game.Image());
+    std::FILE* file = std::fopen((dir / ("savedgame-" + std::to_string(n++) + ".dat")).c_str(), "wb");
+    if (!file) continue;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,5 +138,6 @@ int main(int argc, char** argv) {
   WriteLastGames(corpus / "fuzz_lastgame", records);
   WriteScores(corpus / "fuzz_scores", records);
   WriteNames(corpus / "fuzz_names");
+  WriteSavedGames(corpus / "fuzz_savedgame", records);
   return 0;
 }

@@ -9,7 +9,7 @@ default_seconds=${1:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 build=${FUZZ_BUILD:-build-fuzz}
 build=$(cd "$build" && pwd)
-targets=${FUZZ_TARGETS:-fuzz_pattern fuzz_lastgame fuzz_scores fuzz_names fuzz_jpeg}
+targets=${FUZZ_TARGETS:-fuzz_pattern fuzz_lastgame fuzz_scores fuzz_names fuzz_jpeg fuzz_savedgame}
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
