@@ -26,6 +26,7 @@ const char kUsage[] =
     "  Scores.dat       the score table (read and written)\n"
     "  LastGame.dat     the settings of the last game (read and written)\n"
     "  SavedNames.txt   the remembered player names (read and written)\n"
+    "  SavedGame.dat    an unfinished game, kept until it ends (read and written)\n"
     "  Patterns/*.tes   the tessellation patterns (read)\n"
     "\n"
     "The desktop's menu starts it through quorlane-launcher, which plays in\n"
