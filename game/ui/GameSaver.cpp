@@ -27,6 +27,7 @@ QString TGameSaver::WaitingNote() { return tr("Your unfinished game is waiting: 
 bool TGameSaver::RestoreAtStart() {
   switch (FSlot.Open(FGame)) {
     case TSavedGameSlot::so_Restored:
+      FWaiting = true;
       emit StatusNote(WaitingNote());
       return true;
     case TSavedGameSlot::so_HeldElsewhere:
@@ -51,6 +52,7 @@ void TGameSaver::Save() {
 
 void TGameSaver::Discard() {
   FTimer->stop();
+  FWaiting = false;
   FSlot.Discard();
   FToldNotKept = false;
 }

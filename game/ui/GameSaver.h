@@ -30,7 +30,10 @@ class TGameSaver : public QObject {
   void Save();
   void Discard();
 
-  // What the status bar says of a restored game until it is resumed.
+  // A restored game has not been resumed yet; the status bar says so
+  // whenever it has nothing else to say.
+  bool Waiting() const { return FWaiting; }
+  void Resumed() { FWaiting = false; }
   static QString WaitingNote();
 
  signals:
@@ -45,4 +48,5 @@ class TGameSaver : public QObject {
   QTimer* FTimer = nullptr;
   // The player has been told that this game is not kept.
   bool FToldNotKept = false;
+  bool FWaiting = false;
 };

@@ -153,7 +153,10 @@ void TMainForm::SetScreenShown(TScreenShown value) {
     SetTicking(true);
     SpeedButtonLifeline->setEnabled(true);
     // A restored game waits no more.
-    if (StatusBar->text() == QStringLiteral(" ") + TGameSaver::WaitingNote()) DisplayHint(QString());
+    if (FGameSaver->Waiting()) {
+      FGameSaver->Resumed();
+      DisplayHint(QString());
+    }
   }
   // The keyboard goes with the screen: the field's on the game screen, the
   // window's elsewhere.
@@ -245,6 +248,11 @@ void TMainForm::DisplayHint(const QString& hint) {
   // guess with it: the status bar shows that again while the field is played.
   if (hint.isEmpty() && FScreenShown == ss_Game && FGame.Active() && FGame.MayNeedGuess()) {
     ShowGuessWarning();
+    return;
+  }
+  // Nor does it take the word that a restored game waits.
+  if (hint.isEmpty() && FScreenShown == ss_Scores && FGameSaver && FGameSaver->Waiting()) {
+    StatusBar->setText(QStringLiteral(" ") + TGameSaver::WaitingNote());
     return;
   }
   StatusBar->setText(QStringLiteral(" ") + hint);

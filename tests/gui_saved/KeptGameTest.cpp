@@ -78,6 +78,9 @@ TEST_F(KeptGameTest, AGameClosedComesBackInAFreshWindowAsItWasAndEndsOnce) {
   EXPECT_EQ(LabelNumLifelines(Main)->text(), QStringLiteral("1"));
   EXPECT_EQ(LabelTimeB(Main)->text(), clockText);
   EXPECT_EQ(StatusBar(Main)->text(), WaitingNote);
+  Main->DisplayHint(QStringLiteral("Score"));
+  Main->DisplayHint(QString());
+  EXPECT_EQ(StatusBar(Main)->text(), WaitingNote) << "a hint that goes gives the word back";
 
   Key(Qt::Key_F3);
   ASSERT_EQ(Main->ScreenShown(), ss_Game);
