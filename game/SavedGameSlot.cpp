@@ -71,10 +71,15 @@ TSavedGameSlot::~TSavedGameSlot() { Release(); }
 // renaming, which would leave a lock on it behind on the old file. The lock
 // file is made only when a copy first needs it and stays, empty.
 bool TSavedGameSlot::Claim() {
-  if (FLock >= 0) return true;
+  if (FClaimed) return true;
   const std::string lockPath = FPath + ".lock";
-  const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
+  int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) fd = ::open(lockPath.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  // No lock file can be had where none can be made (a read-only folder):
+  // the saved game is then used as the game always used its files, and a
+  // write fails there on its own, silently.
+  FClaimed = true;
+  if (fd < 0) return true;
   int locked;
   do locked = ::flock(fd, LOCK_EX | LOCK_NB);
   while (locked != 0 && errno == EINTR);
@@ -82,6 +87,7 @@ bool TSavedGameSlot::Claim() {
   // the game always used its files, by whoever comes.
   if (locked != 0 && errno != ENOLCK && errno != EINVAL && errno != EOPNOTSUPP) {
     ::close(fd);
+    FClaimed = false;
     return false;
   }
   FLock = fd;
@@ -89,9 +95,9 @@ bool TSavedGameSlot::Claim() {
 }
 
 void TSavedGameSlot::Release() {
-  if (FLock < 0) return;
-  ::close(FLock);
+  if (FLock >= 0) ::close(FLock);
   FLock = -1;
+  FClaimed = false;
 }
 
 TSavedGameSlot::TOpened TSavedGameSlot::Open(TGame& game) {

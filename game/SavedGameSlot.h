@@ -46,7 +46,7 @@ class TSavedGameSlot {
   // the folder's saved game is free for any copy.
   void Discard();
 
-  bool Owned() const { return FLock >= 0; }
+  bool Owned() const { return FClaimed; }
   const std::string& Path() const { return FPath; }
 
  private:
@@ -54,7 +54,8 @@ class TSavedGameSlot {
   void Release();
 
   std::string FPath;
-  int FLock = -1;
+  bool FClaimed = false;
+  int FLock = -1;  // the lock file, held; none where no lock file can be had
   // What this copy wrote last, so that a save with nothing new writes nothing.
   std::string FWritten;
   // A saved game that could be neither used nor set aside stays where it is,

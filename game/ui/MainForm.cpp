@@ -152,11 +152,10 @@ void TMainForm::SetScreenShown(TScreenShown value) {
     TimerTick->setInterval(GameInterval);
     SetTicking(true);
     SpeedButtonLifeline->setEnabled(true);
-    // A restored game waits no more.
-    if (FGameSaver->Waiting()) {
-      FGameSaver->Resumed();
-      DisplayHint(QString());
-    }
+    // A restored game waits no more, whether it is resumed or given up
+    // for a new one: its word goes.
+    FGameSaver->Resumed();
+    if (StatusBar->text() == QStringLiteral(" ") + TGameSaver::WaitingNote()) DisplayHint(QString());
   }
   // The keyboard goes with the screen: the field's on the game screen, the
   // window's elsewhere.

@@ -15,6 +15,7 @@
 #include "game/SavedGame.h"
 #include "game/SavedGameSlot.h"
 #include "support/FileBytes.h"
+#include "SmallDisk.h"
 
 namespace {
 
@@ -205,6 +206,42 @@ TEST_F(SavedGameFolder, ACopyKilledAtRandomMomentsAlwaysLeavesTheOldGameOrTheNew
   EXPECT_EQ(slot.Open(game), TSavedGameSlot::so_Restored);
   EXPECT_EQ(games.count(Encoded(game)), 1u);
   EXPECT_FALSE(fs::exists("SavedGame.dat.tmp"));
+}
+
+// A disk that refuses the write: the saved game that was there stands, and
+// the refusal is a failure, not another copy's lock, so nobody is told of a
+// copy that does not exist.
+class SavedGameOnDisk : public ::testing::TestWithParam<TDiskKind> {};
+INSTANTIATE_TEST_SUITE_P(Disks, SavedGameOnDisk, ::testing::Values(TDiskKind::Tmpfs, TDiskKind::Simulated),
+                         DiskKindName);
+
+TEST_P(SavedGameOnDisk, OnAFullOrReadOnlyDiskTheSavedGameStandsAndTheWriteSimplyFails) {
+  for (const bool readOnly : {false, true}) {
+    SCOPED_TRACE(readOnly ? "read-only" : "full");
+    TSmallDisk disk(GetParam(), 16384);
+    ENTER_DISK(disk);
+    TGame kept;
+    StartKeptGame(kept, 7);
+    const std::string before = Encoded(kept);
+    WriteBytes(SavedGameFile, before);
+    if (readOnly) ASSERT_TRUE(disk.MakeReadOnly());
+    else disk.Fill();
+
+    TSavedGameSlot slot(SavedGameFile);
+    TGame game;
+    ASSERT_EQ(slot.Open(game), TSavedGameSlot::so_Restored);
+    TGameImage moved = game.Image();
+    moved.Score += 1;
+    TGame changed;
+    ASSERT_TRUE(changed.Restore(moved));
+    // A full disk may still take a file that fits its last page (the
+    // simulated one does); whatever happens, the file is whole.
+    const TSavedGameSlot::TWritten written = slot.Write(changed);
+    if (readOnly) EXPECT_EQ(written, TSavedGameSlot::sw_Failed);
+    else EXPECT_TRUE(written == TSavedGameSlot::sw_Failed || written == TSavedGameSlot::sw_Written) << written;
+    EXPECT_EQ(ReadBytes(SavedGameFile), written == TSavedGameSlot::sw_Written ? Encoded(changed) : before);
+    EXPECT_FALSE(fs::exists("SavedGame.dat.tmp"));
+  }
 }
 
 }  // namespace

@@ -148,6 +148,18 @@ TEST_F(KeptGameTest, APauseTheBossKeyAMinimisedWindowAndTheTimerKeepTheGameAndAN
   EXPECT_FALSE(KeptExists()) << "a lost game";
 }
 
+TEST_F(KeptGameTest, AWaitingGameGivenUpForANewOneGoesWithItsWord) {
+  StartSeededGame({}, 2807);
+  Key(Qt::Key_F3);
+  CreateWindows();
+  ASSERT_EQ(StatusBar(Main)->text(), WaitingNote);
+  StartSeededGame({.MinePopulation = 60}, 2808);
+  EXPECT_NE(StatusBar(Main)->text(), WaitingNote);
+  EXPECT_FALSE(KeptExists());
+  Key(Qt::Key_F3);
+  EXPECT_EQ(Kept(), Encoded(Main->Game()));
+}
+
 TEST_F(KeptGameTest, AFileThatCannotBeUsedIsSetAsideAndTheStartIsAsWithoutOne) {
   StartSeededGame({}, 2804);
   Key(Qt::Key_F3);
