@@ -4,6 +4,7 @@
 #include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
 #include "ui/ModalSeams.h"
+#include "ui/Translations.h"
 
 int main(int argc, char** argv) {
   // Answered before any window or display is needed.
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorlane"));
+  // Before any window, so that every text is made in the player's language.
+  const TTranslations translations(SessionLanguages(), GameCatalogueFolder());
   InstallApplicationIdentity();
 
   TModalSeams seams = TModalSeams::Real();
