@@ -288,7 +288,7 @@ Optionen:
     </message>
     <message>
         <source>This field may need a guess</source>
-        <translation>Auf diesem Feld musst du vielleicht raten</translation>
+        <translation>Auf diesem Minenfeld musst du vielleicht raten</translation>
     </message>
     <message>
         <source>A game is in progress. Are you sure you want to start another now?</source>
@@ -382,11 +382,11 @@ Optionen:
     <name>TScoreScreen</name>
     <message>
         <source>Challenge this score|Click to play a game with the same settings.</source>
-        <translation>Dieses Ergebnis herausfordern|Klicke, um ein Spiel mit denselben Einstellungen zu spielen.</translation>
+        <translation>Gegen dieses Ergebnis antreten|Klicke, um ein Spiel mit denselben Einstellungen zu spielen.</translation>
     </message>
     <message>
         <source>|Click a score to challenge it.</source>
-        <translation>|Klicke auf ein Ergebnis, um es herauszufordern.</translation>
+        <translation>|Klicke auf ein Ergebnis, um dagegen anzutreten.</translation>
     </message>
     <message>
         <source>Show everyone&apos;s scores|Click to show everyone&apos;s scores</source>
@@ -410,7 +410,7 @@ Optionen:
     </message>
     <message>
         <source>Show All|Click to show scores for all game settings.</source>
-        <translation>Alle zeigen|Klicke, um die Ergebnisse aller Einstellungen zu zeigen.</translation>
+        <translation>Alle zeigen|Klicke, um die Ergebnisse zu allen Spieleinstellungen zu zeigen.</translation>
     </message>
     <message>
         <source>Nobody</source>

@@ -263,7 +263,7 @@ Opciones:
     </message>
     <message>
         <source>Success!! You cleared the minefield!</source>
-        <translation>¡¡Lo lograste!! ¡Has despejado el campo de minas!</translation>
+        <translation>¡¡Lo has logrado!! ¡Has despejado el campo de minas!</translation>
     </message>
     <message>
         <source>Bonus for leaving %1 unexplored cells: %2.</source>
@@ -303,7 +303,7 @@ Opciones:
     </message>
     <message>
         <source>Lifeline|Click this before activating a mine, and the game continues.</source>
-        <translation>Comodín|Pulsa aquí antes de activar una mina y la partida continúa.</translation>
+        <translation>Comodín|Haz clic aquí antes de activar una mina y la partida continuará.</translation>
     </message>
     <message>
         <source>Number of lifelines remaining</source>
