@@ -43,6 +43,7 @@ SOAK_GAMES      ?= 1000
 SOAK_GAMES_ASAN ?= 200
 
 PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev \
+           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
            libjpeg-dev libjpeg-turbo-progs zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-dejavu-core fonts-liberation desktop-file-utils appstream \
            clang-14 libclang-rt-14-dev llvm-14 dpkg-dev file

@@ -32,7 +32,7 @@ TAboutBox::TAboutBox(std::span<const std::uint8_t> pictureJpeg, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   setFont(TahomaPixels(11));
   setFixedSize(360, 194);
   setModal(false);
@@ -55,15 +55,16 @@ void TAboutBox::CreateControls() {
   ProductName = MakeLabel(Panel1, "ProductName", QStringLiteral("Quorlane"), 148, 8);
   ProductName->setFont(TahomaPixels(29));
   ProductName->adjustSize();
-  Version = MakeLabel(Panel1, "Version", QStringLiteral("Version 1.0.1 (release)"), 152, 52);
-  Credit = MakeLabel(Panel1, "Credit", QStringLiteral("By the Quorlane developers"), 152, 84);
+  Version = MakeLabel(Panel1, "Version", tr("Version %1 (release)").arg(QStringLiteral("1.0.1")), 152, 52);
+  Credit = MakeLabel(Panel1, "Credit", tr("By the Quorlane developers"), 152, 84);
   Comments = MakeLabel(Panel1, "Comments",
-                       QStringLiteral("New patterns, news and help at https://quorlane.example.org"), 152, 108);
+                       tr("New patterns, news and help at %1").arg(QStringLiteral("https://quorlane.example.org")),
+                       152, 108);
   Comments->setWordWrap(true);
   Comments->setFixedWidth(181);
   Comments->setFixedHeight(Comments->heightForWidth(181));
 
-  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton = new QPushButton(tr("OK"), this);
   OKButton->setObjectName(QStringLiteral("OKButton"));
   OKButton->setGeometry(143, 160, 75, 25);
   OKButton->setDefault(true);

@@ -2,8 +2,10 @@
 #include <cstdio>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include "ui/Translations.h"
 
 #ifndef QUORLANE_VERSION
 #define QUORLANE_VERSION "1.0.1"
@@ -15,7 +17,10 @@ namespace {
 // own tools use it.
 constexpr int kUsageError = 2;
 
-const char kUsage[] =
+//: Keep the options, the file names and the folders as they are, and the
+//: lines within 80 columns.
+const char kUsage[] = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Usage: quorlane [--help] [--version]\n"
     "\n"
     "Quorlane is a single-player mine-clearing puzzle. Uncover the areas of a\n"
@@ -35,7 +40,9 @@ const char kUsage[] =
     "\n"
     "Options:\n"
     "  -h, --help       show this text and end\n"
-    "  -v, --version    show the version and end\n";
+    "  -v, --version    show the version and end\n");
+
+QString Usage() { return QCoreApplication::translate("CommandLine", kUsage); }
 
 void Print(std::FILE* stream, const QString& text) {
   const QByteArray bytes = text.toLocal8Bit();
@@ -43,18 +50,19 @@ void Print(std::FILE* stream, const QString& text) {
   std::fflush(stream);
 }
 
-int UsageError(const QString& problem) {
-  Print(stderr, "quorlane: " + problem + "\n\n" + QString::fromLatin1(kUsage));
-  return kUsageError;
+// What the program says to a command line it answers, and how it ends.
+struct TAnswer {
+  int Status = 0;
+  std::FILE* Stream = stdout;
+  QString Text;
+};
+
+TAnswer UsageError(const QString& problem) {
+  return {kUsageError, stderr, "quorlane: " + problem + "\n\n" + Usage()};
 }
 
-}  // namespace
-
-std::optional<int> HandleCommandLine(int argc, char** argv) {
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  if (arguments.isEmpty()) arguments << QStringLiteral("quorlane");
-
+// The answer to the command line; none when the game is to start.
+std::optional<TAnswer> Answer(const QStringList& arguments) {
   QCommandLineParser parser;
   // Qt's own options are single-dash words (-platform xcb); -h and -v still
   // work, as one-letter words.
@@ -74,15 +82,28 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
   parser.addOption(reverse);
 
   if (!parser.parse(arguments)) return UsageError(parser.errorText());
-  if (parser.isSet(help)) {
-    Print(stdout, QString::fromLatin1(kUsage));
-    return 0;
-  }
-  if (parser.isSet(version)) {
-    Print(stdout, QStringLiteral("Quorlane " QUORLANE_VERSION "\n"));
-    return 0;
-  }
+  if (parser.isSet(help)) return TAnswer{0, stdout, Usage()};
+  if (parser.isSet(version)) return TAnswer{0, stdout, QStringLiteral("Quorlane " QUORLANE_VERSION "\n")};
   if (!parser.positionalArguments().isEmpty())
-    return UsageError("unexpected argument '" + parser.positionalArguments().constFirst() + "'");
+    return UsageError(QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                          .arg(parser.positionalArguments().constFirst()));
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int> HandleCommandLine(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  if (arguments.isEmpty()) arguments << QStringLiteral("quorlane");
+  if (!Answer(arguments)) return std::nullopt;
+
+  // The answer is in the player's language. The catalogues are installed on
+  // an application object, and this one needs no display; the line is read
+  // again, so that the parser words its own complaints in that language too.
+  QCoreApplication application(argc, argv);
+  const TTranslations translations(SessionLanguages(), GameCatalogueFolder());
+  const TAnswer answer = *Answer(arguments);
+  Print(answer.Stream, answer.Text);
+  return answer.Status;
 }

@@ -24,8 +24,9 @@ TGameScreen::TGameScreen(TGame& game, IScreenCanvas& window, QWidget* parent)
   setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::StrongFocus);
   setObjectName(QStringLiteral("GameScreen"));
-  setAccessibleName(QStringLiteral("Minefield"));
-  setAccessibleDescription(QStringLiteral(
+  setAccessibleName(tr("Minefield"));
+  //: The keys stay as they are in every language: M and T are the letters pressed.
+  setAccessibleDescription(tr(
       "Arrow keys, Home, End, Page Up and Page Down move the cursor; Space uncovers, M marks, "
       "T tints"));
   hide();

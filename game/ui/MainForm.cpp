@@ -24,8 +24,7 @@ using namespace MainFormDesign;
 
 namespace {
 
-const QString Title = QStringLiteral("Quorlane v1.0.1 ");
-const QString AuthorCredit = QStringLiteral("by the Quorlane developers");
+const QString Title = QStringLiteral("Quorlane v1.0.1");
 
 QFont WindowFont() {
   QFont font(QStringLiteral("Tahoma"));
@@ -110,7 +109,7 @@ void TMainForm::NameParts() {
 void TMainForm::FormCreate() {
   FCreating = true;
   RandSeedFromClock();
-  setWindowTitle(Title + AuthorCredit);
+  setWindowTitle(tr("%1 by the Quorlane developers").arg(Title));
   SetScreenShown(ss_Scores);
   SetShowPlayerOnly(false);
   BtnPause->setEnabled(false);
@@ -126,8 +125,8 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::SetCaptionFor(TScreenShown screen) {
-  setWindowTitle(Title + AuthorCredit +
-                 (screen == ss_Game ? QStringLiteral(" : Play") : QStringLiteral(" : Scores")));
+  setWindowTitle(screen == ss_Game ? tr("%1 by the Quorlane developers : Play").arg(Title)
+                                   : tr("%1 by the Quorlane developers : Scores").arg(Title));
 }
 
 void TMainForm::SetScreenShown(TScreenShown value) {
@@ -138,12 +137,12 @@ void TMainForm::SetScreenShown(TScreenShown value) {
   FScreenShown = value;
   if (value == ss_Scores) {
     SetCaptionFor(ss_Scores);
-    MenuView->setText(QStringLiteral("View Game"));
+    MenuView->setText(tr("View Game"));
     TimerTick->setInterval(IdleInterval);
     SpeedButtonLifeline->setEnabled(false);
   } else if (value == ss_Game) {
     SetCaptionFor(ss_Game);
-    MenuView->setText(QStringLiteral("View Scores"));
+    MenuView->setText(tr("View Scores"));
     // The score screen's own hint goes; so does its text in the status bar.
     const QString ownStatus = statusTip();
     SetHint(this, QString());
@@ -179,13 +178,13 @@ void TMainForm::SetTicking(bool value) {
   FTicking = value;
   if (value) {
     TimerTick->start();
-    MenuPauseResume->setText(QStringLiteral("Pause"));
+    MenuPauseResume->setText(tr("Pause"));
     const TColour face = FromQColor(palette().color(QPalette::Button));
     SetBackgroundColour(PanelNewPrompt, face);
     SetBackgroundColour(PanelPausePrompt, face);
   } else {
     TimerTick->stop();
-    MenuPauseResume->setText(QStringLiteral("Resume"));
+    MenuPauseResume->setText(tr("Resume"));
   }
 }
 

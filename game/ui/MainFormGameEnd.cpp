@@ -16,12 +16,12 @@ namespace {
 const QString LineBreak = QStringLiteral("\n\r");
 
 QString SuccessMessage(const TSuccess& success) {
-  QString text = QStringLiteral("Success!! You cleared the minefield!") + LineBreak +
-                 QStringLiteral("Bonus for leaving %1 unexplored cells: %2.")
+  QString text = TMainForm::tr("Success!! You cleared the minefield!") + LineBreak +
+                 TMainForm::tr("Bonus for leaving %1 unexplored cells: %2.")
                      .arg(success.Unexplored)
                      .arg(success.UnexploredBonus);
   if (success.Timed)
-    text += LineBreak + QStringLiteral("Bonus for time left (%1 seconds): %2.")
+    text += LineBreak + TMainForm::tr("Bonus for time left (%1 seconds): %2.")
                             .arg(std::max<std::int32_t>(0, success.Clock) / 10)
                             .arg(success.TimeLeftBonus);
   return text;
@@ -33,8 +33,8 @@ void TMainForm::LoseGame() {
   const bool wasActive = FGame.Active();
   const bool timedOut = FGame.Lose();
   ShowGameOver(wasActive);
-  EndGame(timedOut ? QStringLiteral("Game Over! You ran out of time!")
-                   : QStringLiteral("Game Over! You tripped the minefield!"));
+  EndGame(timedOut ? tr("Game Over! You ran out of time!")
+                   : tr("Game Over! You tripped the minefield!"));
 }
 
 void TMainForm::CheckSuccess() {

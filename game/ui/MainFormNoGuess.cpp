@@ -7,7 +7,7 @@
 // "No Guessing", a check item after "One Mark in Areas", off unless the
 // option file says otherwise.
 void TMainForm::CreateNoGuessItem() {
-  NoGuess1 = PopupMenu1->addAction(QStringLiteral("No Guessing"));
+  NoGuess1 = PopupMenu1->addAction(tr("No Guessing"));
   NoGuess1->setObjectName(QStringLiteral("NoGuess1"));
   NoGuess1->setCheckable(true);
   NoGuess1->setShortcutContext(Qt::WidgetShortcut);
@@ -27,15 +27,15 @@ void TMainForm::NoGuess1Click() {
 
 namespace {
 
-const QString GuessWarning = QStringLiteral("This field may need a guess");
+const char* const GuessWarning = QT_TRANSLATE_NOOP("TMainForm", "This field may need a guess");
 
 }  // namespace
 
 void TMainForm::ShowGuessWarning() {
-  if (FGame.MayNeedGuess()) StatusBar->setText(QStringLiteral(" ") + GuessWarning);
+  if (FGame.MayNeedGuess()) StatusBar->setText(QStringLiteral(" ") + tr(GuessWarning));
 }
 
 // The word was about the field before; a new one has its own first uncover.
 void TMainForm::ClearGuessWarning() {
-  if (StatusBar->text() == QStringLiteral(" ") + GuessWarning) DisplayHint(QString());
+  if (StatusBar->text() == QStringLiteral(" ") + tr(GuessWarning)) DisplayHint(QString());
 }

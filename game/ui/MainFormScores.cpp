@@ -10,7 +10,7 @@
 namespace {
 
 const char* const GameInProgressWarning =
-    "A game is in progress. Are you sure you want to start another now?";
+    QT_TRANSLATE_NOOP("TMainForm", "A game is in progress. Are you sure you want to start another now?");
 
 }  // namespace
 
@@ -36,7 +36,7 @@ void TMainForm::ChallengeScore(const TGameRecord& row) {
   // message loop in which repaints rebuild the list.
   const TGameRecord challenged = row;
   if (GameActive() &&
-      !RunModal([this] { return FSeams.AskWarningYesNo(this, QString::fromLatin1(GameInProgressWarning)); }))
+      !RunModal([this] { return FSeams.AskWarningYesNo(this, tr(GameInProgressWarning)); }))
     return;
   TDlgNewGame* dialog = NewGameDialog();
   if (!dialog) return;

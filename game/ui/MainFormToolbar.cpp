@@ -86,21 +86,21 @@ void TMainForm::CreateToolbar() {
   BevelToolbar = MakeEtchedLine(SpeedPanel, QFrame::HLine);
 
   BtnNewGame = MakeSpeedButton(SpeedPanel, PictureIcon(pic_NewGame), QSize(22, 22), {8, 7, 25, 25},
-                               QStringLiteral("Choose a new game (F5)"));
+                               tr("Choose a new game (F5)"));
   PanelNewPrompt = MakePromptPanel(SpeedPanel, {8, 32, 25, 4});
   BtnPop = MakeSpeedButton(SpeedPanel, PictureIcon(pic_Menu), QSize(16, 22), {34, 7, 25, 25},
-                           QStringLiteral("Menu"));
+                           tr("Menu"));
   BevelNewGame = MakeEtchedLine(SpeedPanel, QFrame::VLine);
 
   SpeedButtonLifeline = MakeSpeedButton(
       SpeedPanel, PictureIcon(pic_Lifeline), QSize(23, 23), {73, 3, 31, 31},
-      QStringLiteral("Lifeline|Click this before activating a mine, and the game continues."));
+      tr("Lifeline|Click this before activating a mine, and the game continues."));
   SpeedButtonLifeline->setCheckable(true);
   LabelNumLifelines = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"),
-                                       QStringLiteral("Number of lifelines remaining"));
+                                       tr("Number of lifelines remaining"));
   BevelLifelines = MakeEtchedLine(SpeedPanel, QFrame::VLine);
 
-  LabelScore = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"), QStringLiteral("Score"));
+  LabelScore = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"), tr("Score"));
   BevelScore = MakeEtchedLine(SpeedPanel, QFrame::VLine);
 
   // The countdown: the text in its own colour, and over it the bar, which
@@ -109,7 +109,7 @@ void TMainForm::CreateToolbar() {
   PanelCountdown->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   PanelCountdown->setLineWidth(1);
   PanelCountdown->resize(CountdownWidth, CountdownHeight);
-  SetHint(PanelCountdown, QStringLiteral("Game Time"));
+  SetHint(PanelCountdown, tr("Game Time"));
   LabelTimeB2 = MakeToolbarLabel(PanelCountdown, QStringLiteral(" 00:00"), QString());
   LabelTimeB2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   PanelCountdownBar = new QWidget(PanelCountdown);
@@ -120,7 +120,7 @@ void TMainForm::CreateToolbar() {
   LabelTimeB->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
   BtnPause = MakeSpeedButton(SpeedPanel, PauseIcon(), QSize(16, 16), {PauseX, 7, 25, 25},
-                             QStringLiteral("Pause / Resume (F3)"));
+                             tr("Pause / Resume (F3)"));
   PanelPausePrompt = MakePromptPanel(SpeedPanel, {PauseX, 32, 25, 4});
 
   connect(BtnNewGame, &QToolButton::clicked, this, [this] { BtnNewGameClick(); });
@@ -148,19 +148,19 @@ void TMainForm::CreatePopupMenu() {
     action->setShortcutVisibleInContextMenu(true);
     return action;
   };
-  MenuBoss = addItem(QStringLiteral("Boss! (hide)"), ShownShortCut(wc_Boss));
-  MenuPauseResume = addItem(QStringLiteral("Pause"), ShownShortCut(wc_PauseResume));
-  MenuNewGame = addItem(QStringLiteral("New Game"), ShownShortCut(wc_NewGame));
+  MenuBoss = addItem(tr("Boss! (hide)"), ShownShortCut(wc_Boss));
+  MenuPauseResume = addItem(tr("Pause"), ShownShortCut(wc_PauseResume));
+  MenuNewGame = addItem(tr("New Game"), ShownShortCut(wc_NewGame));
   PopupMenu1->addSeparator()->setVisible(false);  // Test11
-  MenuView = addItem(QStringLiteral("View Scores"), ShownShortCut(wc_ViewScores));
+  MenuView = addItem(tr("View Scores"), ShownShortCut(wc_ViewScores));
   MenuView->setVisible(false);
   PopupMenu1->addSeparator();  // N2
-  OneMark1 = addItem(QStringLiteral("&One Mark in Areas"), QKeySequence());
+  OneMark1 = addItem(tr("&One Mark in Areas"), QKeySequence());
   OneMark1->setCheckable(true);
   CreateNoGuessItem();
   PopupMenu1->addSeparator();  // N1
-  About1 = addItem(QStringLiteral("About"), ShownShortCut(wc_About));
-  Help1 = addItem(QStringLiteral("Help"), ShownShortCut(wc_Help));
+  About1 = addItem(tr("About"), ShownShortCut(wc_About));
+  Help1 = addItem(tr("Help"), ShownShortCut(wc_Help));
   Help1->setVisible(false);
 
   connect(MenuBoss, &QAction::triggered, this, [this] { MenuBossClick(); });

@@ -5,6 +5,7 @@
 #include "game/ui/MainForm.h"
 #include "game/ui/TerminationHandler.h"
 #include "ui/ModalSeams.h"
+#include "ui/Translations.h"
 
 int main(int argc, char** argv) {
   // Answered before any window or display is needed.
@@ -12,6 +13,8 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorlane"));
+  // Before any window, so that every text is made in the player's language.
+  const TTranslations translations(SessionLanguages(), GameCatalogueFolder());
   InstallApplicationIdentity();
 
   TModalSeams seams = TModalSeams::Real();

@@ -76,7 +76,7 @@ QTreeWidgetItem* MakeRow(const TTess& pattern) {
 TPatternDlg::TPatternDlg(TModalSeams& seams, QWidget* parent)
     : QDialog(parent), ChosenPattern(std::make_unique<TTess>()), Seams(seams) {
   setObjectName("PatternDlg");
-  setWindowTitle("Choose Pattern");
+  setWindowTitle(tr("Choose Pattern"));
   QFont font("Tahoma");
   font.setPointSize(8);
   setFont(font);
@@ -106,7 +106,7 @@ void TPatternDlg::CreateList() {
   ListViewPatterns->setSelectionMode(QAbstractItemView::SingleSelection);
   ListViewPatterns->setSelectionBehavior(QAbstractItemView::SelectRows);
   ListViewPatterns->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  ListViewPatterns->setHeaderLabels({"Reg No", "Name", "Author", "Description"});
+  ListViewPatterns->setHeaderLabels({tr("Reg No"), tr("Name"), tr("Author"), tr("Description")});
   QHeaderView* header = ListViewPatterns->header();
   header->setSectionsClickable(false);
   header->setSectionsMovable(false);
@@ -121,10 +121,10 @@ void TPatternDlg::CreateList() {
 }
 
 void TPatternDlg::CreateButtonBar() {
-  OKBtn = new QPushButton("OK", this);
+  OKBtn = new QPushButton(tr("OK"), this);
   OKBtn->setObjectName("OKBtn");
   OKBtn->setDefault(true);
-  CancelBtn = new QPushButton("Cancel", this);
+  CancelBtn = new QPushButton(tr("Cancel"), this);
   CancelBtn->setObjectName("CancelBtn");
   for (QPushButton* button : {OKBtn, CancelBtn}) button->setFixedSize(75, 25);
   connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
@@ -198,7 +198,7 @@ void TPatternDlg::ListViewPatternsChange(QTreeWidgetItem* row) {
     SelectedRegNo = number;
     return;
   }
-  if (Seams.ShowError) Seams.ShowError(this, QString("'%1' is not a valid integer value").arg(text));
+  if (Seams.ShowError) Seams.ShowError(this, tr("'%1' is not a valid integer value").arg(text));
 }
 
 void TPatternDlg::LookUpChosenPattern() {

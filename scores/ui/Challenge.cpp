@@ -7,8 +7,9 @@
 
 namespace {
 
-const char* const ChallengeHint = "Challenge this score|Click to play a game with the same settings.";
-const char* const InviteHint = "|Click a score to challenge it.";
+const char* const ChallengeHint =
+    QT_TRANSLATE_NOOP("TScoreScreen", "Challenge this score|Click to play a game with the same settings.");
+const char* const InviteHint = QT_TRANSLATE_NOOP("TScoreScreen", "|Click a score to challenge it.");
 
 // The two margins beside the table, from the top down to the status bar.
 // They hold nothing but the hover markers.
@@ -56,7 +57,7 @@ void TScoreScreen::MouseMove(int, int y) {
   const bool overGame = row <= layout.RowCount && ListsAGame(row);
   FHoverRow = overGame ? row : 0;
   if (overGame) DrawHoverMarkers(canvas, layout, clientWidth, row);
-  emit HintChanged(QString::fromLatin1(overGame ? ChallengeHint : InviteHint));
+  emit HintChanged(tr(overGame ? ChallengeHint : InviteHint));
 
   FCanvas.CanvasChanged(ToQRect(left));
   FCanvas.CanvasChanged(ToQRect(right));

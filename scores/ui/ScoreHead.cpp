@@ -87,15 +87,15 @@ void TScoreScreen::CreateControls() {
   Place(Image3, {441, 3, 32, 32}, true);
   Place(bevel2, {0, TScoreHeadPanel::PanelHeight - 2, TScoreHeadPanel::DesignWidth, 2}, false, true);
 
-  SetHint(RadioButtonAllPlayers, "Show everyone's scores|Click to show everyone's scores");
-  SetHint(Image11, "Show everyone's scores|Click to show everyone's scores");
-  SetHint(RadioButtonThisPlayer, "Show just your scores|Click to show just your scores");
-  SetHint(Image1, "Show just your scores|Click to show just your scores");
-  SetHint(LabelPlayerName, "Your name");
-  SetHint(Image2, "Show Matching|Click to show scores just for games matching the current settings.");
+  SetHint(RadioButtonAllPlayers, tr("Show everyone's scores|Click to show everyone's scores"));
+  SetHint(Image11, tr("Show everyone's scores|Click to show everyone's scores"));
+  SetHint(RadioButtonThisPlayer, tr("Show just your scores|Click to show just your scores"));
+  SetHint(Image1, tr("Show just your scores|Click to show just your scores"));
+  SetHint(LabelPlayerName, tr("Your name"));
+  SetHint(Image2, tr("Show Matching|Click to show scores just for games matching the current settings."));
   SetHint(TrackBarMatchSpec,
-          "<-- Match current / Show more -->|Shows games matching the current New Game settings");
-  SetHint(Image3, "Show All|Click to show scores for all game settings.");
+          tr("<-- Match current / Show more -->|Shows games matching the current New Game settings"));
+  SetHint(Image3, tr("Show All|Click to show scores for all game settings."));
 
   setTabOrder(RadioButtonAllPlayers, RadioButtonThisPlayer);
   setTabOrder(RadioButtonThisPlayer, TrackBarMatchSpec);

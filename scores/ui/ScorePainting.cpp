@@ -8,6 +8,7 @@
 #include "scores/ScoreLayout.h"
 #include "scores/ui/ScoreCanvas.h"
 #include "scores/ui/ScoreText.h"
+#include "ui/Cp1252.h"
 #include "ui/Pictures.h"
 
 namespace {
@@ -52,9 +53,10 @@ void TextCentred(ICanvas& canvas, int centre, int y, const std::string& text) {
 }
 
 // One listed game: a separator above, name and score in the row's font,
-// then the settings a little lower in the small font.
+// then the settings a little lower in the small font. A row of no game
+// (score 0) shows `nobody`, the placeholder's name in the player's language.
 void PaintScoreRow(ICanvas& canvas, const TScoreLayout& layout, int clientWidth, int row,
-                   const TGameRecord& game) {
+                   const TGameRecord& game, const std::string& nobody) {
   const TColour colour = game.Score != 0 ? clBlack : clSilver;
   int y = RowTop(layout, row);
   canvas.SetFont(ScoreFont(layout.FontSize, colour, row == 1));
@@ -63,7 +65,7 @@ void PaintScoreRow(ICanvas& canvas, const TScoreLayout& layout, int clientWidth,
   canvas.MoveTo(layout.Left, lineY);
   canvas.LineTo(clientWidth - layout.Left, lineY);
 
-  canvas.TextOut(layout.Left, y, game.PlayerName());
+  canvas.TextOut(layout.Left, y, game.Score != 0 ? game.PlayerName() : nobody);
   TextRightAligned(canvas, ScoreRightEdge(layout), y, std::to_string(game.Score));
 
   canvas.SetFont(ScoreFont(layout.SmallFontSize, colour, false));
@@ -111,8 +113,11 @@ void TScoreScreen::Paint() {
 
   if (QPainter* painter = CanvasPainter(canvas))
     PaintColumnHeads(*painter, layout, Image1->height());
+  //: The name shown in the score table's rows of no game; Western European
+  //: letters only (Windows-1252), as a player's name.
+  const std::string nobody = ToCp1252(tr("Nobody"));
   for (int row = 1; row <= layout.RowCount; ++row)
-    PaintScoreRow(canvas, layout, clientWidth, row, FScoreList[row]);
+    PaintScoreRow(canvas, layout, clientWidth, row, FScoreList[row], nobody);
 
   FCanvas.CanvasChanged(QRect(0, 0, clientWidth, clientHeight));
 }

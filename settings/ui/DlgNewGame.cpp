@@ -122,7 +122,7 @@ QLabel* MakeWrappedLabel(QWidget* row, const char* name, const QRect& geometry) 
 
 TDlgNewGame::TDlgNewGame(TModalSeams& seams, QWidget* parent) : QDialog(parent), Seams(seams) {
   setObjectName("DlgNewGame");
-  setWindowTitle("New Game");
+  setWindowTitle(tr("New Game"));
   QFont font("Tahoma");
   font.setPointSize(8);
   setFont(font);
@@ -137,13 +137,13 @@ TDlgNewGame::TDlgNewGame(TModalSeams& seams, QWidget* parent) : QDialog(parent),
 TDlgNewGame::~TDlgNewGame() = default;
 
 void TDlgNewGame::CreateGameGroup() {
-  GroupGame = new QGroupBox(" &Game ", this);
+  GroupGame = new QGroupBox(tr(" &Game "), this);
   GroupGame->setObjectName("GroupGame");
   GroupGame->setGeometry(GroupLeft, GameGroupTop, GroupWidth, GameGroupHeight);
 
   const QString nameHint =
-      "Enter your name here|Enter your name here. Names from previous games will appear here.";
-  LabelPlayerName = new QLabel("Player &Name", GroupGame);
+      tr("Enter your name here|Enter your name here. Names from previous games will appear here.");
+  LabelPlayerName = new QLabel(tr("Player &Name"), GroupGame);
   LabelPlayerName->setObjectName("LabelPlayerName");
   LabelPlayerName->setGeometry(8, 24, 74, 20);
   SetHint(LabelPlayerName, nameHint);
@@ -160,10 +160,10 @@ void TDlgNewGame::CreateGameGroup() {
   LabelPlayerName->setBuddy(ComboBoxName);
 
   const QString timedHint =
-      "Timed Game?|Activate for a timed game. Timed Game: The game ends when time runs out.";
+      tr("Timed Game?|Activate for a timed game. Timed Game: The game ends when time runs out.");
   CheckBoxTimedGame = new QCheckBox(GroupGame);
   CheckBoxTimedGame->setObjectName("CheckBoxTimedGame");
-  CheckBoxTimedGame->setAccessibleName("Timed game");
+  CheckBoxTimedGame->setAccessibleName(tr("Timed game"));
   CheckBoxTimedGame->setGeometry(8, 58, 20, 20);
   SetHint(CheckBoxTimedGame, timedHint);
   ImageTimed = MakePicture(GroupGame, "ImageTimed", pic_Timed, 30, 56);
@@ -172,17 +172,17 @@ void TDlgNewGame::CreateGameGroup() {
   ImageTimedSlow = MakePicture(GroupGame, "ImageTimedSlow", pic_TimedSlow, 60, 56);
   TrackBarTimedGame = MakeSlider(GroupGame, "TrackBarTimedGame", 0, 20, 1, 10, 10, NewGameStart::GameSpeed, 55);
   TrackBarTimedGame->move(86, 55);
-  SetHint(TrackBarTimedGame, "<-- Allows more time / Allows less time -->|Set the difficulty of a timed game");
+  SetHint(TrackBarTimedGame, tr("<-- Allows more time / Allows less time -->|Set the difficulty of a timed game"));
   ImageTimedFast = MakePicture(GroupGame, "ImageTimedFast", pic_TimedFast, 86 + SliderLength + 2, 56);
 }
 
 void TDlgNewGame::CreateQuickGroup() {
-  GroupQuick = new QGroupBox(" Quick Settings ", this);
+  GroupQuick = new QGroupBox(tr(" Quick Settings "), this);
   GroupQuick->setObjectName("GroupQuick");
   GroupQuick->setGeometry(GroupLeft, QuickGroupTop, GroupWidth, QuickGroupHeight);
-  SetHint(GroupQuick, "Select a level here. High numbers are more difficult.");
+  SetHint(GroupQuick, tr("Select a level here. High numbers are more difficult."));
   ImageBrain = MakePicture(GroupQuick, "ImageBrain", pic_Brain, 8, 24);
-  SetHint(ImageBrain, "Select a level here. High numbers are more difficult.");
+  SetHint(ImageBrain, tr("Select a level here. High numbers are more difficult."));
 
   constexpr int buttonWidth = 18, buttonPitch = 19, firstButtonX = 36;
   for (int i = 0; i < 10; ++i) {
@@ -194,14 +194,14 @@ void TDlgNewGame::CreateQuickGroup() {
     button->setAutoDefault(false);
     ButtonQuickStart[i] = button;
   }
-  SetHint(ButtonQuickStart[0], "Beginner|Discover how the Standard Game works.");
+  SetHint(ButtonQuickStart[0], tr("Beginner|Discover how the Standard Game works."));
 }
 
 void TDlgNewGame::CreateCustomGroup() {
-  GroupCustom = new QGroupBox(" Custom Game ", this);
+  GroupCustom = new QGroupBox(tr(" Custom Game "), this);
   GroupCustom->setObjectName("GroupCustom");
   GroupCustom->setGeometry(GroupLeft, CustomGroupTop, GroupWidth, CompactGroupHeight);
-  SetHint(GroupCustom, "|Change the game options");
+  SetHint(GroupCustom, tr("|Change the game options"));
   CustomStack = new QVBoxLayout(GroupCustom);
   CustomStack->setContentsMargins(2, 0, 2, 0);
   CustomStack->setSpacing(0);
@@ -225,7 +225,7 @@ QWidget* TDlgNewGame::CreateSizeRow() {
   ImageSizeLo = MakePicture(row, "ImageSizeLo", pic_SizeLo, LowPictureX, 7);
   TrackBarMinefieldSize = MakeSlider(row, "TrackBarMinefieldSize", 0, 16, 1, 1, 16, 1, 6);
   SetHint(TrackBarMinefieldSize,
-          "<-- Smaller minefield / Larger minefield -->|Change the size of the minefield");
+          tr("<-- Smaller minefield / Larger minefield -->|Change the size of the minefield"));
   ImageSizeHi = MakePicture(row, "ImageSizeHi", pic_SizeHi, HighPictureX, 7);
   LabelMinefieldSize = MakeValueLabel(row, "LabelMinefieldSize", "111 x 11", 11, Qt::AlignHCenter);
   return row;
@@ -236,7 +236,7 @@ QWidget* TDlgNewGame::CreateMinePopulationRow() {
   ImageMinePopLo = MakePicture(row, "ImageMinePopLo", pic_MinePopLo, LowPictureX, 3);
   TrackBarMinePopulation = MakeSlider(row, "TrackBarMinePopulation", 0, 200, 1, 10, 50, 0, 2);
   SetHint(TrackBarMinePopulation,
-          "<-- Less mines / More mines -->|Change the number of mines in the minefield");
+          tr("<-- Less mines / More mines -->|Change the number of mines in the minefield"));
   ImageMinePopHi = MakePicture(row, "ImageMinePopHi", pic_MinePopHi, HighPictureX, 3);
   LabelMinePopulation = MakeValueLabel(row, "LabelMinePopulation", "x", 7, Qt::AlignRight);
   return row;
@@ -245,9 +245,9 @@ QWidget* TDlgNewGame::CreateMinePopulationRow() {
 QWidget* TDlgNewGame::CreateHolesRow() {
   QWidget* row = MakeRow(GroupCustom, "RowHoles", SingleRowHeight);
   Image9 = MakePicture(row, "Image9", pic_HolesLo, LowPictureX, 3);
-  SetHint(Image9, "Click the image for  'No holes'");
+  SetHint(Image9, tr("Click the image for  'No holes'"));
   TrackBarHoles = MakeSlider(row, "TrackBarHoles", NewGameStart::LeastHoles, 100, 5, 20, 25, 10, 2);
-  SetHint(TrackBarHoles, "<-- Less holes / More holes -->|Change the number of holes in the minefield");
+  SetHint(TrackBarHoles, tr("<-- Less holes / More holes -->|Change the number of holes in the minefield"));
   ImageHolesHi = MakePicture(row, "ImageHolesHi", pic_HolesHi, HighPictureX, 3);
   LabelHoles = MakeValueLabel(row, "LabelHoles", "x", 7, Qt::AlignRight);
   return row;
@@ -255,11 +255,11 @@ QWidget* TDlgNewGame::CreateHolesRow() {
 
 QWidget* TDlgNewGame::CreateShapesRow() {
   QWidget* row = MakeRow(GroupCustom, "RowShapes", DoubleRowHeight);
-  const QString randomHint = "Random shapes";
-  const QString patternHint = "Regular shapes|Click the '...' button to select a pattern.";
+  const QString randomHint = tr("Random shapes");
+  const QString patternHint = tr("Regular shapes|Click the '...' button to select a pattern.");
   RadioShapeRandom = new QRadioButton(row);
   RadioShapeRandom->setObjectName("RadioShapeRandom");
-  RadioShapeRandom->setAccessibleName("Random shapes");
+  RadioShapeRandom->setAccessibleName(tr("Random shapes"));
   RadioShapeRandom->setGeometry(4, 5, 20, 20);
   SetHint(RadioShapeRandom, randomHint);
   ImageRandom = MakePicture(row, "ImageRandom", pic_Random, 24, 3);
@@ -267,7 +267,7 @@ QWidget* TDlgNewGame::CreateShapesRow() {
 
   RadioShapePattern = new QRadioButton(row);
   RadioShapePattern->setObjectName("RadioShapePattern");
-  RadioShapePattern->setAccessibleName("Regular shapes");
+  RadioShapePattern->setAccessibleName(tr("Regular shapes"));
   RadioShapePattern->setGeometry(56, 5, 20, 20);
   SetHint(RadioShapePattern, patternHint);
   ImagePattern = MakePicture(row, "ImagePattern", pic_Pattern, 76, 3);
@@ -277,14 +277,14 @@ QWidget* TDlgNewGame::CreateShapesRow() {
   btnChoosePattern->setObjectName("btnChoosePattern");
   btnChoosePattern->setGeometry(104, 4, 26, 22);
   btnChoosePattern->setAutoDefault(false);
-  SetHint(btnChoosePattern, "Select Pattern...");
+  SetHint(btnChoosePattern, tr("Select Pattern..."));
   LabelPatternName = MakeWrappedLabel(row, "LabelPatternName", QRect(134, 0, RowWidth - 136, 30));
 
   ImageCellSizeLow = MakePicture(row, "ImageCellSizeLow", pic_CellSizeLow, LowPictureX, 33);
-  SetHint(ImageCellSizeLow, "Click the image for  'No shaped cells'");
+  SetHint(ImageCellSizeLow, tr("Click the image for  'No shaped cells'"));
   TrackBarCellSize = MakeSlider(row, "TrackBarCellSize", NewGameStart::LeastCellSize, 90, 5, 20, 22, 10, 32);
   SetHint(TrackBarCellSize,
-          "<-- Less shaped cells / More shaped cells -->|Change the number of shaped cells");
+          tr("<-- Less shaped cells / More shaped cells -->|Change the number of shaped cells"));
   ImageCellSizeHi = MakePicture(row, "ImageCellSizeHi", pic_CellSizeHi, HighPictureX, 33);
   LabelCellSize = MakeValueLabel(row, "LabelCellSize", "x", 37, Qt::AlignRight);
   LabelPatternDesc = MakeWrappedLabel(row, "LabelPatternDesc", QRect(LowPictureX, 30, RowWidth - LowPictureX - 2, 30));
@@ -294,17 +294,17 @@ QWidget* TDlgNewGame::CreateShapesRow() {
 QWidget* TDlgNewGame::CreateLinkingRow() {
   QWidget* row = MakeRow(GroupCustom, "RowLinking", DoubleRowHeight);
   ImageLinkLo = MakePicture(row, "ImageLinkLo", pic_LinkLo, LowPictureX, 3);
-  SetHint(ImageLinkLo, "Click the image for  'No linked mines'");
+  SetHint(ImageLinkLo, tr("Click the image for  'No linked mines'"));
   TrackBarLinking = MakeSlider(row, "TrackBarLinking", NewGameStart::LeastLinking, 90, 5, 20, 25, 10, 2);
   SetHint(TrackBarLinking,
-          "<-- Less linked cells / More linked cells -->|Change the number of cells that are linked");
+          tr("<-- Less linked cells / More linked cells -->|Change the number of cells that are linked"));
   ImageLinkHi = MakePicture(row, "ImageLinkHi", pic_LinkHi, HighPictureX, 3);
   LabelLinking = MakeValueLabel(row, "LabelLinking", "x", 7, Qt::AlignRight);
 
   ImageLinkPattern = MakePicture(row, "ImageLinkPattern", pic_LinkPattern, LowPictureX, 33);
   ComboLinkPattern = new QComboBox(row);
   ComboLinkPattern->setObjectName("ComboLinkPattern");
-  ComboLinkPattern->addItems({"Random linking", "Linked Halves", "Linked Thirds", "Linked Quarters"});
+  ComboLinkPattern->addItems({tr("Random linking"), tr("Linked Halves"), tr("Linked Thirds"), tr("Linked Quarters")});
   ComboLinkPattern->setGeometry(SliderX, 33, RowWidth - SliderX - 24, 24);
   // Only random linking exists so far: the list shows what is to come.
   ComboLinkPattern->setEnabled(false);
@@ -320,10 +320,10 @@ void TDlgNewGame::CreateBottomBar() {
   line->setGeometry(0, 0, ClientWidth, 2);
   constexpr int buttonWidth = 75, buttonHeight = 25, margin = 8, gap = 6;
   const int buttonY = (BottomBarHeight - buttonHeight) / 2 + 1;
-  CancelBtn = new QPushButton("Cancel", BottomBar);
+  CancelBtn = new QPushButton(tr("Cancel"), BottomBar);
   CancelBtn->setObjectName("CancelBtn");
   CancelBtn->setGeometry(ClientWidth - margin - buttonWidth, buttonY, buttonWidth, buttonHeight);
-  OKBtn = new QPushButton("OK", BottomBar);
+  OKBtn = new QPushButton(tr("OK"), BottomBar);
   OKBtn->setObjectName("OKBtn");
   OKBtn->setGeometry(CancelBtn->x() - gap - buttonWidth, buttonY, buttonWidth, buttonHeight);
   OKBtn->setDefault(true);

@@ -13,7 +13,9 @@
 
 namespace {
 // The box's text after creation. It is an ordinary text, never a name.
-const QString NamePrompt = "Remember me";
+//: The name box's first text. Confirmed as it stands, it becomes the
+//: player's name, which is kept in Windows-1252: Western European letters only.
+const char* const NamePrompt = QT_TRANSLATE_NOOP("TDlgNewGame", "Remember me");
 }  // namespace
 
 void TDlgNewGame::SetCurrentName(const QString& value) {
@@ -57,7 +59,7 @@ bool TDlgNewGame::ReloadSavedNames() {
     case TNamesRead::nr_Missing:
       return true;
     case TNamesRead::nr_Unreadable:
-      ReportFileError("Cannot open file %1", SavedNamesFile);
+      ReportFileError(tr("Cannot open file %1"), SavedNamesFile);
       return false;
     case TNamesRead::nr_Read:
       FSavedNames = std::move(names);
@@ -69,7 +71,7 @@ bool TDlgNewGame::ReloadSavedNames() {
 
 bool TDlgNewGame::SaveTypedName() {
   const QString typed = ComboBoxName->currentText();
-  if (typed == NamePrompt || typed.isEmpty()) return true;
+  if (typed == tr(NamePrompt) || typed.isEmpty()) return true;
   const std::string name = ToCp1252(typed);
   for (const std::string& saved : FSavedNames)
     if (SameTextIgnoringCase(saved, name)) return true;
@@ -80,7 +82,7 @@ bool TDlgNewGame::SaveTypedName() {
     ComboBoxName->setEditText(typed);
   }
   if (WriteSavedNames(SavedNamesFile, FSavedNames)) return true;
-  ReportFileError("Cannot create file %1", SavedNamesFile);
+  ReportFileError(tr("Cannot create file %1"), SavedNamesFile);
   return false;
 }
 

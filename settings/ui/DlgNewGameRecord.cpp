@@ -26,7 +26,7 @@ void TDlgNewGame::FormCreate() {
   FLinkThreshold = TrackBarLinking->minimum();
   SetDlgCompact(true);
   // The prompt is the box's text, not the current name.
-  ComboBoxName->setEditText("Remember me");
+  ComboBoxName->setEditText(tr("Remember me"));
   TGameRecord scratch;
   LoadLastGame(scratch);
 }

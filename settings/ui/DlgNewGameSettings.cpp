@@ -184,8 +184,8 @@ void TDlgNewGame::SetPatternID(int value) {
 void TDlgNewGame::SetDlgCompact(bool value) {
   GroupCustom->setFixedHeight(value ? CompactGroupHeight : ExpandedGroupHeight);
   ButtonCompact->setIcon(PictureIcon(value ? pic_TriangleRight : pic_TriangleDown));
-  SetHint(ButtonCompact, value ? "More options|Click to show more game options"
-                               : "Hide options|Click to hide advanced game options");
+  SetHint(ButtonCompact, value ? tr("More options|Click to show more game options")
+                               : tr("Hide options|Click to hide advanced game options"));
   // Every row but the size row goes to the bottom of the stack in turn, so
   // that shown rows always read size, mine population, holes, shapes, linking.
   for (QWidget* row : {RowMinePopulation, RowHoles, RowShapes, RowLinking}) {

@@ -18,5 +18,5 @@ target_link_options(test_core_about_sanitized PRIVATE ${quorlane_sanitizers})
 target_link_libraries(test_core_about_sanitized PRIVATE JPEG::JPEG GTest::gtest GTest::gtest_main)
 gtest_discover_tests(test_core_about_sanitized
   TEST_PREFIX "sanitized."
-  PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:halt_on_error=1;UBSAN_OPTIONS=print_stacktrace=1"
+  PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:halt_on_error=1;UBSAN_OPTIONS=print_stacktrace=1;${QUORLANE_TEST_LOCALE}"
   DISCOVERY_TIMEOUT 60)

@@ -16,10 +16,16 @@ struct TAnswer {
   QStringList FilesLeft;  // what the run left in its working folder
 };
 
-TAnswer RunGame(const QStringList& arguments) {
+// The session's language is the C locale's unless `locale` names other
+// variables (LANG=de_DE.UTF-8 ...).
+TAnswer RunGame(const QStringList& arguments, const QStringList& locale = {}) {
   QTemporaryDir folder;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+  if (!locale.isEmpty()) {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) environment.remove(name);
+    for (const QString& variable : locale) environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+  }
   QProcess game;
   game.setProcessEnvironment(environment);
   game.setWorkingDirectory(folder.path());
@@ -55,6 +61,39 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutADisplay) {
     EXPECT_TRUE(version.Err.isEmpty()) << version.Err.toStdString();
     EXPECT_TRUE(version.FilesLeft.isEmpty());
   }
+}
+
+// The answers speak the session's language, as gettext picks it: LANGUAGE
+// first where the messages locale is not C, a language without a catalogue
+// passed over, English wherever it comes first.
+TEST(CommandLine, AnswersInTheFirstLanguageOfTheSessionThatTheGameSpeaks) {
+  const struct {
+    QStringList Locale;
+    const char* Usage;
+  } cases[] = {
+      {{"LANG=de_DE.UTF-8"}, "Aufruf: quorlane [--help] [--version]\n"},
+      {{"LANG=nl_NL.UTF-8", "LANGUAGE=nl:fr"}, "Usage : quorlane [--help] [--version]\n"},
+      {{"LANG=es_ES.UTF-8", "LC_MESSAGES=es_MX.UTF-8"}, "Uso: quorlane [--help] [--version]\n"},
+      {{"LANG=fr_FR.UTF-8", "LANGUAGE=en:fr"}, "Usage: quorlane [--help] [--version]\n"},
+      {{"LANG=de_DE.UTF-8", "LC_ALL=C"}, "Usage: quorlane [--help] [--version]\n"},
+      {{"LC_ALL=C", "LANGUAGE=de"}, "Usage: quorlane [--help] [--version]\n"},
+      {{"LANG=pt_BR.UTF-8"}, "Usage: quorlane [--help] [--version]\n"},
+  };
+  for (const auto& session : cases) {
+    const TAnswer help = RunGame({"--help"}, session.Locale);
+    EXPECT_EQ(help.ExitCode, 0) << help.Err.toStdString();
+    EXPECT_TRUE(help.Out.startsWith(session.Usage)) << session.Locale.join(' ').toStdString() << ": "
+                                                    << help.Out.left(60).toStdString();
+    EXPECT_TRUE(help.Err.isEmpty()) << help.Err.toStdString();
+  }
+  // Qt words its own complaints in the language too.
+  const TAnswer unknown = RunGame({"--bogus"}, {"LANG=de_DE.UTF-8"});
+  EXPECT_EQ(unknown.ExitCode, 2);
+  EXPECT_TRUE(unknown.Err.startsWith("quorlane: Unbekannte Option 'bogus'.\n\nAufruf: quorlane")) << unknown.Err.toStdString();
+  const TAnswer unexpected = RunGame({"Scores.dat"}, {"LANG=es_ES.UTF-8"});
+  EXPECT_EQ(unexpected.ExitCode, 2);
+  EXPECT_TRUE(unexpected.Err.startsWith("quorlane: argumento inesperado 'Scores.dat'\n\nUso: quorlane"))
+      << unexpected.Err.toStdString();
 }
 
 TEST(CommandLine, AnythingElseGetsTheUsageOnStandardErrorAndStatusTwo) {

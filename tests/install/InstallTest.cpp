@@ -81,6 +81,19 @@ TEST_F(InstalledGame, InstallsTheWholePatternLibrary) {
     EXPECT_EQ(ReadWholeFile(installed + "/" + name), ReadWholeFile(shipped + "/" + name)) << name.toStdString();
 }
 
+// The installed game finds its catalogues by its own place, not the build's.
+TEST_F(InstalledGame, SpeaksThePlayersLanguageWithTheCataloguesItInstalled) {
+  for (const char* language : {"de", "fr", "es"})
+    EXPECT_TRUE(QFileInfo(Installed(QString("share/quorlane/translations/quorlane_%1.qm").arg(language))).isFile())
+        << language;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) environment.remove(name);
+  environment.insert("LANG", "fr_FR.UTF-8");
+  const TRun help = RunTool(Installed("bin/quorlane"), {"--help"}, environment);
+  EXPECT_EQ(help.ExitCode, 0) << help.Output.toStdString();
+  EXPECT_TRUE(help.Output.startsWith("Usage : quorlane")) << help.Output.toStdString();
+}
+
 TEST_F(InstalledGame, InstallsIconsAtEveryThemeSizeAndScalable) {
   for (int size : {16, 32, 48, 64, 128, 256}) {
     const QString path = Installed(QString("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId));

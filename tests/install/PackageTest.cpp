@@ -98,6 +98,7 @@ TEST_F(DebianPackage, ControlFieldsNameTheGameItsSectionAndTheLibrariesItNeeds) 
                               "libqt6core6 (>= ", "libjpeg62-turbo (>= "})
     EXPECT_TRUE(depends.contains(library)) << library << " in " << depends.toStdString();
   EXPECT_FALSE(depends.contains("-dev")) << depends.toStdString();
+  EXPECT_EQ(Field("Recommends").toStdString(), "qt6-translations-l10n") << "Qt's catalogues for its buttons";
   EXPECT_GT(Field("Installed-Size").toInt(), 100);
 }
 
@@ -130,7 +131,10 @@ TEST_F(DebianPackage, HoldsTheInstalledTreeUnderUsrWithItsManualPageAndDocuments
                            "./usr/share/applications/org.quorlane.Quorlane.desktop",
                            "./usr/share/metainfo/org.quorlane.Quorlane.metainfo.xml",
                            "./usr/share/icons/hicolor/scalable/apps/org.quorlane.Quorlane.svg",
-                           "./usr/share/icons/hicolor/48x48/apps/org.quorlane.Quorlane.png"})
+                           "./usr/share/icons/hicolor/48x48/apps/org.quorlane.Quorlane.png",
+                           "./usr/share/quorlane/translations/quorlane_de.qm",
+                           "./usr/share/quorlane/translations/quorlane_fr.qm",
+                           "./usr/share/quorlane/translations/quorlane_es.qm"})
     EXPECT_TRUE(entries.value(file).startsWith("-rw-r--r-- ")) << file << ": " << entries.value(file).toStdString();
   EXPECT_TRUE(entries.value("./usr/share/man/man6/quorlane-launcher.6.gz").endsWith("-> quorlane.6.gz"));
   const QStringList patterns = QDir(SourceDir() + "/Patterns").entryList({"*.tes"}, QDir::Files);

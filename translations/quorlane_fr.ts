@@ -1,0 +1,420 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: quorlane [--help] [--version]
+
+Quorlane is a single-player mine-clearing puzzle. Uncover the areas of a
+minefield of single squares, shaped cells, linked squares and holes, and
+mark every mine; every finished game goes into a score table.
+
+The game keeps its files in the folder it is started in:
+  Scores.dat       the score table (read and written)
+  LastGame.dat     the settings of the last game (read and written)
+  SavedNames.txt   the remembered player names (read and written)
+  Patterns/*.tes   the tessellation patterns (read)
+
+The desktop&apos;s menu starts it through quorlane-launcher, which plays in
+$XDG_DATA_HOME/quorlane (by default ~/.local/share/quorlane) with a copy
+of the installed pattern library, and passes its options on to the game.
+
+Options:
+  -h, --help       show this text and end
+  -v, --version    show the version and end
+</source>
+        <extracomment>Keep the options, the file names and the folders as they are, and the lines within 80 columns.</extracomment>
+        <translation>Usage : quorlane [--help] [--version]
+
+Quorlane est un jeu de déminage en solitaire. Découvrez les zones d&apos;un champ
+de mines fait de cases simples, de cellules formées, de cases liées et de
+trous, et marquez chaque mine ; chaque partie terminée entre dans le tableau
+des scores.
+
+Le jeu garde ses fichiers dans le dossier où il est lancé :
+  Scores.dat       le tableau des scores (lu et écrit)
+  LastGame.dat     les réglages de la dernière partie (lu et écrit)
+  SavedNames.txt   les noms des joueurs retenus (lu et écrit)
+  Patterns/*.tes   les motifs de pavage (lus)
+
+Le menu du bureau le lance via quorlane-launcher, qui le fait tourner dans
+$XDG_DATA_HOME/quorlane (par défaut ~/.local/share/quorlane) avec une copie
+de la bibliothèque de motifs installée, et lui transmet ses options.
+
+Options :
+  -h, --help       afficher ce texte et quitter
+  -v, --version    afficher la version et quitter
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Version %1 (release)</source>
+        <translation>Version %1 (stable)</translation>
+    </message>
+    <message>
+        <source>By the Quorlane developers</source>
+        <translation>Par l&apos;équipe de Quorlane</translation>
+    </message>
+    <message>
+        <source>New patterns, news and help at %1</source>
+        <translation>Nouveautés, motifs et aide sur %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TDlgNewGame</name>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source> &amp;Game </source>
+        <translation> &amp;Partie </translation>
+    </message>
+    <message>
+        <source>Enter your name here|Enter your name here. Names from previous games will appear here.</source>
+        <translation>Entrez votre nom ici|Entrez votre nom ici. Les noms des parties précédentes apparaîtront ici.</translation>
+    </message>
+    <message>
+        <source>Player &amp;Name</source>
+        <translation>&amp;Joueur</translation>
+    </message>
+    <message>
+        <source>Timed Game?|Activate for a timed game. Timed Game: The game ends when time runs out.</source>
+        <translation>Partie chronométrée ?|Cochez pour jouer contre la montre : la partie s&apos;arrête à la fin du temps.</translation>
+    </message>
+    <message>
+        <source>Timed game</source>
+        <translation>Partie chronométrée</translation>
+    </message>
+    <message>
+        <source>&lt;-- Allows more time / Allows less time --&gt;|Set the difficulty of a timed game</source>
+        <translation>&lt;-- Plus de temps / Moins de temps --&gt;|Réglez la difficulté d&apos;une partie chronométrée</translation>
+    </message>
+    <message>
+        <source> Quick Settings </source>
+        <translation> Réglages rapides </translation>
+    </message>
+    <message>
+        <source>Select a level here. High numbers are more difficult.</source>
+        <translation>Choisissez un niveau. Plus le nombre est élevé, plus c&apos;est difficile.</translation>
+    </message>
+    <message>
+        <source>Beginner|Discover how the Standard Game works.</source>
+        <translation>Débutant|Découvrez le fonctionnement de la partie standard.</translation>
+    </message>
+    <message>
+        <source> Custom Game </source>
+        <translation> Partie personnalisée </translation>
+    </message>
+    <message>
+        <source>|Change the game options</source>
+        <translation>|Modifiez les options de la partie</translation>
+    </message>
+    <message>
+        <source>&lt;-- Smaller minefield / Larger minefield --&gt;|Change the size of the minefield</source>
+        <translation>&lt;-- Champ plus petit / Champ plus grand --&gt;|Modifiez la taille du champ de mines</translation>
+    </message>
+    <message>
+        <source>&lt;-- Less mines / More mines --&gt;|Change the number of mines in the minefield</source>
+        <translation>&lt;-- Moins de mines / Plus de mines --&gt;|Modifiez le nombre de mines du champ</translation>
+    </message>
+    <message>
+        <source>Click the image for  &apos;No holes&apos;</source>
+        <translation>Cliquez sur l&apos;image pour « Aucun trou »</translation>
+    </message>
+    <message>
+        <source>&lt;-- Less holes / More holes --&gt;|Change the number of holes in the minefield</source>
+        <translation>&lt;-- Moins de trous / Plus de trous --&gt;|Modifiez le nombre de trous du champ</translation>
+    </message>
+    <message>
+        <source>Random shapes</source>
+        <translation>Formes aléatoires</translation>
+    </message>
+    <message>
+        <source>Regular shapes|Click the &apos;...&apos; button to select a pattern.</source>
+        <translation>Formes régulières|Cliquez sur le bouton « ... » pour choisir un motif.</translation>
+    </message>
+    <message>
+        <source>Regular shapes</source>
+        <translation>Formes régulières</translation>
+    </message>
+    <message>
+        <source>Select Pattern...</source>
+        <translation>Choisir un motif...</translation>
+    </message>
+    <message>
+        <source>Click the image for  &apos;No shaped cells&apos;</source>
+        <translation>Cliquez sur l&apos;image pour « Aucune cellule formée »</translation>
+    </message>
+    <message>
+        <source>&lt;-- Less shaped cells / More shaped cells --&gt;|Change the number of shaped cells</source>
+        <translation>&lt;-- Moins de cellules formées / Plus de cellules formées --&gt;|Modifiez le nombre de cellules formées</translation>
+    </message>
+    <message>
+        <source>Click the image for  &apos;No linked mines&apos;</source>
+        <translation>Cliquez sur l&apos;image pour « Aucune mine liée »</translation>
+    </message>
+    <message>
+        <source>&lt;-- Less linked cells / More linked cells --&gt;|Change the number of cells that are linked</source>
+        <translation>&lt;-- Moins de cellules liées / Plus de cellules liées --&gt;|Modifiez le nombre de cellules liées</translation>
+    </message>
+    <message>
+        <source>Random linking</source>
+        <translation>Liens aléatoires</translation>
+    </message>
+    <message>
+        <source>Linked Halves</source>
+        <translation>Moitiés liées</translation>
+    </message>
+    <message>
+        <source>Linked Thirds</source>
+        <translation>Tiers liés</translation>
+    </message>
+    <message>
+        <source>Linked Quarters</source>
+        <translation>Quarts liés</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Remember me</source>
+        <extracomment>The name box&apos;s first text. Confirmed as it stands, it becomes the player&apos;s name, which is kept in Windows-1252: Western European letters only.</extracomment>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Impossible de créer le fichier %1</translation>
+    </message>
+    <message>
+        <source>More options|Click to show more game options</source>
+        <translation>Plus d&apos;options|Cliquez pour afficher plus d&apos;options de jeu</translation>
+    </message>
+    <message>
+        <source>Hide options|Click to hide advanced game options</source>
+        <translation>Moins d&apos;options|Cliquez pour masquer les options avancées</translation>
+    </message>
+</context>
+<context>
+    <name>TGameScreen</name>
+    <message>
+        <source>Minefield</source>
+        <translation>Champ de mines</translation>
+    </message>
+    <message>
+        <source>Arrow keys, Home, End, Page Up and Page Down move the cursor; Space uncovers, M marks, T tints</source>
+        <extracomment>The keys stay as they are in every language: M and T are the letters pressed.</extracomment>
+        <translation>Les flèches, Début, Fin, Page préc. et Page suiv. déplacent le curseur ; Espace découvre, M marque, T colore</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>%1 by the Quorlane developers</source>
+        <translation>%1 par l&apos;équipe de Quorlane</translation>
+    </message>
+    <message>
+        <source>%1 by the Quorlane developers : Play</source>
+        <translation>%1 par l&apos;équipe de Quorlane : Partie</translation>
+    </message>
+    <message>
+        <source>%1 by the Quorlane developers : Scores</source>
+        <translation>%1 par l&apos;équipe de Quorlane : Scores</translation>
+    </message>
+    <message>
+        <source>View Game</source>
+        <translation>Voir la partie</translation>
+    </message>
+    <message>
+        <source>View Scores</source>
+        <translation>Voir les scores</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Success!! You cleared the minefield!</source>
+        <translation>Bravo !! Vous avez déminé le champ !</translation>
+    </message>
+    <message>
+        <source>Bonus for leaving %1 unexplored cells: %2.</source>
+        <translation>Bonus pour %1 cellules laissées inexplorées : %2.</translation>
+    </message>
+    <message>
+        <source>Bonus for time left (%1 seconds): %2.</source>
+        <translation>Bonus pour le temps restant (%1 secondes) : %2.</translation>
+    </message>
+    <message>
+        <source>Game Over! You ran out of time!</source>
+        <translation>Partie terminée ! Le temps est écoulé !</translation>
+    </message>
+    <message>
+        <source>Game Over! You tripped the minefield!</source>
+        <translation>Partie terminée ! Vous avez sauté sur une mine !</translation>
+    </message>
+    <message>
+        <source>No Guessing</source>
+        <translation>Sans hasard</translation>
+    </message>
+    <message>
+        <source>This field may need a guess</source>
+        <translation>Ce champ peut obliger à deviner</translation>
+    </message>
+    <message>
+        <source>A game is in progress. Are you sure you want to start another now?</source>
+        <translation>Une partie est en cours. Voulez-vous vraiment en commencer une autre maintenant ?</translation>
+    </message>
+    <message>
+        <source>Choose a new game (F5)</source>
+        <translation>Choisir une nouvelle partie (F5)</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Lifeline|Click this before activating a mine, and the game continues.</source>
+        <translation>Joker|Cliquez ici avant de déclencher une mine, et la partie continue.</translation>
+    </message>
+    <message>
+        <source>Number of lifelines remaining</source>
+        <translation>Jokers restants</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Game Time</source>
+        <translation>Temps de jeu</translation>
+    </message>
+    <message>
+        <source>Pause / Resume (F3)</source>
+        <translation>Pause / Reprendre (F3)</translation>
+    </message>
+    <message>
+        <source>Boss! (hide)</source>
+        <translation>Patron ! (cacher)</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;One Mark in Areas</source>
+        <translation>&amp;Une marque par zone</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>TPatternDlg</name>
+    <message>
+        <source>Choose Pattern</source>
+        <translation>Choisir un motif</translation>
+    </message>
+    <message>
+        <source>Reg No</source>
+        <translation>N° reg.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreScreen</name>
+    <message>
+        <source>Challenge this score|Click to play a game with the same settings.</source>
+        <translation>Défier ce score|Cliquez pour jouer une partie avec les mêmes réglages.</translation>
+    </message>
+    <message>
+        <source>|Click a score to challenge it.</source>
+        <translation>|Cliquez sur un score pour le défier.</translation>
+    </message>
+    <message>
+        <source>Show everyone&apos;s scores|Click to show everyone&apos;s scores</source>
+        <translation>Scores de tous|Cliquez pour afficher les scores de tous les joueurs</translation>
+    </message>
+    <message>
+        <source>Show just your scores|Click to show just your scores</source>
+        <translation>Vos scores seulement|Cliquez pour n&apos;afficher que vos scores</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Show Matching|Click to show scores just for games matching the current settings.</source>
+        <translation>Parties semblables|Cliquez pour n&apos;afficher que les scores des parties aux réglages actuels.</translation>
+    </message>
+    <message>
+        <source>&lt;-- Match current / Show more --&gt;|Shows games matching the current New Game settings</source>
+        <translation>&lt;-- Réglages actuels / Plus de parties --&gt;|Affiche les parties proches des réglages de la nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Show All|Click to show scores for all game settings.</source>
+        <translation>Tout afficher|Cliquez pour afficher les scores de tous les réglages.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <extracomment>The name shown in the score table&apos;s rows of no game; Western European letters only (Windows-1252), as a player&apos;s name.</extracomment>
+        <translation>Personne</translation>
+    </message>
+</context>
+</TS>
