@@ -4,6 +4,10 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
+    </message>
+    <message>
         <source>Usage: quorlane [--help] [--version]
 
 Quorlane is a single-player mine-clearing puzzle. Uncover the areas of a
@@ -14,6 +18,7 @@ The game keeps its files in the folder it is started in:
   Scores.dat       the score table (read and written)
   LastGame.dat     the settings of the last game (read and written)
   SavedNames.txt   the remembered player names (read and written)
+  SavedGame.dat    an unfinished game, kept until it ends (read and written)
   Patterns/*.tes   the tessellation patterns (read)
 
 The desktop&apos;s menu starts it through quorlane-launcher, which plays in
@@ -36,6 +41,7 @@ Das Spiel legt seine Dateien in dem Ordner ab, in dem es gestartet wird:
   Scores.dat       die Bestenliste (gelesen, geschrieben)
   LastGame.dat     die Einstellungen des letzten Spiels (gelesen, geschrieben)
   SavedNames.txt   die gemerkten Spielernamen (gelesen, geschrieben)
+  SavedGame.dat    ein unfertiges Spiel, bis es endet (gelesen, geschrieben)
   Patterns/*.tes   die Parkettierungsmuster (gelesen)
 
 Das Menü des Desktops startet es über quorlane-launcher; so spielt es in
@@ -47,10 +53,6 @@ Optionen:
   -h, --help       diesen Text zeigen und beenden
   -v, --version    die Version zeigen und beenden
 </translation>
-    </message>
-    <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>unerwartetes Argument &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -218,6 +220,25 @@ Optionen:
     <message>
         <source>Hide options|Click to hide advanced game options</source>
         <translation>Weniger Optionen|Klicke, um die erweiterten Spieloptionen auszublenden</translation>
+    </message>
+</context>
+<context>
+    <name>TGameSaver</name>
+    <message>
+        <source>Your unfinished game is waiting: F3 resumes it</source>
+        <translation>Dein unfertiges Spiel wartet: F3 setzt es fort</translation>
+    </message>
+    <message>
+        <source>Another copy of Quorlane has the unfinished game of this folder</source>
+        <translation>Ein anderes laufendes Quorlane hat das unfertige Spiel dieses Ordners</translation>
+    </message>
+    <message>
+        <source>This game will not be kept: another copy of Quorlane keeps its unfinished game here</source>
+        <translation>Dieses Spiel wird nicht gesichert: Ein anderes Quorlane sichert hier sein Spiel</translation>
+    </message>
+    <message>
+        <source>This game will not be kept: an unfinished game waits here for the next start</source>
+        <translation>Dieses Spiel wird nicht gesichert: Hier wartet ein Spiel auf den nächsten Start</translation>
     </message>
 </context>
 <context>

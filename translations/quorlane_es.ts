@@ -4,6 +4,10 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
         <source>Usage: quorlane [--help] [--version]
 
 Quorlane is a single-player mine-clearing puzzle. Uncover the areas of a
@@ -14,6 +18,7 @@ The game keeps its files in the folder it is started in:
   Scores.dat       the score table (read and written)
   LastGame.dat     the settings of the last game (read and written)
   SavedNames.txt   the remembered player names (read and written)
+  SavedGame.dat    an unfinished game, kept until it ends (read and written)
   Patterns/*.tes   the tessellation patterns (read)
 
 The desktop&apos;s menu starts it through quorlane-launcher, which plays in
@@ -36,6 +41,7 @@ El juego guarda sus archivos en la carpeta desde la que se inicia:
   Scores.dat       la tabla de puntuaciones (lectura y escritura)
   LastGame.dat     los ajustes de la última partida (lectura y escritura)
   SavedNames.txt   los nombres de jugador recordados (lectura y escritura)
+  SavedGame.dat    la partida sin terminar, hasta su fin (lectura y escritura)
   Patterns/*.tes   los patrones de teselado (lectura)
 
 El menú del escritorio lo inicia mediante quorlane-launcher, que lo ejecuta en
@@ -46,10 +52,6 @@ Opciones:
   -h, --help       muestra este texto y termina
   -v, --version    muestra la versión y termina
 </translation>
-    </message>
-    <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -217,6 +219,25 @@ Opciones:
     <message>
         <source>Hide options|Click to hide advanced game options</source>
         <translation>Menos opciones|Haz clic para ocultar las opciones avanzadas</translation>
+    </message>
+</context>
+<context>
+    <name>TGameSaver</name>
+    <message>
+        <source>Your unfinished game is waiting: F3 resumes it</source>
+        <translation>Tu partida sin terminar te espera: F3 la reanuda</translation>
+    </message>
+    <message>
+        <source>Another copy of Quorlane has the unfinished game of this folder</source>
+        <translation>Otra copia de Quorlane tiene la partida sin terminar de esta carpeta</translation>
+    </message>
+    <message>
+        <source>This game will not be kept: another copy of Quorlane keeps its unfinished game here</source>
+        <translation>Esta partida no se guardará: otra copia de Quorlane guarda aquí la suya</translation>
+    </message>
+    <message>
+        <source>This game will not be kept: an unfinished game waits here for the next start</source>
+        <translation>Esta partida no se guardará: aquí espera una partida para el próximo inicio</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,10 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu &apos;%1&apos;</translation>
+    </message>
+    <message>
         <source>Usage: quorlane [--help] [--version]
 
 Quorlane is a single-player mine-clearing puzzle. Uncover the areas of a
@@ -14,6 +18,7 @@ The game keeps its files in the folder it is started in:
   Scores.dat       the score table (read and written)
   LastGame.dat     the settings of the last game (read and written)
   SavedNames.txt   the remembered player names (read and written)
+  SavedGame.dat    an unfinished game, kept until it ends (read and written)
   Patterns/*.tes   the tessellation patterns (read)
 
 The desktop&apos;s menu starts it through quorlane-launcher, which plays in
@@ -36,6 +41,7 @@ Le jeu garde ses fichiers dans le dossier où il est lancé :
   Scores.dat       le tableau des scores (lu et écrit)
   LastGame.dat     les réglages de la dernière partie (lu et écrit)
   SavedNames.txt   les noms des joueurs retenus (lu et écrit)
+  SavedGame.dat    la partie inachevée, jusqu&apos;à sa fin (lue et écrite)
   Patterns/*.tes   les motifs de pavage (lus)
 
 Le menu du bureau le lance via quorlane-launcher, qui le fait tourner dans
@@ -46,10 +52,6 @@ Options :
   -h, --help       afficher ce texte et quitter
   -v, --version    afficher la version et quitter
 </translation>
-    </message>
-    <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>argument inattendu &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -217,6 +219,25 @@ Options :
     <message>
         <source>Hide options|Click to hide advanced game options</source>
         <translation>Moins d&apos;options|Cliquez pour masquer les options avancées</translation>
+    </message>
+</context>
+<context>
+    <name>TGameSaver</name>
+    <message>
+        <source>Your unfinished game is waiting: F3 resumes it</source>
+        <translation>Votre partie inachevée vous attend : F3 pour la reprendre</translation>
+    </message>
+    <message>
+        <source>Another copy of Quorlane has the unfinished game of this folder</source>
+        <translation>Une autre instance de Quorlane détient la partie inachevée de ce dossier</translation>
+    </message>
+    <message>
+        <source>This game will not be kept: another copy of Quorlane keeps its unfinished game here</source>
+        <translation>Cette partie ne sera pas gardée : une autre instance de Quorlane garde ici la sienne</translation>
+    </message>
+    <message>
+        <source>This game will not be kept: an unfinished game waits here for the next start</source>
+        <translation>Cette partie ne sera pas gardée : une partie attend ici le prochain lancement</translation>
     </message>
 </context>
 <context>
