@@ -43,7 +43,8 @@ SOAK_GAMES_ASAN ?= 200
 PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev \
            libjpeg-dev libjpeg-turbo-progs libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-dejavu-core fonts-liberation desktop-file-utils appstream \
-           clang-14 libclang-rt-14-dev llvm-14 dpkg-dev file
+           clang-14 libclang-rt-14-dev llvm-14 dpkg-dev file \
+           at-spi2-core python3-pyatspi dbus xvfb libx11-6
 
 SANITIZE = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 # Leaks are checked; the suppressions name only the system's libraries (fonts,

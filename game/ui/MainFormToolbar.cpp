@@ -12,6 +12,7 @@
 #include "ui/EtchedLine.h"
 #include "ui/Hints.h"
 #include "ui/Pictures.h"
+#include "ui/ValueLabel.h"
 
 using namespace MainFormDesign;
 
@@ -40,8 +41,11 @@ QToolButton* MakeSpeedButton(QWidget* parent, const QIcon& icon, const QSize& ic
   return button;
 }
 
-QLabel* MakeToolbarLabel(QWidget* parent, const QString& caption, const QString& hint) {
-  auto* label = new QLabel(caption, parent);
+// spokenName names a label that shows a value to a screen reader; a label
+// without one only repeats a value shown elsewhere.
+QLabel* MakeToolbarLabel(QWidget* parent, const QString& caption, const QString& hint,
+                         const QString& spokenName = QString()) {
+  QLabel* label = spokenName.isEmpty() ? new QLabel(caption, parent) : new TValueLabel(spokenName, caption, parent);
   label->setFont(ToolbarLabelFont());
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -97,21 +101,25 @@ void TMainForm::CreateToolbar() {
       QStringLiteral("Lifeline|Click this before activating a mine, and the game continues."));
   SpeedButtonLifeline->setCheckable(true);
   LabelNumLifelines = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"),
-                                       QStringLiteral("Number of lifelines remaining"));
+                                       QStringLiteral("Number of lifelines remaining"),
+                                       QStringLiteral("Lifelines left"));
   BevelLifelines = MakeEtchedLine(SpeedPanel, QFrame::VLine);
 
-  LabelScore = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"), QStringLiteral("Score"));
+  LabelScore = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"), QStringLiteral("Score"), QStringLiteral("Score"));
   BevelScore = MakeEtchedLine(SpeedPanel, QFrame::VLine);
 
   // The countdown: the text in its own colour, and over it the bar, which
-  // holds the same text in black, cut off at the bar's right edge.
-  PanelCountdown = new QFrame(SpeedPanel);
+  // holds the same text in black, cut off at the bar's right edge. A screen
+  // reader meets the panel alone, reading the time from the text.
+  auto* countdown = new TValuePanel(QStringLiteral("Time"), SpeedPanel);
+  PanelCountdown = countdown;
   PanelCountdown->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   PanelCountdown->setLineWidth(1);
   PanelCountdown->resize(CountdownWidth, CountdownHeight);
   SetHint(PanelCountdown, QStringLiteral("Game Time"));
   LabelTimeB2 = MakeToolbarLabel(PanelCountdown, QStringLiteral(" 00:00"), QString());
   LabelTimeB2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  countdown->SetValueLabel(LabelTimeB2);
   PanelCountdownBar = new QWidget(PanelCountdown);
   PanelCountdownBar->setGeometry(1, 1, CountdownBarWidth, CountdownBarHeight);
   PanelCountdownBar->setAutoFillBackground(true);

@@ -107,6 +107,7 @@ void TPatternDlg::CreateList() {
   ListViewPatterns->setSelectionBehavior(QAbstractItemView::SelectRows);
   ListViewPatterns->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ListViewPatterns->setHeaderLabels({"Reg No", "Name", "Author", "Description"});
+  ListViewPatterns->setAccessibleName("Patterns");
   QHeaderView* header = ListViewPatterns->header();
   header->setSectionsClickable(false);
   header->setSectionsMovable(false);

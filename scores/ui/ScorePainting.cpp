@@ -7,7 +7,7 @@
 #include "ui/ScreenCanvas.h"
 #include "scores/ScoreLayout.h"
 #include "scores/ui/ScoreCanvas.h"
-#include "scores/ui/ScoreText.h"
+#include "scores/ScoreText.h"
 #include "ui/Pictures.h"
 
 namespace {
@@ -63,17 +63,19 @@ void PaintScoreRow(ICanvas& canvas, const TScoreLayout& layout, int clientWidth,
   canvas.MoveTo(layout.Left, lineY);
   canvas.LineTo(clientWidth - layout.Left, lineY);
 
-  canvas.TextOut(layout.Left, y, game.PlayerName());
-  TextRightAligned(canvas, ScoreRightEdge(layout), y, std::to_string(game.Score));
+  // The same texts a screen reader reads from the table.
+  const TScoreRowTexts texts = ScoreRowTexts(game);
+  canvas.TextOut(layout.Left, y, texts[sc_Player]);
+  TextRightAligned(canvas, ScoreRightEdge(layout), y, texts[sc_Score]);
 
   canvas.SetFont(ScoreFont(layout.SmallFontSize, colour, false));
   y += DivRoundHalfEven(29LL * layout.FontSize, 100);
-  TextCentred(canvas, ColumnX(layout, SizeColumn), y, SizeText(game.SizeX, game.SizeY));
-  TextRightAligned(canvas, ColumnX(layout, HolesColumn), y, PercentText(game.Holes));
-  TextRightAligned(canvas, ColumnX(layout, MinesColumn), y, PercentText(game.MinePopulation));
-  TextRightAligned(canvas, ColumnX(layout, CellColumn), y, TenthsText(game.CellSize));
-  TextRightAligned(canvas, ColumnX(layout, LinkColumn), y, TenthsText(game.Linking));
-  if (game.Timed()) TextCentred(canvas, ColumnX(layout, TimedColumn), y, std::to_string(game.GameSpeed));
+  TextCentred(canvas, ColumnX(layout, SizeColumn), y, texts[sc_Size]);
+  TextRightAligned(canvas, ColumnX(layout, HolesColumn), y, texts[sc_Holes]);
+  TextRightAligned(canvas, ColumnX(layout, MinesColumn), y, texts[sc_Mines]);
+  TextRightAligned(canvas, ColumnX(layout, CellColumn), y, texts[sc_ShapedCells]);
+  TextRightAligned(canvas, ColumnX(layout, LinkColumn), y, texts[sc_Linking]);
+  if (game.Timed()) TextCentred(canvas, ColumnX(layout, TimedColumn), y, texts[sc_Timed]);
 }
 
 }  // namespace
