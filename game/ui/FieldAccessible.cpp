@@ -151,7 +151,7 @@ void TFieldAccessible::CursorMoved() {
   QAccessibleInterface* cell = focusChild();
   if (!cell || !widget()->hasFocus()) return;
   QAccessibleEvent event(cell, QAccessible::Focus);
-  QAccessible::updateAccessibility(&event);
+  FEvents.Send(event);
 }
 
 // Only cells already made report: a reader knows no other, and one made
@@ -165,7 +165,7 @@ void TFieldAccessible::ReportChanges() {
     const auto made = FCells.find(CellKey(square.Column, square.Row));
     if (made == FCells.end()) continue;
     QAccessibleEvent event(QAccessible::accessibleInterface(made->second), QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    FEvents.Send(event);
   }
 }
 

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <unordered_map>
 #include <QAccessibleWidget>
+#include "ui/AccessibleEventSink.h"
 #include "board/CellSpeech.h"
 
 class TBoard;
@@ -61,6 +62,9 @@ class TFieldAccessible : public QAccessibleWidget, public QAccessibleTableInterf
   bool unselectColumn(int) override { return false; }
   void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
+  // Where the face's events go.
+  TAccessibleEventSink& Events() { return FEvents; }
+
  private:
   const TGame& Game() const;
   // A new field since the cells were made: they go, and what the reader
@@ -69,6 +73,7 @@ class TFieldAccessible : public QAccessibleWidget, public QAccessibleTableInterf
   void DropCells() const;
 
   mutable std::unordered_map<int, QAccessible::Id> FCells;
+  TAccessibleEventSink FEvents;
   mutable std::uint32_t FSerial = 0;
   mutable THeardStates FHeard;
 };

@@ -132,7 +132,7 @@ void TGameScreen::ShowCursor() {
 }
 
 TFieldAccessible* TGameScreen::Listener() {
-  if (!QAccessible::isActive()) return nullptr;
+  if (!FReader.Listens()) return nullptr;
   return dynamic_cast<TFieldAccessible*>(QAccessible::queryAccessibleInterface(this));
 }
 
@@ -148,7 +148,7 @@ void TGameScreen::TellChanges() {
 // square follows, so that coming back to the field says where play stands.
 void TGameScreen::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
-  if (QAccessible::isActive() && FGame.Cursor().Shown())
+  if (FReader.Listens() && FGame.Cursor().Shown())
     QMetaObject::invokeMethod(this, &TGameScreen::TellCursorMoved, Qt::QueuedConnection);
 }
 

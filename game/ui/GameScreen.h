@@ -3,6 +3,7 @@
 #include <QWidget>
 #include "board/Canvas.h"
 #include "game/Game.h"
+#include "ui/ReaderWatch.h"
 
 class IScreenCanvas;
 class TDirtyCanvas;
@@ -40,7 +41,7 @@ class TGameScreen : public QWidget {
   // it left and reached are drawn anew.
   void ShowCursor();
 
-  // What a screen reader hears, when one listens: the square the cursor
+  // What a screen reader hears while one listens: the square the cursor
   // moved to, and the squares a command changed. Nothing is done otherwise.
   void TellCursorMoved();
   void TellChanges();
@@ -68,4 +69,5 @@ class TGameScreen : public QWidget {
   TGame& FGame;
   IScreenCanvas& FWindow;
   std::unique_ptr<TDirtyCanvas> FBoardCanvas;
+  TReaderWatch FReader;
 };

@@ -162,7 +162,9 @@ void TMainForm::SetScreenShown(TScreenShown value) {
 void TMainForm::GiveKeysToScreen(TScreenShown screen) {
   QWidget* keys = FScoreScreen->Table();
   if (screen == ss_Game) keys = FGameScreen;
-  const bool fieldHadKeys = FGameScreen->hasFocus();
+  // The field may hold the keys for a window that a message box or a
+  // dialog covers just now: they come back to the screen shown.
+  const bool fieldHadKeys = focusWidget() == FGameScreen;
   setFocusProxy(keys);
   // The screen shown comes first: a widget that hides while it has the
   // focus passes it on to the next control in the tab order.

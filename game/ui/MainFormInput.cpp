@@ -50,6 +50,8 @@ void TMainForm::StartGame() {
   // the current record from the dialog, and a challenge overwrites it.
   const bool wasActive = FGame.Active();
   FGame.Start(CurrentGame());
+  // A reader's cells of the old field go.
+  FGameScreen->TellChanges();
   ClearGuessWarning();
   ShowScore();
   if (!wasActive) FormPaint();

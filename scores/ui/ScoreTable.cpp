@@ -45,7 +45,7 @@ void TScoreTable::keyPressEvent(QKeyEvent* event) {
 }
 
 void TScoreTable::TellCurrentRow() {
-  if (!QAccessible::isActive()) return;
+  if (!FReader.Listens()) return;
   if (auto* face = dynamic_cast<TScoreTableAccessible*>(QAccessible::queryAccessibleInterface(this)))
     face->CurrentRowChanged();
 }

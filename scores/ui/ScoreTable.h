@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include "ui/ReaderWatch.h"
 
 class TScoreScreen;
 
@@ -17,7 +18,7 @@ class TScoreTable : public QWidget {
   // Covers the rows (and the column heads) as the screen lays them out now.
   void FollowLayout();
   // The row the keys chose is the table's current row: a screen reader
-  // hears it at once.
+  // that listens hears it at once.
   void TellCurrentRow();
 
  signals:
@@ -30,4 +31,5 @@ class TScoreTable : public QWidget {
 
  private:
   const TScoreScreen& FScreen;
+  TReaderWatch FReader;
 };

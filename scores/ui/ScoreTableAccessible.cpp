@@ -168,7 +168,7 @@ void TScoreTableAccessible::CurrentRowChanged() {
   QAccessibleInterface* cell = focusChild();
   if (!cell || !widget()->hasFocus()) return;
   QAccessibleEvent event(cell, QAccessible::Focus);
-  QAccessible::updateAccessibility(&event);
+  FEvents.Send(event);
 }
 
 QAccessibleInterface* ScoreTableAccessibleFactory(const QString&, QObject* object) {

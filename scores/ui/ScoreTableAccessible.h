@@ -1,6 +1,7 @@
 #pragma once
 #include <unordered_map>
 #include <QAccessibleWidget>
+#include "ui/AccessibleEventSink.h"
 
 class TScoreScreen;
 class TScoreTable;
@@ -52,12 +53,16 @@ class TScoreTableAccessible : public QAccessibleWidget, public QAccessibleTableI
   bool unselectColumn(int) override { return false; }
   void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
+  // Where the face's events go.
+  TAccessibleEventSink& Events() { return FEvents; }
+
  private:
   const TScoreScreen& Screen() const;
   // The listed game's index of the chosen row; -1 for none.
   int CurrentRow() const;
 
   mutable std::unordered_map<int, QAccessible::Id> FCells;
+  TAccessibleEventSink FEvents;
 };
 
 // Gives the score table its accessible face; installed with
