@@ -161,12 +161,31 @@ void TFieldAccessible::ReportChanges() {
   FollowField();
   const TBoard* board = Board();
   if (!board) return;
+  bool cursorChanged = false;
   for (const TSquare& square : FHeard.TakeChanged(*board)) {
+    cursorChanged = cursorChanged || CursorOn(square.Column, square.Row);
     const auto made = FCells.find(CellKey(square.Column, square.Row));
     if (made == FCells.end()) continue;
     QAccessibleEvent event(QAccessible::accessibleInterface(made->second), QAccessible::NameChanged);
     FEvents.Send(event);
   }
+  if (cursorChanged) RenewCursorCell();
+}
+
+// Screen readers pass over name changes of table cells (Orca drops them as
+// the chatter of mail programs), and the focus given again to the same cell
+// says nothing. So the square under the cursor, changed by a play, becomes
+// a new cell that takes the focus, and the reader says at once what the
+// play did there.
+void TFieldAccessible::RenewCursorCell() {
+  const TFieldCursor& cursor = Game().Cursor();
+  if (!cursor.Shown() || !widget()->hasFocus()) return;
+  const auto made = FCells.find(CellKey(cursor.Column(), cursor.Row()));
+  if (made != FCells.end()) {
+    QAccessible::deleteAccessibleInterface(made->second);
+    FCells.erase(made);
+  }
+  CursorMoved();
 }
 
 QAccessibleInterface* FieldAccessibleFactory(const QString&, QObject* object) {

@@ -24,7 +24,8 @@ class TFieldAccessible : public QAccessibleWidget, public QAccessibleTableInterf
   // The cursor moved: the reader hears its square at once. (Qt's bridge
   // passes on no change of active descendant, so the cell takes the focus.)
   void CursorMoved();
-  // After a command that may change the field.
+  // After a command that may change the field: the cells made that now
+  // read differently say so, and the cursor's square takes the focus anew.
   void ReportChanges();
 
   // The cell of a square, made on first asking; null off the field.
@@ -71,6 +72,7 @@ class TFieldAccessible : public QAccessibleWidget, public QAccessibleTableInterf
   // was told starts again from the field as it stands.
   void FollowField() const;
   void DropCells() const;
+  void RenewCursorCell();
 
   mutable std::unordered_map<int, QAccessible::Id> FCells;
   TAccessibleEventSink FEvents;

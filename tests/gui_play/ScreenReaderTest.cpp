@@ -127,15 +127,28 @@ TEST_F(ScreenReaderTest, EachCursorMoveGivesItsSquareTheFocus) {
   EXPECT_FALSE(CellOf({6, 6})->state().focused);
 }
 
+// Screen readers pass over name changes of table cells; the cursor's square
+// is told again as a new cell taking the focus, so what a key did there is
+// heard at once.
 TEST_F(ScreenReaderTest, AfterEachPlayExactlyTheCellsThatChangedReport) {
   StartSeededGame({.Columns = 9, .Rows = 9, .MinePopulation = 60}, 44);
+  QApplication::setActiveWindow(Main);
   TAccessibleEvents events({FieldEvents()});
   auto names = ReadEveryCell();
   events.Take(QAccessible::NameChanged);
 
-  GoTo(ACoveredSafeArea());
+  const TCell safe = ACoveredSafeArea();
+  GoTo(safe);
+  const QAccessible::Id before = QAccessible::uniqueId(CellOf(safe));
+  events.Take(QAccessible::Focus);
   FieldKey(Qt::Key_Space);
   ExpectReportedChanges(names, events.Take(QAccessible::NameChanged));
+  const auto focus = events.Take(QAccessible::Focus);
+  ASSERT_EQ(focus.size(), 1u);
+  EXPECT_EQ(QAccessible::accessibleInterface(before), nullptr) << "the old cell went";
+  EXPECT_EQ(focus[0].Object, CellOf(safe));
+  EXPECT_EQ(focus[0].Name, QString::number(AreaOf(safe)->MineCount));
+  EXPECT_EQ(focus[0].Description, CellOf(safe)->text(QAccessible::Description));
 
   names = ReadEveryCell();
   const TCell tinted = ACoveredSafeArea();

@@ -547,8 +547,12 @@ def read_field(table):
 
 
 def name_changes(reader):
+    """The cells that told of a change: by a change of name, or, for the
+    square under the cursor, as a new cell taking the focus (screen readers
+    pass over name changes of table cells)."""
     changed = [(n, d) for kind, role, n, d, s in reader.take_events()
-               if kind.startswith("object:property-change:accessible-name") and role == "table cell"]
+               if role == "table cell" and (kind.startswith("object:property-change:accessible-name")
+                                            or kind.startswith("focus"))]
     return changed or None
 
 
