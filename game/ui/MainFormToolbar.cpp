@@ -126,6 +126,9 @@ void TMainForm::CreateToolbar() {
   PanelCountdownBar->setBackgroundRole(QPalette::Button);
   LabelTimeB = MakeToolbarLabel(PanelCountdownBar, QStringLiteral(" 00:00"), QString());
   LabelTimeB->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // The bar's copy is part of the panel's drawing, which a reader meets as
+  // one value; named, it stops telling of each second's new text.
+  LabelTimeB->setAccessibleName(QStringLiteral("Time"));
 
   BtnPause = MakeSpeedButton(SpeedPanel, PauseIcon(), QSize(16, 16), {PauseX, 7, 25, 25},
                              QStringLiteral("Pause / Resume (F3)"));
