@@ -45,9 +45,8 @@ class ScreenReaderTest : public WindowTest {
     for (const auto& [cell, name] : after)
       if (before.at(cell) != name) changed[cell] = name;
     for (const TAccessibleEvents::THeard& event : heard) {
-      QAccessibleTableCellInterface* cell = event.Object->tableCellInterface();
-      ASSERT_TRUE(cell);
-      reported[{cell->columnIndex() + 1, cell->rowIndex() + 1}] = event.Name;
+      ASSERT_GE(event.Row, 0) << "a cell of the table";
+      reported[{event.Column + 1, event.Row + 1}] = event.Name;
     }
     EXPECT_FALSE(changed.empty());
     EXPECT_EQ(reported, changed);

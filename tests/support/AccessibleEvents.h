@@ -10,11 +10,15 @@
 // that moment.
 class TAccessibleEvents {
  public:
+  // What was heard, taken when it was told: the object itself may be gone
+  // since (a renewed cell), so it is only ever compared, never read.
   struct THeard {
     QAccessible::Event Type;
     QAccessibleInterface* Object;
     QString Name;
     QString Description;
+    int Row = -1;  // a table cell's place, from 0
+    int Column = -1;
   };
 
   explicit TAccessibleEvents(std::vector<TAccessibleEventSink*> sinks) : Sinks(std::move(sinks)) {
@@ -40,7 +44,12 @@ class TAccessibleEvents {
   void Record(QAccessibleEvent& event) {
     QAccessibleInterface* object = event.accessibleInterface();
     if (!object) return;
-    Heard.push_back({event.type(), object, object->text(QAccessible::Name), object->text(QAccessible::Description)});
+    THeard heard{event.type(), object, object->text(QAccessible::Name), object->text(QAccessible::Description)};
+    if (QAccessibleTableCellInterface* cell = object->tableCellInterface()) {
+      heard.Row = cell->rowIndex();
+      heard.Column = cell->columnIndex();
+    }
+    Heard.push_back(heard);
   }
 
   std::vector<TAccessibleEventSink*> Sinks;
