@@ -46,12 +46,14 @@ PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev \
            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
            libjpeg-dev libjpeg-turbo-progs zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-dejavu-core fonts-liberation desktop-file-utils appstream \
-           clang-14 libclang-rt-14-dev llvm-14 dpkg-dev file
+           clang-14 libclang-rt-14-dev llvm-14 dpkg-dev file \
+           at-spi2-core python3-pyatspi dbus xvfb libx11-6
 
 SANITIZE = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 # Leaks are checked; the suppressions name only the system's libraries (fonts,
-# the offscreen platform), whose caches live until the process ends.
-ASAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+# the offscreen platform), whose caches live until the process ends, and the
+# one whose strings the strict checks fault on a real X display.
+ASAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1:suppressions=$(CURDIR)/fuzz/sanitizers/asan.supp \
            LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/sanitizers/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 

@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -8,6 +9,7 @@
 
 #include "bench/BenchApplication.h"
 #include "board/Random.h"
+#include "game/ui/GameScreen.h"
 #include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
 #include "settings/ui/DlgNewGame.h"
@@ -70,6 +72,53 @@ void BM_PointerAcrossTheLargestField(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PointerAcrossTheLargestField);
+
+// The keyboard's cursor moving one square and back, with no screen reader
+// (range 0) and with one listening (range 1): then the square the cursor
+// reaches takes the focus, its cell made the first time, and Qt is told.
+// The difference is what reading the field costs a move.
+void BM_CursorMoveOnTheLargestField(benchmark::State& state) {
+  TGameRig rig;
+  TMainForm& window = rig.Window();
+  QApplication::setActiveWindow(&window);
+  const bool reader = state.range(0) != 0;
+  QAccessible::setActive(reader);
+  QWidget* field = window.findChild<QWidget*>(QStringLiteral("GameScreen"));
+  if (reader) QAccessible::queryAccessibleInterface(field);
+  window.MoveFieldCursor(cm_Right);  // shows the cursor
+  bool right = true;
+  for (auto _ : state) {
+    window.MoveFieldCursor(right ? cm_Right : cm_Left);
+    right = !right;
+  }
+  QAccessible::setActive(false);
+}
+BENCHMARK(BM_CursorMoveOnTheLargestField)->Arg(0)->Arg(1);
+
+// What a reader is told after a play, on the largest field with every one
+// of its cells made (a reader that has walked the whole table): the areas
+// compared with what the reader was told last, and the squares of the one
+// that changed (tinted, then back) report.
+void BM_ChangesToldAfterAPlayWithEveryCellMade(benchmark::State& state) {
+  TGameRig rig;
+  TMainForm& window = rig.Window();
+  QAccessible::setActive(true);
+  auto* field = window.findChild<TGameScreen*>();
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
+  for (int i = 0; i < face->childCount(); ++i) face->child(i);
+  TBoard& board = *window.Board();
+  TAreaProperties& area = *board.AreaAt(74, 49);
+  const TColour own = area.Colour;
+  for (auto _ : state) {
+    if (TBoard::Tinted(area))
+      area.Colour = own;
+    else
+      board.Tint(74, 49);
+    field->TellChanges();
+  }
+  QAccessible::setActive(false);
+}
+BENCHMARK(BM_ChangesToldAfterAPlayWithEveryCellMade);
 
 // A full repaint of the game screen, as after a resize or a change of screen.
 void BM_FullRepaintOfTheLargestField(benchmark::State& state) {

@@ -158,6 +158,22 @@ class TBoard {
   const TAreaProperties* CursorArea() const { return FCursorArea; }
   const TColourList* ColourList() const { return FColourList.get(); }
 
+  // The squares of area a (its position in Areas()) and their shape, for
+  // what a listener hears of a cell. Calls visit(column, row) for each
+  // square, in reading order.
+  template <typename TVisit>
+  void ForEachSquareOf(std::int32_t a, TVisit visit) const {
+    if (a < 0 || std::size_t(a) + 1 >= AreaCellStart.size()) return;
+    for (std::int32_t k = AreaCellStart[a]; k < AreaCellStart[a + 1]; ++k)
+      visit(ColumnOf(AreaCells[k]), RowOf(AreaCells[k]));
+  }
+  std::int32_t SquareCount(std::int32_t a) const;
+  // The squares of area a form one piece joined side by side (a single
+  // square or a shaped cell), rather than lying in separate places.
+  bool SquaresJoined(std::int32_t a) const;
+  // The area wears the both-buttons tint, a colour no generation gives.
+  static bool Tinted(const TAreaProperties& area);
+
  private:
   // The tests run single generation steps, and set the state a drawing or
   // play test starts from, through this seam.

@@ -150,6 +150,10 @@ void TBoard::Tint(int column, int row) {
   FFirstMove = false;
 }
 
+// Generation gives only mid-tones (red and green together above 200), so
+// the tint's dark red is never an area's own colour.
+bool TBoard::Tinted(const TAreaProperties& area) { return area.Colour == TintColour; }
+
 void TBoard::RevealMines(ICanvas& canvas) {
   for (auto& area : FAreas)
     if (area->Mine) {

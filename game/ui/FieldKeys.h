@@ -2,12 +2,15 @@
 #include <Qt>
 #include "game/Game.h"
 
-// One key of the field, taken while the game screen shows: a cursor move,
-// repeated while the key is held, or a play at the cursor, once per press
-// as a click is.
+// What a key of the field asks for: a cursor move, repeated while the key
+// is held; a play at the cursor, once per press as a click is; or the
+// lifeline armed or disarmed, once per press as its button is clicked.
+enum TFieldKeyKind { fk_Move, fk_Play, fk_Lifeline };
+
+// One key of the field, taken while the game screen shows.
 struct TFieldKey {
   Qt::Key Key;
-  bool Moves;
+  TFieldKeyKind Kind;
   TCursorMove Move;
   TCursorAction Action;
 };

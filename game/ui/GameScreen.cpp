@@ -1,9 +1,11 @@
 #include "game/ui/GameScreen.h"
 #include <algorithm>
+#include <QAccessible>
 #include <QImage>
 #include <QKeyEvent>
 #include "game/Game.h"
 #include "game/ui/DirtyCanvas.h"
+#include "game/ui/FieldAccessible.h"
 #include "game/ui/FieldKeys.h"
 #include "ui/ScreenCanvas.h"
 #include "ui/WidgetColours.h"
@@ -18,6 +20,8 @@ double CanvasPixelsPerPoint() { return QImage(1, 1, QImage::Format_RGB32).logica
 
 TGameScreen::TGameScreen(TGame& game, IScreenCanvas& window, QWidget* parent)
     : QWidget(parent), FGame(game), FWindow(window) {
+  // Before anything here can ask for the screen's accessible face.
+  QAccessible::installFactory(FieldAccessibleFactory);
   // The field is drawn on the window's canvas, and the pointer is the
   // window's: this widget paints nothing and lets the mouse through.
   setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -28,7 +32,7 @@ TGameScreen::TGameScreen(TGame& game, IScreenCanvas& window, QWidget* parent)
   //: The keys stay as they are in every language: M and T are the letters pressed.
   setAccessibleDescription(tr(
       "Arrow keys, Home, End, Page Up and Page Down move the cursor; Space uncovers, M marks, "
-      "T tints"));
+      "T tints; L arms or disarms a lifeline"));
   hide();
 }
 
@@ -114,6 +118,7 @@ void TGameScreen::RevealMines() {
   if (!board) return;
   board->RevealMines(BoardCanvas());
   ShowBoardDrawing();
+  TellChanges();
 }
 
 void TGameScreen::ShowCursor() {
@@ -125,6 +130,27 @@ void TGameScreen::ShowCursor() {
   else
     board->PaintChanged(BoardCanvas());
   ShowBoardDrawing();
+}
+
+TFieldAccessible* TGameScreen::Listener() {
+  if (!FReader.Listens()) return nullptr;
+  return dynamic_cast<TFieldAccessible*>(QAccessible::queryAccessibleInterface(this));
+}
+
+void TGameScreen::TellCursorMoved() {
+  if (TFieldAccessible* face = Listener()) face->CursorMoved();
+}
+
+void TGameScreen::TellChanges() {
+  if (TFieldAccessible* face = Listener()) face->ReportChanges();
+}
+
+// Qt tells a reader of the field's focus after this handler; the cursor's
+// square follows, so that coming back to the field says where play stands.
+void TGameScreen::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  if (FReader.Listens() && FGame.Cursor().Shown())
+    QMetaObject::invokeMethod(this, &TGameScreen::TellCursorMoved, Qt::QueuedConnection);
 }
 
 // Tab does not take the keyboard away from the field.
@@ -146,8 +172,12 @@ void TGameScreen::keyPressEvent(QKeyEvent* event) {
     return;
   }
   event->accept();
-  if (key->Moves)
+  if (key->Kind == fk_Move)
     emit CursorMoveRequested(key->Move);
-  else if (!event->isAutoRepeat())
+  else if (event->isAutoRepeat())
+    return;
+  else if (key->Kind == fk_Play)
     emit CursorPlayRequested(key->Action);
+  else
+    emit LifelineRequested();
 }

@@ -3,17 +3,19 @@
 #include <QWidget>
 #include "board/Canvas.h"
 #include "game/Game.h"
+#include "ui/ReaderWatch.h"
 
 class IScreenCanvas;
 class TDirtyCanvas;
+class TFieldAccessible;
 
 // The game screen: the field between the toolbar and the status bar. It
 // draws the board on the window's canvas and lays the field out in the room
 // the window gives it. The pointer stays the window's (a press may end the
 // game, which is the window's to announce), so the screen only follows it to
 // light the area under it. The keyboard is the screen's while it shows: it
-// turns the field's keys into cursor moves and plays, which it asks of the
-// window, and lets every other key on to the window.
+// turns the field's keys into cursor moves, plays and the lifeline, which it
+// asks of the window, and lets every other key on to the window.
 class TGameScreen : public QWidget {
   Q_OBJECT
 
@@ -39,20 +41,33 @@ class TGameScreen : public QWidget {
   // it left and reached are drawn anew.
   void ShowCursor();
 
+  // What a screen reader hears while one listens: the square the cursor
+  // moved to, and the squares a command changed. Nothing is done otherwise.
+  void TellCursorMoved();
+  void TellChanges();
+
+  // The game the screen shows, for its accessible face.
+  const TGame& Game() const { return FGame; }
+
  signals:
   void CursorMoveRequested(TCursorMove move);
   void CursorPlayRequested(TCursorAction action);
+  void LifelineRequested();
 
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   // The window's canvas, wrapped to learn which part each drawing changed.
   ICanvas& BoardCanvas();
   void ShowBoardDrawing();
+  // The field's accessible face while a reader listens; null otherwise.
+  TFieldAccessible* Listener();
 
   TGame& FGame;
   IScreenCanvas& FWindow;
   std::unique_ptr<TDirtyCanvas> FBoardCanvas;
+  TReaderWatch FReader;
 };

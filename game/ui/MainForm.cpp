@@ -16,6 +16,7 @@
 #include "game/ui/GameScreen.h"
 #include "game/ui/MainFormLayout.h"
 #include "scores/ui/ScoreScreen.h"
+#include "scores/ui/ScoreTable.h"
 #include "ui/Cp1252.h"
 #include "ui/Hints.h"
 #include "ui/WidgetColours.h"
@@ -60,6 +61,7 @@ TMainForm::TMainForm(TModalSeams& seams)
   FGameSaver = new TGameSaver(FGame, this);
   connect(FGameSaver, &TGameSaver::StatusNote, this,
           [this](const QString& note) { StatusBar->setText(QStringLiteral(" ") + note); });
+  connect(FGameScreen, &TGameScreen::LifelineRequested, this, &TMainForm::LifelineKeyPress);
   NameParts();
   LayOutChildren();
   SyncCanvasSize();
@@ -122,6 +124,9 @@ void TMainForm::FormCreate() {
   TakeSettingsFromDialog();
   FCreating = false;
   SyncScoreScreenShown();
+  // The keys start on the score table, not on the first of the header's
+  // controls.
+  setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::SetCaptionFor(TScreenShown screen) {
@@ -156,15 +161,30 @@ void TMainForm::SetScreenShown(TScreenShown value) {
     FGameSaver->Resumed();
     if (StatusBar->text() == QStringLiteral(" ") + TGameSaver::WaitingNote()) DisplayHint(QString());
   }
-  // The keyboard goes with the screen: the field's on the game screen, the
-  // window's elsewhere.
-  if (value != ss_Game && FGameScreen->hasFocus()) setFocus(Qt::OtherFocusReason);
-  FScoreScreen->setVisible(value == ss_Scores);
-  FGameScreen->setVisible(value == ss_Game);
-  if (value == ss_Game) FGameScreen->setFocus(Qt::OtherFocusReason);
+  GiveKeysToScreen(value);
   SyncScoreScreenShown();
   FormResize();
   if (leavingPlay) FGameSaver->Save();
+}
+
+// The keyboard goes with the screen: to the field on the game screen, to the
+// score table on the score screen. The window hands on whatever focus it is
+// given (a click on the toolbar, the return from a menu or a dialog), so the
+// field keeps the keys while the game screen shows.
+void TMainForm::GiveKeysToScreen(TScreenShown screen) {
+  QWidget* keys = FScoreScreen->Table();
+  if (screen == ss_Game) keys = FGameScreen;
+  // The field may hold the keys for a window that a message box or a
+  // dialog covers just now: they come back to the screen shown.
+  const bool fieldHadKeys = focusWidget() == FGameScreen;
+  setFocusProxy(keys);
+  // The screen shown comes first: a widget that hides while it has the
+  // focus passes it on to the next control in the tab order.
+  if (screen == ss_Scores) FScoreScreen->setVisible(true);
+  if (screen == ss_Game) FGameScreen->setVisible(true);
+  if (screen == ss_Game || fieldHadKeys) keys->setFocus(Qt::OtherFocusReason);
+  if (screen != ss_Scores) FScoreScreen->setVisible(false);
+  if (screen != ss_Game) FGameScreen->setVisible(false);
 }
 
 // The table paints only while it is the screen shown, once the window is

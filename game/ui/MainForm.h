@@ -109,6 +109,8 @@ class TMainForm : public QWidget, public IScreenCanvas {
   // The field's keys, from the game screen.
   void MoveFieldCursor(TCursorMove move);
   void PlayAtFieldCursor(TCursorAction action);
+  // L: what a click on the lifeline's button does.
+  void LifelineKeyPress();
 
   // The score screen.
   TScoreScreen* ScoreScreen() const { return FScoreScreen; }
@@ -219,6 +221,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
 
   // The game side's own helpers.
   void SetCaptionFor(TScreenShown screen);
+  void GiveKeysToScreen(TScreenShown screen);
   void PlaceLabels();
   void SyncCanvasSize();
   void FinishCanvasPainting() const;

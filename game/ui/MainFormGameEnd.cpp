@@ -72,6 +72,11 @@ void TMainForm::SpeedButtonLifelineClick() {
   SpeedButtonLifeline->setChecked(FGame.UsingLifeline());
 }
 
+// The button answers clicks only while it is enabled: on the game screen.
+void TMainForm::LifelineKeyPress() {
+  if (SpeedButtonLifeline->isEnabled() && FModalDepth == 0) SpeedButtonLifelineClick();
+}
+
 void TMainForm::SetNumLifelines(int value) {
   FGame.SetNumLifelines(value);
   ShowLifelines();

@@ -53,6 +53,8 @@ void TMainForm::StartGame() {
   // A game given up for a new one is not kept.
   FGameSaver->Discard();
   FGame.Start(CurrentGame());
+  // A reader's cells of the old field go.
+  FGameScreen->TellChanges();
   ClearGuessWarning();
   ShowScore();
   if (!wasActive) FormPaint();
@@ -102,6 +104,8 @@ void TMainForm::FormMouseUp(Qt::MouseButton button, int x, int y) {
 // field wins it.
 void TMainForm::AnswerPlay(TPlayResult result) {
   if (result == pr_Nothing) return;
+  // Before the end of the game is announced, so the last move is heard first.
+  FGameScreen->TellChanges();
   ShowScore();
   if (result == pr_Lost) {
     // The end of the game runs the new game dialog; whatever the player
@@ -168,6 +172,7 @@ void TMainForm::MoveFieldCursor(TCursorMove move) {
   if (!FieldTakesKeys()) return;
   FGame.MoveCursor(move);
   FGameScreen->ShowCursor();
+  FGameScreen->TellCursorMoved();
 }
 
 // The area is drawn as the key left it before the window answers, which may

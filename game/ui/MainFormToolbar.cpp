@@ -12,6 +12,7 @@
 #include "ui/EtchedLine.h"
 #include "ui/Hints.h"
 #include "ui/Pictures.h"
+#include "ui/ValueLabel.h"
 
 using namespace MainFormDesign;
 
@@ -40,8 +41,11 @@ QToolButton* MakeSpeedButton(QWidget* parent, const QIcon& icon, const QSize& ic
   return button;
 }
 
-QLabel* MakeToolbarLabel(QWidget* parent, const QString& caption, const QString& hint) {
-  auto* label = new QLabel(caption, parent);
+// spokenName names a label that shows a value to a screen reader; a label
+// without one only repeats a value shown elsewhere.
+QLabel* MakeToolbarLabel(QWidget* parent, const QString& caption, const QString& hint,
+                         const QString& spokenName = QString()) {
+  QLabel* label = spokenName.isEmpty() ? new QLabel(caption, parent) : new TValueLabel(spokenName, caption, parent);
   label->setFont(ToolbarLabelFont());
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -97,27 +101,33 @@ void TMainForm::CreateToolbar() {
       tr("Lifeline|Click this before activating a mine, and the game continues."));
   SpeedButtonLifeline->setCheckable(true);
   LabelNumLifelines = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"),
-                                       tr("Number of lifelines remaining"));
+                                       tr("Number of lifelines remaining"), tr("Lifelines left"));
   BevelLifelines = MakeEtchedLine(SpeedPanel, QFrame::VLine);
 
-  LabelScore = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"), tr("Score"));
+  LabelScore = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"), tr("Score"), tr("Score"));
   BevelScore = MakeEtchedLine(SpeedPanel, QFrame::VLine);
 
   // The countdown: the text in its own colour, and over it the bar, which
-  // holds the same text in black, cut off at the bar's right edge.
-  PanelCountdown = new QFrame(SpeedPanel);
+  // holds the same text in black, cut off at the bar's right edge. A screen
+  // reader meets the panel alone, reading the time from the text.
+  auto* countdown = new TValuePanel(QStringLiteral("Time"), SpeedPanel);
+  PanelCountdown = countdown;
   PanelCountdown->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   PanelCountdown->setLineWidth(1);
   PanelCountdown->resize(CountdownWidth, CountdownHeight);
   SetHint(PanelCountdown, tr("Game Time"));
   LabelTimeB2 = MakeToolbarLabel(PanelCountdown, QStringLiteral(" 00:00"), QString());
   LabelTimeB2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  countdown->SetValueLabel(LabelTimeB2);
   PanelCountdownBar = new QWidget(PanelCountdown);
   PanelCountdownBar->setGeometry(1, 1, CountdownBarWidth, CountdownBarHeight);
   PanelCountdownBar->setAutoFillBackground(true);
   PanelCountdownBar->setBackgroundRole(QPalette::Button);
   LabelTimeB = MakeToolbarLabel(PanelCountdownBar, QStringLiteral(" 00:00"), QString());
   LabelTimeB->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // The bar's copy is part of the panel's drawing, which a reader meets as
+  // one value; named, it stops telling of each second's new text.
+  LabelTimeB->setAccessibleName(QStringLiteral("Time"));
 
   BtnPause = MakeSpeedButton(SpeedPanel, PauseIcon(), QSize(16, 16), {PauseX, 7, 25, 25},
                              tr("Pause / Resume (F3)"));

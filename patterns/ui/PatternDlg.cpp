@@ -107,6 +107,7 @@ void TPatternDlg::CreateList() {
   ListViewPatterns->setSelectionBehavior(QAbstractItemView::SelectRows);
   ListViewPatterns->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ListViewPatterns->setHeaderLabels({tr("Reg No"), tr("Name"), tr("Author"), tr("Description")});
+  ListViewPatterns->setAccessibleName(tr("Patterns"));
   QHeaderView* header = ListViewPatterns->header();
   header->setSectionsClickable(false);
   header->setSectionsMovable(false);

@@ -3,6 +3,7 @@
 #include "scores/ui/ScoreScreen.h"
 #include "scores/ScoreLayout.h"
 #include "scores/ui/ScoreCanvas.h"
+#include "scores/ui/ScoreTable.h"
 #include "ui/ScreenCanvas.h"
 
 namespace {
@@ -41,6 +42,11 @@ void DrawHoverMarkers(ICanvas& canvas, const TScoreLayout& layout, int clientWid
 void TScoreScreen::MouseMove(int, int y) {
   const TScoreLayout layout = Layout();
   const int row = RowAt(layout, y);
+  // Placeholder rows stand for no game and cannot be challenged.
+  ShowHoverRow(layout, row <= layout.RowCount && ListsAGame(row) ? row : 0);
+}
+
+void TScoreScreen::ShowHoverRow(const TScoreLayout& layout, int row) {
   const int clientWidth = parentWidget()->width();
   const int bottom = parentWidget()->height() - FCanvas.StatusBarPixelHeight() - 1;
 
@@ -53,9 +59,8 @@ void TScoreScreen::MouseMove(int, int y) {
   canvas.FillRect(left);
   canvas.FillRect(right);
 
-  // Placeholder rows stand for no game and cannot be challenged.
-  const bool overGame = row <= layout.RowCount && ListsAGame(row);
-  FHoverRow = overGame ? row : 0;
+  const bool overGame = row > 0;
+  FHoverRow = row;
   if (overGame) DrawHoverMarkers(canvas, layout, clientWidth, row);
   emit HintChanged(tr(overGame ? ChallengeHint : InviteHint));
 
@@ -75,4 +80,29 @@ void TScoreScreen::Click() {
     return;
   }
   emit ChallengeRequested(FScoreList[FHoverRow]);
+}
+
+std::vector<int> TScoreScreen::ListedRows() const {
+  std::vector<int> rows;
+  const int shown = Layout().RowCount;
+  for (int row = 1; row <= shown; ++row)
+    if (ListsAGame(row)) rows.push_back(row);
+  return rows;
+}
+
+void TScoreScreen::MoveSelection(int step) {
+  const std::vector<int> rows = ListedRows();
+  if (rows.empty()) return;
+  const auto chosen = std::find(rows.begin(), rows.end(), FHoverRow);
+  // From no choice, Down takes the best game and Up the last one listed.
+  const int index = chosen == rows.end()
+                        ? (step > 0 ? 0 : int(rows.size()) - 1)
+                        : std::clamp(int(chosen - rows.begin()) + step, 0, int(rows.size()) - 1);
+  ShowHoverRow(Layout(), rows[std::size_t(index)]);
+  FTable->TellCurrentRow();
+}
+
+void TScoreScreen::ChallengeSelection() {
+  const std::vector<int> rows = ListedRows();
+  if (std::find(rows.begin(), rows.end(), FHoverRow) != rows.end()) Click();
 }

@@ -6,6 +6,7 @@
 #include "scores/ui/ScoreScreen.h"
 #include "ui/ScreenCanvas.h"
 #include "scores/ui/ScoreHeadWidgets.h"
+#include "scores/ui/ScoreTable.h"
 #include "ui/ClickablePicture.h"
 #include "ui/EtchedLine.h"
 #include "ui/Hints.h"
@@ -51,7 +52,26 @@ TScoreScreen::TScoreScreen(QWidget* window, IScreenCanvas& canvas)
     : TScoreHeadPanel(window), FCanvas(canvas) {
   setGeometry(0, canvas.ToolbarPixelHeight(), window->width(), TScoreHeadPanel::PanelHeight);
   CreateControls();
+  FTable = new TScoreTable(*this, window);
+  FTable->FollowLayout();
   Connect();
+}
+
+void TScoreScreen::setVisible(bool visible) {
+  TScoreHeadPanel::setVisible(visible);
+  if (FTable) FTable->setVisible(visible);
+}
+
+// A screen reader names the slider by what it does and how far it reaches.
+void TScoreScreen::NameMatchSlider() {
+  const int level = TrackBarMatchSpec->value();
+  if (level <= TrackBarMatchSpec->minimum())
+    TrackBarMatchSpec->setAccessibleName(QStringLiteral("Games listed: matching the current settings"));
+  else if (level >= TrackBarMatchSpec->maximum())
+    TrackBarMatchSpec->setAccessibleName(QStringLiteral("Games listed: all settings"));
+  else
+    TrackBarMatchSpec->setAccessibleName(
+        QStringLiteral("Games listed: match level %1 of %2").arg(level).arg(TrackBarMatchSpec->maximum()));
 }
 
 // The strip above the table: whose scores (everyone's or this player's),
@@ -99,6 +119,10 @@ void TScoreScreen::CreateControls() {
 
   setTabOrder(RadioButtonAllPlayers, RadioButtonThisPlayer);
   setTabOrder(RadioButtonThisPlayer, TrackBarMatchSpec);
+  // The radio buttons show no caption: a screen reader names them by their tips.
+  RadioButtonAllPlayers->setAccessibleName(RadioButtonAllPlayers->toolTip());
+  RadioButtonThisPlayer->setAccessibleName(RadioButtonThisPlayer->toolTip());
+  NameMatchSlider();
 }
 
 // A radio button acts when it becomes checked, not when a checked one is
@@ -114,5 +138,10 @@ void TScoreScreen::Connect() {
   connect(Image1, &TClickablePicture::Clicked, this, [this] { RadioButtonThisPlayer->setChecked(true); });
   connect(Image2, &TClickablePicture::Clicked, this, [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->minimum()); });
   connect(Image3, &TClickablePicture::Clicked, this, [this] { TrackBarMatchSpec->setValue(TrackBarMatchSpec->maximum()); });
-  connect(TrackBarMatchSpec, &QSlider::valueChanged, this, [this] { Paint(); });
+  connect(TrackBarMatchSpec, &QSlider::valueChanged, this, [this] {
+    NameMatchSlider();
+    Paint();
+  });
+  connect(FTable, &TScoreTable::SelectionMoveRequested, this, &TScoreScreen::MoveSelection);
+  connect(FTable, &TScoreTable::ChallengeRequested, this, &TScoreScreen::ChallengeSelection);
 }

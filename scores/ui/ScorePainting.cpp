@@ -7,7 +7,7 @@
 #include "ui/ScreenCanvas.h"
 #include "scores/ScoreLayout.h"
 #include "scores/ui/ScoreCanvas.h"
-#include "scores/ui/ScoreText.h"
+#include "scores/ScoreText.h"
 #include "ui/Cp1252.h"
 #include "ui/Pictures.h"
 
@@ -65,17 +65,19 @@ void PaintScoreRow(ICanvas& canvas, const TScoreLayout& layout, int clientWidth,
   canvas.MoveTo(layout.Left, lineY);
   canvas.LineTo(clientWidth - layout.Left, lineY);
 
-  canvas.TextOut(layout.Left, y, game.Score != 0 ? game.PlayerName() : nobody);
-  TextRightAligned(canvas, ScoreRightEdge(layout), y, std::to_string(game.Score));
+  // The same texts a screen reader reads from the table.
+  const TScoreRowTexts texts = ScoreRowTexts(game);
+  canvas.TextOut(layout.Left, y, game.Score != 0 ? texts[sc_Player] : nobody);
+  TextRightAligned(canvas, ScoreRightEdge(layout), y, texts[sc_Score]);
 
   canvas.SetFont(ScoreFont(layout.SmallFontSize, colour, false));
   y += DivRoundHalfEven(29LL * layout.FontSize, 100);
-  TextCentred(canvas, ColumnX(layout, SizeColumn), y, SizeText(game.SizeX, game.SizeY));
-  TextRightAligned(canvas, ColumnX(layout, HolesColumn), y, PercentText(game.Holes));
-  TextRightAligned(canvas, ColumnX(layout, MinesColumn), y, PercentText(game.MinePopulation));
-  TextRightAligned(canvas, ColumnX(layout, CellColumn), y, TenthsText(game.CellSize));
-  TextRightAligned(canvas, ColumnX(layout, LinkColumn), y, TenthsText(game.Linking));
-  if (game.Timed()) TextCentred(canvas, ColumnX(layout, TimedColumn), y, std::to_string(game.GameSpeed));
+  TextCentred(canvas, ColumnX(layout, SizeColumn), y, texts[sc_Size]);
+  TextRightAligned(canvas, ColumnX(layout, HolesColumn), y, texts[sc_Holes]);
+  TextRightAligned(canvas, ColumnX(layout, MinesColumn), y, texts[sc_Mines]);
+  TextRightAligned(canvas, ColumnX(layout, CellColumn), y, texts[sc_ShapedCells]);
+  TextRightAligned(canvas, ColumnX(layout, LinkColumn), y, texts[sc_Linking]);
+  if (game.Timed()) TextCentred(canvas, ColumnX(layout, TimedColumn), y, texts[sc_Timed]);
 }
 
 }  // namespace
@@ -88,6 +90,12 @@ TScoreLayout TScoreScreen::Layout() const {
   frame.HeadHeight = height();
   frame.StatusHeight = FCanvas.StatusBarPixelHeight();
   return ComputeScoreLayout(frame);
+}
+
+QString TScoreScreen::NobodyName() {
+  //: The name shown in the score table's rows of no game; Western European
+  //: letters only (Windows-1252), as a player's name.
+  return tr("Nobody");
 }
 
 void TScoreScreen::Paint() {
@@ -113,9 +121,7 @@ void TScoreScreen::Paint() {
 
   if (QPainter* painter = CanvasPainter(canvas))
     PaintColumnHeads(*painter, layout, Image1->height());
-  //: The name shown in the score table's rows of no game; Western European
-  //: letters only (Windows-1252), as a player's name.
-  const std::string nobody = ToCp1252(tr("Nobody"));
+  const std::string nobody = ToCp1252(NobodyName());
   for (int row = 1; row <= layout.RowCount; ++row)
     PaintScoreRow(canvas, layout, clientWidth, row, FScoreList[row], nobody);
 

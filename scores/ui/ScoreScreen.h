@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <optional>
+#include <vector>
 #include <QString>
 #include "scores/ScoreLayout.h"
 #include "scores/ScoreTable.h"
@@ -13,6 +14,7 @@ class QLabel;
 class QRadioButton;
 class QSlider;
 class IScreenCanvas;
+class TScoreTable;
 
 // The score screen: the header strip under the toolbar (whose scores, the
 // player's name, how closely listed games must match the current settings)
@@ -46,6 +48,21 @@ class TScoreScreen : public TScoreHeadPanel {
   // A click on the table: a challenge of the row under the pointer, or, off
   // every listed game, the screen's own answer.
   void Click();
+  // The keyboard's way to the same: Up and Down move the chosen row through
+  // the listed games, drawn and hinted as the row under the pointer is (the
+  // two are one choice, the last move wins); Space challenges the chosen
+  // game, and does nothing while none is chosen.
+  void MoveSelection(int step);
+  void ChallengeSelection();
+  // The rows that list a game, top to bottom, as the last paint left them.
+  std::vector<int> ListedRows() const;
+  // The name a row of no game shows (score 0), in the player's language.
+  static QString NobodyName();
+
+  // The widget that carries the table for the keyboard and screen readers.
+  TScoreTable* Table() const { return FTable; }
+  // The header and the table show together.
+  void setVisible(bool visible) override;
 
   // Element 0 is the current game record, elements 1..48 the score rows.
   const std::array<TGameRecord, MaxScoreRows + 1>& ScoreList() const { return FScoreList; }
@@ -79,8 +96,13 @@ class TScoreScreen : public TScoreHeadPanel {
   void CreateControls();
   void Connect();
   bool ListsAGame(int row) const;
+  // The row that a click would challenge (0: none) marked in the margins,
+  // with its hint.
+  void ShowHoverRow(const TScoreLayout& layout, int row);
+  void NameMatchSlider();
 
   IScreenCanvas& FCanvas;
+  TScoreTable* FTable = nullptr;
   std::array<TGameRecord, MaxScoreRows + 1> FScoreList{};
   int FHoverRow = 0;
   bool FShowPlayerOnly = false;

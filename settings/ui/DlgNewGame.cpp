@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcutEvent>
@@ -158,6 +159,8 @@ void TDlgNewGame::CreateGameGroup() {
   ComboBoxName->setGeometry(GroupWidth - 8 - 140, 22, 140, 24);
   SetHint(ComboBoxName, nameHint);
   LabelPlayerName->setBuddy(ComboBoxName);
+  ComboBoxName->lineEdit()->setAccessibleName("Player name");
+  ComboBoxName->view()->setAccessibleName("Saved names");
 
   const QString timedHint =
       tr("Timed Game?|Activate for a timed game. Timed Game: The game ends when time runs out.");
@@ -192,6 +195,8 @@ void TDlgNewGame::CreateQuickGroup() {
     button->setObjectName(QString("ButtonQuickStart%1").arg(number));
     button->setGeometry(firstButtonX + i * buttonPitch, 23, buttonWidth, 26);
     button->setAutoDefault(false);
+    // The caption is a digit alone; a screen reader says what it is.
+    button->setAccessibleName(QString("Quick setting %1").arg(number));
     ButtonQuickStart[i] = button;
   }
   SetHint(ButtonQuickStart[0], tr("Beginner|Discover how the Standard Game works."));
@@ -278,6 +283,7 @@ QWidget* TDlgNewGame::CreateShapesRow() {
   btnChoosePattern->setGeometry(104, 4, 26, 22);
   btnChoosePattern->setAutoDefault(false);
   SetHint(btnChoosePattern, tr("Select Pattern..."));
+  btnChoosePattern->setAccessibleName(tr("Select pattern"));
   LabelPatternName = MakeWrappedLabel(row, "LabelPatternName", QRect(134, 0, RowWidth - 136, 30));
 
   ImageCellSizeLow = MakePicture(row, "ImageCellSizeLow", pic_CellSizeLow, LowPictureX, 33);
@@ -308,6 +314,8 @@ QWidget* TDlgNewGame::CreateLinkingRow() {
   ComboLinkPattern->setGeometry(SliderX, 33, RowWidth - SliderX - 24, 24);
   // Only random linking exists so far: the list shows what is to come.
   ComboLinkPattern->setEnabled(false);
+  ComboLinkPattern->setAccessibleName("Linking pattern");
+  ComboLinkPattern->view()->setAccessibleName("Linking patterns");
   return row;
 }
 

@@ -223,6 +223,7 @@ class TDlgNewGame : public QDialog {
   void ReportFileError(const QString& format, const char* fileName);
   // The size slider's position for the stored SizeX.
   void PlaceSizeSliderForSizeX();
+  void ShowSize();
 
  signals:
   // The long part of the hint under the pointer, for the main window's

@@ -76,6 +76,7 @@ void TDlgNewGame::SetMinePopulation(int value) {
   if (value == FMinePopulation && !ShowsPlaceholder(LabelMinePopulation)) return;
   TrackBarMinePopulation->setValue(value);
   LabelMinePopulation->setText(Percent(value));
+  TrackBarMinePopulation->setAccessibleName(QString("Mines, %1").arg(Percent(value)));
   FMinePopulation = value;
   emit SettingsChanged();
 }
@@ -84,6 +85,7 @@ void TDlgNewGame::SetHoles(int value) {
   if (value == FHoles && !ShowsPlaceholder(LabelHoles)) return;
   TrackBarHoles->setValue(value);
   LabelHoles->setText(Percent(value));
+  TrackBarHoles->setAccessibleName(QString("Holes, %1").arg(Percent(value)));
   FHoles = value;
   emit SettingsChanged();
 }
@@ -92,6 +94,7 @@ void TDlgNewGame::SetCellSize(int value) {
   if (value == FCellSize && !ShowsPlaceholder(LabelCellSize)) return;
   TrackBarCellSize->setValue(value);
   LabelCellSize->setText(Tenths(value));
+  TrackBarCellSize->setAccessibleName(QString("Shaped cells, %1").arg(Tenths(value)));
   FCellSize = value;
   emit SettingsChanged();
 }
@@ -100,6 +103,7 @@ void TDlgNewGame::SetLinking(int value) {
   if (value == FLinking && !ShowsPlaceholder(LabelLinking)) return;
   TrackBarLinking->setValue(value);
   LabelLinking->setText(Tenths(value));
+  TrackBarLinking->setAccessibleName(QString("Linked cells, %1").arg(Tenths(value)));
   FLinking = value;
   emit SettingsChanged();
 }
@@ -107,13 +111,19 @@ void TDlgNewGame::SetLinking(int value) {
 void TDlgNewGame::SetSizeX(int value) {
   FSizeX = value;
   emit SettingsChanged();
-  LabelMinefieldSize->setText(QString("%1 x %2").arg(FSizeX).arg(FSizeY));
+  ShowSize();
 }
 
 void TDlgNewGame::SetSizeY(int value) {
   FSizeY = value;
   emit SettingsChanged();
+  ShowSize();
+}
+
+// The slider's position means nothing to a listener; its name says the size.
+void TDlgNewGame::ShowSize() {
   LabelMinefieldSize->setText(QString("%1 x %2").arg(FSizeX).arg(FSizeY));
+  TrackBarMinefieldSize->setAccessibleName(QString("Minefield size, %1 by %2").arg(FSizeX).arg(FSizeY));
 }
 
 void TDlgNewGame::SetShapeRandom(bool value) {
@@ -144,6 +154,8 @@ void TDlgNewGame::SetGameSpeed(int value) {
   FGameSpeed = value;
   emit SettingsChanged();
   TrackBarTimedGame->setValue(value);
+  TrackBarTimedGame->setAccessibleName(
+      QString("Difficulty of a timed game, %1 of %2").arg(value).arg(TrackBarTimedGame->maximum()));
 }
 
 void TDlgNewGame::SetGameType(int value) {
@@ -186,6 +198,7 @@ void TDlgNewGame::SetDlgCompact(bool value) {
   ButtonCompact->setIcon(PictureIcon(value ? pic_TriangleRight : pic_TriangleDown));
   SetHint(ButtonCompact, value ? tr("More options|Click to show more game options")
                                : tr("Hide options|Click to hide advanced game options"));
+  ButtonCompact->setAccessibleName(ButtonCompact->toolTip());
   // Every row but the size row goes to the bottom of the stack in turn, so
   // that shown rows always read size, mine population, holes, shapes, linking.
   for (QWidget* row : {RowMinePopulation, RowHoles, RowShapes, RowLinking}) {

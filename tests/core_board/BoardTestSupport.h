@@ -42,6 +42,26 @@ struct TBoardSteps {
   // Points the cells at their areas and computes the edges: the field is
   // then ready for play and drawing.
   static void Finish(TBoard& board) { board.PublishCells(); }
+  // A field laid out by hand, ready for play: each character of the rows
+  // names the area of its square (one character, one area, wherever its
+  // squares stand) and '#' makes a hole of its square.
+  static void LayAreas(TBoard& board, const std::vector<std::string>& rows) {
+    Start(board, int(rows.front().size()), int(rows.size()));
+    std::vector<std::pair<char, int>> named;
+    for (int row = 1; row <= board.FSizeY; ++row)
+      for (int column = 1; column <= board.FSizeX; ++column) {
+        const char name = rows[std::size_t(row - 1)][std::size_t(column - 1)];
+        auto known = std::find_if(named.begin(), named.end(), [name](const auto& n) { return n.first == name; });
+        int area = known != named.end() ? known->second : -1;
+        if (area < 0 || name == '#') {
+          area = board.AddArea(clSilver);
+          board.FAreas[std::size_t(area)]->Hole = name == '#';
+          named.emplace_back(name, area);
+        }
+        board.AreaIndex[TBoard::CellId(column, row)] = area;
+      }
+    board.PublishCells();
+  }
   // The area the index grid gives a cell before Finish publishes it.
   static int IndexOf(const TBoard& board, int column, int row) {
     return board.AreaIndex[TBoard::CellId(column, row)];

@@ -2,7 +2,7 @@
 #include <QRadioButton>
 #include "ScoreScreenFixture.h"
 #include "scores/ScoreLayout.h"
-#include "scores/ui/ScoreText.h"
+#include "scores/ScoreText.h"
 #include "support/WindowParts.h"
 
 TEST(ScoreTextRule, SettingsReadLikeTheDialogsLabelsWithoutPercent) {

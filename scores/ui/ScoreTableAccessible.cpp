@@ -1,0 +1,180 @@
+#include "scores/ui/ScoreTableAccessible.h"
+#include <algorithm>
+#include "scores/ScoreLayout.h"
+#include "scores/ScoreText.h"
+#include "scores/ui/ScoreScreen.h"
+#include "scores/ui/ScoreTable.h"
+#include "ui/Cp1252.h"
+
+namespace {
+
+// One cell of the table, or a column's head. It holds only its place and
+// reads its text from the list whenever asked.
+class TScoreCellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
+ public:
+  TScoreCellAccessible(TScoreTableAccessible* table, int row, int column)
+      : FTable(table), FRow(row), FColumn(column) {}
+
+  bool isValid() const override { return FRow < FTable->rowCount(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return FTable->window(); }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override { return FTable; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override { return FTable->CellRect(FRow, FColumn); }
+  QAccessible::Role role() const override { return FRow < 0 ? QAccessible::ColumnHeader : QAccessible::Cell; }
+  QString text(QAccessible::Text type) const override {
+    return type == QAccessible::Name ? FTable->CellText(FRow, FColumn) : QString();
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    state.invisible = FTable->state().invisible;
+    if (FRow < 0) return state;
+    state.selectable = true;
+    state.selected = FTable->IsCurrentRow(FRow);
+    state.focusable = FColumn == 0;
+    state.focused = state.selected && FColumn == 0 && FTable->state().focused;
+    return state;
+  }
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+  }
+
+  bool isSelected() const override { return FTable->IsCurrentRow(FRow); }
+  QList<QAccessibleInterface*> columnHeaderCells() const override {
+    if (FRow < 0) return {};
+    return {FTable->Cell(-1, FColumn)};
+  }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override { return FColumn; }
+  int rowIndex() const override { return FRow; }
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override { return FTable; }
+
+ private:
+  // The table deletes its cells before it goes.
+  TScoreTableAccessible* FTable;
+  int FRow;
+  int FColumn;
+};
+
+int CellKey(int row, int column) { return (row + 1) * sc_Count + column; }
+
+// The columns' left edges in tenths of a row height from the table's left,
+// halfway between the anchors of the painted texts; the score's column
+// ends with the table.
+constexpr int ColumnLeftTenths[sc_Count + 1] = {0, 76, 96, 113, 128, 143, 155, 172, 190};
+
+}  // namespace
+
+TScoreTableAccessible::TScoreTableAccessible(TScoreTable* table) : QAccessibleWidget(table, QAccessible::Table) {}
+
+TScoreTableAccessible::~TScoreTableAccessible() {
+  for (const auto& [key, id] : FCells) QAccessible::deleteAccessibleInterface(id);
+}
+
+const TScoreScreen& TScoreTableAccessible::Screen() const { return static_cast<const TScoreTable*>(widget())->Screen(); }
+
+int TScoreTableAccessible::columnCount() const { return sc_Count; }
+int TScoreTableAccessible::rowCount() const { return int(Screen().ListedRows().size()); }
+
+int TScoreTableAccessible::CurrentRow() const {
+  const std::vector<int> rows = Screen().ListedRows();
+  const auto chosen = std::find(rows.begin(), rows.end(), Screen().HoverRow());
+  return chosen == rows.end() ? -1 : int(chosen - rows.begin());
+}
+
+bool TScoreTableAccessible::IsCurrentRow(int row) const { return row >= 0 && row == CurrentRow(); }
+
+QString TScoreTableAccessible::CellText(int row, int column) const {
+  if (column < 0 || column >= sc_Count) return QString();
+  if (row < 0) return QString::fromLatin1(ScoreColumnName(TScoreColumn(column)));
+  const std::vector<int> rows = Screen().ListedRows();
+  if (row >= int(rows.size())) return QString();
+  const TGameRecord& game = Screen().ScoreList()[std::size_t(rows[std::size_t(row)])];
+  const TScoreRowTexts texts = ScoreRowTexts(game);
+  if (column != sc_Player) return QString::fromStdString(texts[std::size_t(column)]);
+  // The row's name as painted: a row of no game is nobody's in any language.
+  return game.Score != 0 ? FromCp1252(texts[sc_Player]) : TScoreScreen::NobodyName();
+}
+
+QRect TScoreTableAccessible::CellRect(int row, int column) const {
+  if (column < 0 || column >= sc_Count) return QRect();
+  const TScoreLayout layout = Screen().Layout();
+  int top = layout.Top;  // the column heads stand above row 1
+  if (row >= 0) {
+    const std::vector<int> rows = Screen().ListedRows();
+    if (row >= int(rows.size())) return QRect();
+    top = RowTop(layout, rows[std::size_t(row)]) - layout.RowHeight / 6;
+  }
+  const int left = ColumnX(layout, ColumnLeftTenths[column]);
+  const int right = ColumnX(layout, ColumnLeftTenths[column + 1]);
+  const QWidget* window = widget()->parentWidget();
+  return QRect(window->mapToGlobal(QPoint(left, top)), QSize(right - left, layout.RowHeight));
+}
+
+QAccessibleInterface* TScoreTableAccessible::Cell(int row, int column) const {
+  if (row < -1 || row >= rowCount() || column < 0 || column >= sc_Count) return nullptr;
+  QAccessible::Id& id = FCells[CellKey(row, column)];
+  if (!id)
+    id = QAccessible::registerAccessibleInterface(
+        new TScoreCellAccessible(const_cast<TScoreTableAccessible*>(this), row, column));
+  return QAccessible::accessibleInterface(id);
+}
+
+// The heads come first, as in Qt's own tables, then the rows.
+int TScoreTableAccessible::childCount() const { return (rowCount() + 1) * sc_Count; }
+
+QAccessibleInterface* TScoreTableAccessible::child(int index) const {
+  if (index < 0 || index >= childCount()) return nullptr;
+  return Cell(index / sc_Count - 1, index % sc_Count);
+}
+
+int TScoreTableAccessible::indexOfChild(const QAccessibleInterface* child) const {
+  const QAccessibleTableCellInterface* cell = child ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr;
+  if (!cell || child->parent() != this) return -1;
+  return (cell->rowIndex() + 1) * sc_Count + cell->columnIndex();
+}
+
+QAccessibleInterface* TScoreTableAccessible::focusChild() const {
+  const int row = CurrentRow();
+  return row >= 0 ? Cell(row, 0) : nullptr;
+}
+
+int TScoreTableAccessible::selectedCellCount() const { return CurrentRow() >= 0 ? sc_Count : 0; }
+
+QList<QAccessibleInterface*> TScoreTableAccessible::selectedCells() const {
+  QList<QAccessibleInterface*> cells;
+  const int row = CurrentRow();
+  if (row >= 0)
+    for (int column = 0; column < sc_Count; ++column) cells.append(Cell(row, column));
+  return cells;
+}
+
+QList<int> TScoreTableAccessible::selectedRows() const {
+  const int row = CurrentRow();
+  return row >= 0 ? QList<int>{row} : QList<int>{};
+}
+
+void* TScoreTableAccessible::interface_cast(QAccessible::InterfaceType type) {
+  if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+  return QAccessibleWidget::interface_cast(type);
+}
+
+void TScoreTableAccessible::CurrentRowChanged() {
+  QAccessibleInterface* cell = focusChild();
+  if (!cell || !widget()->hasFocus()) return;
+  QAccessibleEvent event(cell, QAccessible::Focus);
+  FEvents.Send(event);
+}
+
+QAccessibleInterface* ScoreTableAccessibleFactory(const QString&, QObject* object) {
+  if (auto* table = qobject_cast<TScoreTable*>(object)) return new TScoreTableAccessible(table);
+  return nullptr;
+}
