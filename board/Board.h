@@ -288,7 +288,7 @@ class TBoard {
   void PaintGlyph(int column, int row, const TAreaProperties& area, ICanvas& canvas);
   void PaintCursorFrame(int column, int row, TColour fill, ICanvas& canvas);
   void PaintProofFrame(int column, int row, ICanvas& canvas);
-  void PaintOutline(int column, int row, int inset, TColour colour, ICanvas& canvas);
+  void PaintBand(int column, int row, int inset, int width, TColour colour, ICanvas& canvas);
   TColour EmphasisedFill(const TAreaProperties& area, TColour fill) const;
   void SetFlashing(bool flag);
   void PaintCells(const std::vector<std::int32_t>& cellIds, ICanvas& canvas);

@@ -12,12 +12,16 @@ namespace {
 // stay black on it and the frame stands out on any area colour.
 constexpr TColour ProofColour = 0x60E8FF;   // red 255, green 232, blue 96
 constexpr TColour ProofOutline = 0x0078D6;  // red 214, green 120, blue 0
-constexpr float ProofBlend = 0.6f;
-// A flash is a warm red, on and off with every tick.
+constexpr float ProofBlend = 0.7f;
+// A flash is a warm red, on and off with the ticks.
 constexpr TColour FlashColour = 0x4848FF;  // red 255, green 72, blue 72
 constexpr float FlashBlend = 0.7f;
-// Three times on, twice off between: six ticks, about half a second.
+// Three times on, twice off between, about half a second. It is on as it
+// starts and on the first tick after, so that it begins lit whether the
+// action that started it was drawn at once (a key) or at the next tick (a
+// click).
 constexpr std::int32_t FlashTicks = 6;
+bool FlashLit(std::int32_t ticksLeft) { return ticksLeft == FlashTicks || ticksLeft % 2 == 1; }
 
 }  // namespace
 
@@ -48,8 +52,7 @@ void TBoard::Flash(const std::vector<std::int32_t>& areas) {
   SetFlashing(true);
 }
 
-// The flash is on while the ticks left are even: at once, and every second
-// tick after. Its last step draws the areas plain again.
+// Its last step draws the areas plain again.
 void TBoard::StepFlash() {
   if (FFlashTicksLeft == 0) return;
   if (--FFlashTicksLeft > 0) {
@@ -69,16 +72,41 @@ void TBoard::SetFlashing(bool flag) {
 
 TColour TBoard::EmphasisedFill(const TAreaProperties& area, TColour fill) const {
   if (area.Proof) fill = BlendColour(fill, ProofColour, ProofBlend);
-  if (area.Flashing && FFlashTicksLeft % 2 == 0) fill = BlendColour(fill, FlashColour, FlashBlend);
+  if (area.Flashing && FlashLit(FFlashTicksLeft)) fill = BlendColour(fill, FlashColour, FlashBlend);
   return fill;
 }
 
-// The proof's frame follows its area's outline, two pixels wide where the
-// cells are large enough to keep room for the number.
+// The proof's frame follows its area's outline: along each side where the
+// cell meets another area, a dark line on the outermost pixels and an
+// orange band inside it, which together stand out on any area colour. The
+// lines are filled rectangles, so on a screen of more device pixels they
+// keep their width in logical pixels instead of thinning to hairlines as
+// one-pixel pen lines do.
 void TBoard::PaintProofFrame(int column, int row, ICanvas& canvas) {
-  canvas.SetPenStyle(ps_Solid);
-  canvas.SetPenWidth(1);
-  const int size = FColumnRight[column] - FColumnLeft[column] + 1;
-  const int width = size >= 16 ? 2 : 1;
-  for (int inset = 0; inset < width; ++inset) PaintOutline(column, row, inset, ProofOutline, canvas);
+  const int size = std::min(FColumnRight[column] - FColumnLeft[column], FRowBottom[row] - FRowTop[row]) + 1;
+  canvas.SetPenStyle(ps_Clear);
+  canvas.SetBrushStyle(bs_Solid);
+  if (size < 8) {
+    PaintBand(column, row, 0, 1, ProofOutline, canvas);
+    return;
+  }
+  PaintBand(column, row, 0, 1, clBlack, canvas);
+  PaintBand(column, row, 1, size >= 16 ? 2 : 1, ProofOutline, canvas);
+}
+
+// A band of an area's outline within a cell, width pixels wide and inset
+// pixels in from the sides where the cell meets another area.
+void TBoard::PaintBand(int column, int row, int inset, int width, TColour colour, ICanvas& canvas) {
+  const TCellRec& cell = Cell(column, row);
+  const int l = FColumnLeft[column] + (cell.EdgeLeft ? inset : 0);
+  const int r = FColumnRight[column] + 1 - (cell.EdgeRight ? inset : 0);
+  const int t = FRowTop[row] + (cell.EdgeTop ? inset : 0);
+  const int b = FRowBottom[row] + 1 - (cell.EdgeBottom ? inset : 0);
+  if (l >= r || t >= b) return;
+  width = std::min({width, r - l, b - t});
+  canvas.SetBrushColour(colour);
+  if (cell.EdgeTop) canvas.FillRect({l, t, r, t + width});
+  if (cell.EdgeBottom) canvas.FillRect({l, b - width, r, b});
+  if (cell.EdgeLeft) canvas.FillRect({l, t, l + width, b});
+  if (cell.EdgeRight) canvas.FillRect({r - width, t, r, b});
 }
