@@ -133,7 +133,13 @@ THint FindHint(const TBoard& board, const TAreaGraph& graph, int column, int row
     if (areas.empty()) continue;
     hint.Kind = kind;
     hint.Area = Nearest(board, areas, column, row);
-    hint.Proof = ProveArea(board, graph, hint.Area, kind == hk_Mine, deadline);
+    // What the quick rules found, the numbers they used prove; what only
+    // the exact search found needs a proof looked for.
+    const bool mine = kind == hk_Mine;
+    if (solver.Fact(hint.Area) != af_Unknown)
+      hint.Proof = ShortenProof(board, graph, hint.Area, mine, solver.Reasons(hint.Area), deadline);
+    else
+      hint.Proof = ProveArea(board, graph, hint.Area, mine, deadline);
     return hint;
   }
   hint.Kind = outOfTime ? hk_OutOfTime : hk_None;

@@ -42,3 +42,8 @@ std::pair<int, int> NearestCellOf(const TBoard& board, std::int32_t area, int co
 // covered areas, which proves whatever all the numbers prove of it.
 std::vector<std::int32_t> ProveArea(const TBoard& board, const TAreaGraph& graph, std::int32_t area, bool mine,
                                     TDeadline deadline);
+// The fewest of these numbers, which prove the claim, that still prove it:
+// each left out that is not needed, then every smaller choice tried while
+// there are few, as far as the time allows.
+std::vector<std::int32_t> ShortenProof(const TBoard& board, const TAreaGraph& graph, std::int32_t area, bool mine,
+                                       std::vector<std::int32_t> proof, TDeadline deadline);
