@@ -3,12 +3,12 @@
 
 namespace {
 
-constexpr TFieldKey Move(Qt::Key key, TCursorMove move) { return {key, true, move, ca_Uncover}; }
-constexpr TFieldKey Play(Qt::Key key, TCursorAction action) { return {key, false, cm_Left, action}; }
+constexpr TFieldKey Move(Qt::Key key, TCursorMove move) { return {key, fc_Move, move, ca_Uncover}; }
+constexpr TFieldKey Play(Qt::Key key, TCursorAction action) { return {key, fc_Play, cm_Left, action}; }
 
 // Space uncovers, M marks and T tints (the game's own words for the right
-// click and both buttons); none of them is a window key.
-constexpr std::array<TFieldKey, 11> FieldKeys = {{
+// click and both buttons), H asks for a hint; none of them is a window key.
+constexpr std::array<TFieldKey, 12> FieldKeys = {{
     Move(Qt::Key_Left, cm_Left),
     Move(Qt::Key_Right, cm_Right),
     Move(Qt::Key_Up, cm_Up),
@@ -20,6 +20,7 @@ constexpr std::array<TFieldKey, 11> FieldKeys = {{
     Play(Qt::Key_Space, ca_Uncover),
     Play(Qt::Key_M, ca_Mark),
     Play(Qt::Key_T, ca_Tint),
+    {HintKey, fc_Hint, cm_Left, ca_Uncover},
 }};
 
 }  // namespace

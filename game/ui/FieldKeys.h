@@ -2,15 +2,21 @@
 #include <Qt>
 #include "game/Game.h"
 
-// One key of the field, taken while the game screen shows: a cursor move,
-// repeated while the key is held, or a play at the cursor, once per press
-// as a click is.
+// What a key of the field does: move the cursor, repeated while the key is
+// held; play the area under it, once per press as a click is; or ask for a
+// hint, once per press.
+enum TFieldCommand { fc_Move, fc_Play, fc_Hint };
+
+// One key of the field, taken while the game screen shows.
 struct TFieldKey {
   Qt::Key Key;
-  bool Moves;
+  TFieldCommand Command;
   TCursorMove Move;
   TCursorAction Action;
 };
+
+// The key of a hint, which the popup menu shows beside its item.
+inline constexpr Qt::Key HintKey = Qt::Key_H;
 
 // The field's entry for a key pressed with these modifiers, or null: the
 // field keys act with no modifier held but Shift or the keypad's.

@@ -27,7 +27,7 @@ TGameScreen::TGameScreen(TGame& game, IScreenCanvas& window, QWidget* parent)
   setAccessibleName(QStringLiteral("Minefield"));
   setAccessibleDescription(QStringLiteral(
       "Arrow keys, Home, End, Page Up and Page Down move the cursor; Space uncovers, M marks, "
-      "T tints"));
+      "T tints; H gives a hint"));
   hide();
 }
 
@@ -97,6 +97,7 @@ void TGameScreen::Pulse() {
   TBoard* board = FGame.Board();
   if (!board) return;
   board->PulseHover();
+  board->StepFlash();
   board->PaintChanged(BoardCanvas());
   ShowBoardDrawing();
 }
@@ -145,8 +146,12 @@ void TGameScreen::keyPressEvent(QKeyEvent* event) {
     return;
   }
   event->accept();
-  if (key->Moves)
+  if (key->Command == fc_Move)
     emit CursorMoveRequested(key->Move);
-  else if (!event->isAutoRepeat())
+  else if (event->isAutoRepeat())
+    return;  // one play or hint per press
+  else if (key->Command == fc_Play)
     emit CursorPlayRequested(key->Action);
+  else
+    emit HintRequested();
 }

@@ -57,6 +57,7 @@ TMainForm::TMainForm(TModalSeams& seams)
   FGameScreen = new TGameScreen(FGame, *this, this);
   connect(FGameScreen, &TGameScreen::CursorMoveRequested, this, &TMainForm::MoveFieldCursor);
   connect(FGameScreen, &TGameScreen::CursorPlayRequested, this, &TMainForm::PlayAtFieldCursor);
+  connect(FGameScreen, &TGameScreen::HintRequested, this, &TMainForm::MenuHintClick);
   NameParts();
   LayOutChildren();
   SyncCanvasSize();
@@ -94,6 +95,7 @@ void TMainForm::NameParts() {
       {MenuBoss, "MenuBoss"},
       {MenuPauseResume, "MenuPauseResume"},
       {MenuNewGame, "MenuNewGame"},
+      {MenuHint, "MenuHint"},
       {MenuView, "MenuView"},
       {OneMark1, "OneMark1"},
       {About1, "About1"},

@@ -51,6 +51,7 @@ void TMainForm::StartGame() {
   const bool wasActive = FGame.Active();
   FGame.Start(CurrentGame());
   ClearGuessWarning();
+  ClearHintText();
   ShowScore();
   if (!wasActive) FormPaint();
   SetTicking(true);
@@ -74,7 +75,20 @@ namespace {
 TPlayButton PlayButton(Qt::MouseButton button) {
   if (button == Qt::LeftButton) return pb_Left;
   if (button == Qt::RightButton) return pb_Right;
+  if (button == Qt::MiddleButton) return pb_Middle;
   return pb_Other;
+}
+
+// What the status bar says of a hint.
+QString HintText(THintKind kind) {
+  switch (kind) {
+    case hk_WrongMark: return QStringLiteral("Hint: the framed mark is wrong");
+    case hk_Safe: return QStringLiteral("Hint: the framed area is safe");
+    case hk_Mine: return QStringLiteral("Hint: the framed area holds a mine");
+    case hk_None: return QStringLiteral("Hint: nothing can be proven now; a guess is needed");
+    case hk_OutOfTime: return QStringLiteral("Hint: nothing found in time");
+  }
+  return QString();
 }
 
 }  // namespace
@@ -98,6 +112,7 @@ void TMainForm::FormMouseUp(Qt::MouseButton button, int x, int y) {
 // Shows what a move did; a lost game ends here, and a move that cleared the
 // field wins it.
 void TMainForm::AnswerPlay(TPlayResult result) {
+  if (result != pr_Hinted) ClearHintText();
   if (result == pr_Nothing) return;
   ShowScore();
   if (result == pr_Lost) {
@@ -174,6 +189,27 @@ void TMainForm::PlayAtFieldCursor(TCursorAction action) {
   const TPlayResult result = FGame.PlayAtCursor(action);
   FGameScreen->ShowCursor();
   AnswerPlay(result);
+}
+
+// The hint is drawn, its cost shown and the window answers it as any other
+// action before the status bar tells what it found.
+void TMainForm::MenuHintClick() {
+  if (!FieldTakesKeys()) return;
+  const THint hint = FGame.Hint();
+  FGameScreen->ShowCursor();
+  AnswerPlay(hint.Area >= 0 ? pr_Hinted : pr_Nothing);
+  StatusBar->setText(QStringLiteral(" ") + HintText(hint.Kind));
+}
+
+// While its proof is highlighted a hint's word stays; a hint that found
+// nothing says so until the next action.
+void TMainForm::ClearHintText() {
+  if (Board() && !Board()->ProofAreas().empty()) return;
+  for (const THintKind kind : {hk_None, hk_WrongMark, hk_Safe, hk_Mine, hk_OutOfTime})
+    if (StatusBar->text() == QStringLiteral(" ") + HintText(kind)) {
+      DisplayHint(QString());
+      return;
+    }
 }
 
 void TMainForm::mousePressEvent(QMouseEvent* event) {
