@@ -56,11 +56,12 @@ void TExactSearch::IndexNumbersOfAreas() {
   FIndexed = true;
 }
 
-TSearchAnswer TExactSearch::CanBe(int area, int value, TDeadline deadline) {
+TSearchAnswer TExactSearch::CanBe(int area, int value, TDeadline deadline, std::int64_t decisions) {
   if (area < 0 || area >= AreaCount()) return sa_No;
   if (!FIndexed) IndexNumbersOfAreas();
   FDeadline = deadline;
   FUntilClockLook = 0;
+  FDecisionsLeft = decisions;
   OrderGroup(area);
   TSearchAnswer answer = sa_No;
   if (ForceAtRoot() && Assign(area, value)) answer = Complete();
@@ -183,6 +184,7 @@ TSearchAnswer TExactSearch::Complete() {
 }
 
 bool TExactSearch::OutOfTime() {
+  if (--FDecisionsLeft < 0) return true;
   if (--FUntilClockLook > 0) return false;
   FUntilClockLook = StepsPerClockLook;
   return std::chrono::steady_clock::now() >= FDeadline;

@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 // A moment after which a search gives up.
@@ -32,7 +33,9 @@ class TExactSearch {
   // Whether some way of laying mines meets every number of the area's group
   // with the area holding a mine (value 1) or not (value 0). Each way found
   // is remembered: Seen tells whether an area has held the value in one.
-  TSearchAnswer CanBe(int area, int value, TDeadline deadline);
+  // Out of time at the deadline, or after this many decisions.
+  TSearchAnswer CanBe(int area, int value, TDeadline deadline,
+                      std::int64_t decisions = std::numeric_limits<std::int64_t>::max());
   bool Seen(int area, int value) const { return (value ? FSeenMine : FSeenSafe)[area] != 0; }
 
  private:
@@ -73,4 +76,5 @@ class TExactSearch {
   std::vector<TFrame> FFrames;
   TDeadline FDeadline{};
   int FUntilClockLook = 0;
+  std::int64_t FDecisionsLeft = 0;
 };

@@ -6,9 +6,11 @@
 
 namespace {
 
-// One question to the exact search while a proof is made shorter gets at
-// most this long: a number whose part is hard to tell stays in the proof.
-constexpr std::chrono::milliseconds QuestionTime{20};
+// One question to the exact search while a proof is made shorter takes at
+// most this many decisions (a few milliseconds): a number whose part is
+// hard to tell stays in the proof. Counting decisions rather than time
+// keeps the proof the same on a busy machine.
+constexpr std::int64_t QuestionDecisions = 20000;
 // Smaller choices from a proof's numbers are all tried while there are no
 // more numbers than this, and no more tries than this in all.
 constexpr std::size_t LargestPool = 16;
@@ -35,7 +37,8 @@ class TProver {
   std::vector<std::int32_t> NearestNumbers();
   void LeaveOutWhatIsNotNeeded(TDeadline deadline);
   void LookForFewer(const std::vector<std::int32_t>& pool, TDeadline deadline);
-  TSearchAnswer Proves(const std::vector<std::int32_t>& numbers, TDeadline deadline);
+  TSearchAnswer Proves(const std::vector<std::int32_t>& numbers, TDeadline deadline,
+                       std::int64_t decisions = std::numeric_limits<std::int64_t>::max());
 
   const TBoard& FBoard;
   const TAreaGraph& FGraph;
@@ -139,8 +142,7 @@ void TProver::LeaveOutWhatIsNotNeeded(TDeadline deadline) {
     if (std::chrono::steady_clock::now() >= deadline) return;
     fewer = FNumbers;
     fewer.erase(fewer.begin() + std::ptrdiff_t(i));
-    if (Proves(fewer, std::min(deadline, std::chrono::steady_clock::now() + QuestionTime)) == sa_Yes)
-      FNumbers.swap(fewer);
+    if (Proves(fewer, deadline, QuestionDecisions) == sa_Yes) FNumbers.swap(fewer);
   }
 }
 
@@ -158,7 +160,7 @@ void TProver::LookForFewer(const std::vector<std::int32_t>& pool, TDeadline dead
       if (++tries > MostTries || std::chrono::steady_clock::now() >= deadline) return;
       choice.clear();
       for (const std::size_t i : at) choice.push_back(pool[i]);
-      if (Proves(choice, std::min(deadline, std::chrono::steady_clock::now() + QuestionTime)) == sa_Yes) {
+      if (Proves(choice, deadline, QuestionDecisions) == sa_Yes) {
         FNumbers = choice;
         return;
       }
@@ -173,7 +175,8 @@ void TProver::LookForFewer(const std::vector<std::int32_t>& pool, TDeadline dead
 }
 
 // Whether these numbers alone rule out the area's being the other way.
-TSearchAnswer TProver::Proves(const std::vector<std::int32_t>& numbers, TDeadline deadline) {
+TSearchAnswer TProver::Proves(const std::vector<std::int32_t>& numbers, TDeadline deadline,
+                              std::int64_t decisions) {
   FSearch.Clear();
   std::vector<std::int32_t> indexed;
   std::vector<int> areas;
@@ -192,7 +195,7 @@ TSearchAnswer TProver::Proves(const std::vector<std::int32_t>& numbers, TDeadlin
   const int area = FIndexOf[FArea];
   for (const std::int32_t u : indexed) FIndexOf[u] = -1;
   if (area < 0) return sa_No;  // no number bears on it
-  const TSearchAnswer answer = FSearch.CanBe(area, FMine ? 0 : 1, deadline);
+  const TSearchAnswer answer = FSearch.CanBe(area, FMine ? 0 : 1, deadline, decisions);
   return answer == sa_No ? sa_Yes : answer == sa_Yes ? sa_No : sa_OutOfTime;
 }
 
