@@ -45,9 +45,10 @@ class OpenAround : public ::testing::Test {
 };
 
 // A wrong mark lets a mine go off: the game is lost there, the uncovers
-// before it count and nothing after it is uncovered. Round (2, 2) the board
-// walks left, upper left, lower left, right, upper right, lower right,
-// above, below.
+// before it count and nothing after it is uncovered, though the rest of
+// the chord would have uncovered every safe area left. Round (2, 2) the
+// board walks left, upper left, lower left, right, upper right, lower
+// right, above, below.
 TEST_F(OpenAround, AWrongMarkLetsTheMineGoOffAndNothingAfterItIsUncovered) {
   Lay(3, 3, {{1, 1}});
   ASSERT_EQ(Click(pb_Left, {2, 2}), pr_Uncovered);  // shows 1
