@@ -16,6 +16,10 @@ void TBoard::Clear() {
   if (!FColourList) FColourList = std::make_unique<TColourList>();
   FHovered = nullptr;  // the hovered area ends with the list
   FCursorArea = nullptr;
+  // The proof and the flash end with the areas they name.
+  FProofAreas.clear();
+  FFlashAreas.clear();
+  FFlashTicksLeft = 0;
   FAreas.clear();
   AreasGiven = 0;
   for (int column = 1; column <= FSizeX; ++column)

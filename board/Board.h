@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 #include "board/BoardImage.h"
 #include "board/Canvas.h"
@@ -25,6 +26,10 @@ struct TAreaProperties {
   bool Mine = false;
   bool Counted = false;
   bool Changed = true;
+  // How the area is drawn for a moment: its number is part of the proof of
+  // the hint shown, or it flashes to show why a number did not open.
+  bool Proof = false;
+  bool Flashing = false;
 };
 
 struct TCellRec {
@@ -127,6 +132,19 @@ class TBoard {
   // off the field. Both the old and the new area are drawn anew by the next
   // PaintChanged.
   void SetCursor(int column, int row);
+  // The areas (positions in Areas()) whose numbers prove a hint: each is
+  // drawn in the proof's colour inside a coloured outline until the proof
+  // is cleared. Showing a proof clears the one before.
+  void ShowProof(const std::vector<std::int32_t>& areas);
+  void ClearProof();
+  // Areas that flash for a few ticks and then are drawn plain again, each
+  // tick's StepFlash taking the flash one step on. A new flash replaces one
+  // still running.
+  void Flash(const std::vector<std::int32_t>& areas);
+  void StepFlash();
+  // Something on the field changes from tick to tick without the player:
+  // the hover's pulse or a flash.
+  bool Animating() const { return FHovered || FFlashTicksLeft > 0; }
 
   // What the board holds, for reading; generation, play and drawing change it.
   // The size the field was generated with.
@@ -157,6 +175,18 @@ class TBoard {
   bool Lifeline() const { return FLifeline; }
   const TAreaProperties* CursorArea() const { return FCursorArea; }
   const TColourList* ColourList() const { return FColourList.get(); }
+  // The areas of the proof shown, and of the flash running with the ticks
+  // it has left.
+  const std::vector<std::int32_t>& ProofAreas() const { return FProofAreas; }
+  const std::vector<std::int32_t>& FlashAreas() const { return FFlashAreas; }
+  std::int32_t FlashTicksLeft() const { return FFlashTicksLeft; }
+  // The cells of area a (a position in Areas()): how many, and the k-th in
+  // reading order as (column, row).
+  std::int32_t CellCountOf(std::int32_t a) const { return AreaCellStart[a + 1] - AreaCellStart[a]; }
+  std::pair<int, int> CellOfArea(std::int32_t a, std::int32_t k = 0) const {
+    const int id = AreaCells[AreaCellStart[a] + k];
+    return {ColumnOf(id), RowOf(id)};
+  }
 
   // The squares of area a (its position in Areas()) and their shape, for
   // what a listener hears of a cell. Calls visit(column, row) for each
@@ -203,6 +233,9 @@ class TBoard {
   float FPulseLevel = 0.0f;
   bool FLifeline = false;
   TAreaProperties* FCursorArea = nullptr;
+  std::vector<std::int32_t> FProofAreas;
+  std::vector<std::int32_t> FFlashAreas;
+  std::int32_t FFlashTicksLeft = 0;
 
   // Cells are numbered row by row on a grid with a border of one cell all
   // round (row 0 and column 0 are border), so sorting numbers gives the
@@ -286,6 +319,10 @@ class TBoard {
   void Flood();
   void PaintGlyph(int column, int row, const TAreaProperties& area, ICanvas& canvas);
   void PaintCursorFrame(int column, int row, TColour fill, ICanvas& canvas);
+  void PaintProofFrame(int column, int row, ICanvas& canvas);
+  void PaintBand(int column, int row, int inset, int width, TColour colour, ICanvas& canvas);
+  TColour EmphasisedFill(const TAreaProperties& area, TColour fill) const;
+  void SetFlashing(bool flag);
   void PaintCells(const std::vector<std::int32_t>& cellIds, ICanvas& canvas);
 
   // Indexes that keep generation, the flood, the mine count and the

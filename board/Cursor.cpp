@@ -15,32 +15,21 @@ void TBoard::SetCursor(int column, int row) {
 }
 
 // The frame follows the area's outline: on each side where the cell meets
-// another area, a dark line on the outermost pixels and a light one inside
+// another area, a dark band on the outermost pixels and a light one inside
 // it, so that one of the two stands out on any colour. A cell too small for
-// two lines gets one, dark or light against its fill.
+// two gets one, dark or light against its fill. The bands are filled
+// rectangles, so that on a screen of more device pixels they keep their
+// width in logical pixels.
 void TBoard::PaintCursorFrame(int column, int row, TColour fill, ICanvas& canvas) {
-  const TCellRec& cell = Cell(column, row);
-  const int l = FColumnLeft[column], r = FColumnRight[column];
-  const int t = FRowTop[row], b = FRowBottom[row];
-  auto ring = [&](int inset, TColour colour) {
-    canvas.SetPenColour(colour);
-    const int left = cell.EdgeLeft ? l + inset : l, right = cell.EdgeRight ? r - inset : r;
-    const int top = cell.EdgeTop ? t + inset : t, bottom = cell.EdgeBottom ? b - inset : b;
-    if (left > right || top > bottom) return;
-    if (cell.EdgeTop) canvas.HorizontalLine(left, right, top);
-    if (cell.EdgeBottom) canvas.HorizontalLine(left, right, bottom);
-    if (cell.EdgeLeft) canvas.VerticalLine(left, top, bottom);
-    if (cell.EdgeRight) canvas.VerticalLine(right, top, bottom);
-  };
-  canvas.SetPenStyle(ps_Solid);
-  canvas.SetPenWidth(1);
-  const int size = r - l + 1;
+  canvas.SetPenStyle(ps_Clear);
+  canvas.SetBrushStyle(bs_Solid);
+  const int size = FColumnRight[column] - FColumnLeft[column] + 1;
   if (size >= 4) {
-    // Large cells get a dark line two pixels wide, to be seen at a glance.
+    // Large cells get a dark band two pixels wide, to be seen at a glance.
     const int dark = size >= 16 ? 2 : 1;
-    for (int inset = 0; inset < dark; ++inset) ring(inset, clBlack);
-    ring(dark, clWhite);
+    PaintBand(column, row, 0, dark, clBlack, canvas);
+    PaintBand(column, row, dark, 1, clWhite, canvas);
   } else {
-    ring(0, IsLight(fill) ? clBlack : clWhite);
+    PaintBand(column, row, 0, 1, IsLight(fill) ? clBlack : clWhite, canvas);
   }
 }

@@ -63,6 +63,7 @@ void TBoard::PaintCell(int column, int row, ICanvas& canvas) {
   const bool sunken = area->Uncovered || area->Marked;
   TColour fill = area->Hole ? clBlack : area->Colour;
   if (sunken) fill = BlendColour(fill, clWhite, 0.35f);
+  if (area->Proof || area->Flashing) fill = EmphasisedFill(*area, fill);
   if (area == FHovered) fill = BlendColour(BlendColour(fill, clBlack, 0.45f), FHoverColour, FPulseLevel);
 
   TTile tile;
@@ -81,6 +82,7 @@ void TBoard::PaintCell(int column, int row, ICanvas& canvas) {
   }
   canvas.DrawTile(tile);
   PaintGlyph(column, row, *area, canvas);
+  if (area->Proof) PaintProofFrame(column, row, canvas);
   if (area == FCursorArea) PaintCursorFrame(column, row, fill, canvas);
 }
 

@@ -1,6 +1,7 @@
 #include "board/Solver.h"
 
 #include <algorithm>
+#include <array>
 
 TSolver::TSolver(const TAreaGraph& graph, TReach reach) : FGraph(graph), FReach(reach) {
   const std::size_t count = std::size_t(graph.AreaCount());
@@ -14,6 +15,8 @@ TSolver::TSolver(const TAreaGraph& graph, TReach reach) : FGraph(graph), FReach(
   FPairs.Resize(count);
   FWindows.Resize(count);
   FSearched.resize(count, 0);
+  FReasonOf.resize(count, -1);
+  FSettledAt.resize(count, 0);
   FStamp.resize(count, 0);
   FValue.resize(count, 0);
 }
@@ -49,6 +52,8 @@ void TSolver::ShiftNumber(std::int32_t area, std::int32_t delta) {
 void TSolver::Resolve(std::int32_t area, TAreaFact fact) {
   if (FFact[area] != af_Unknown) return;
   FFact[area] = fact;
+  FReasonOf[area] = FReason;
+  FSettledAt[area] = FSettled++;
   FEffort += std::int64_t(FGraph.Neighbours(area).size());
   if (fact == af_Mine) {
     ++FKnownMines;
@@ -122,6 +127,38 @@ void TSolver::SettleAlone(std::int32_t revealed) {
 }
 
 void TSolver::SettleAll(std::int32_t revealed, TAreaFact fact) {
+  BeginReason(std::array{revealed}, fact == af_Safe);
   for (const std::int32_t b : FGraph.Neighbours(revealed))
     if (FFact[b] == af_Unknown) Resolve(b, fact);
+  EndReason();
+}
+
+// A rule's numbers counted the areas settled beside them before it: the
+// reasons of those are traced back in turn.
+std::vector<std::int32_t> TSolver::Reasons(std::int32_t area) {
+  std::vector<std::int32_t> numbers;
+  if (area < 0 || area >= FGraph.AreaCount() || FReasonOf[area] < 0) return numbers;
+  const std::uint32_t stamp = NextStamp();
+  std::vector<std::int32_t> waiting{area};
+  FStamp[area] = stamp;
+  while (!waiting.empty()) {
+    const std::int32_t settled = waiting.back();
+    waiting.pop_back();
+    const std::int32_t reason = FReasonOf[settled];
+    const bool minesOnly = FReasonMinesOnly[reason];
+    for (std::int32_t k = FReasonStart[reason]; k < FReasonStart[reason + 1]; ++k) {
+      const std::int32_t number = FReasonNumbers[k];
+      if (FStamp[number] != stamp) {
+        FStamp[number] = stamp;
+        numbers.push_back(number);
+      }
+      for (const std::int32_t b : FGraph.Neighbours(number))
+        if (FStamp[b] != stamp && FReasonOf[b] >= 0 && FSettledAt[b] < FSettledAt[settled] &&
+            (!minesOnly || FFact[b] == af_Mine)) {
+          FStamp[b] = stamp;
+          waiting.push_back(b);
+        }
+    }
+  }
+  return numbers;
 }

@@ -60,6 +60,13 @@ class TSolver {
   // The work done so far, in steps of about one look at a neighbour: the
   // no-guess placement bounds its search by it rather than by the clock.
   std::int64_t Effort() const { return FEffort; }
+  // The revealed areas whose numbers settled this area: those of the rule
+  // that settled it, and those of the rules that settled the areas beside
+  // them before it, back to what the solver was told. Every way of laying
+  // mines that gives just these numbers (revealed areas holding none)
+  // settles the area alike. Empty for an area revealed, told or unknown;
+  // not kept up for numbers that ShiftNumber changed.
+  std::vector<std::int32_t> Reasons(std::int32_t area);
 
  private:
   // A queue of revealed areas to look at again, each in it at most once.
@@ -85,6 +92,18 @@ class TSolver {
   };
 
   void Resolve(std::int32_t area, TAreaFact fact);
+  // The numbers of the rule about to settle areas, until EndReason. A rule
+  // that counts only the mines beside its numbers (a number whose mines
+  // are all known makes the rest safe) says so: the safe areas beside
+  // them then play no part in it.
+  template <typename TNumbers>
+  void BeginReason(const TNumbers& numbers, bool minesOnly = false) {
+    FReasonNumbers.insert(FReasonNumbers.end(), std::begin(numbers), std::end(numbers));
+    FReasonStart.push_back(std::int32_t(FReasonNumbers.size()));
+    FReasonMinesOnly.push_back(minesOnly);
+    FReason = std::int32_t(FReasonStart.size()) - 2;
+  }
+  void EndReason() { FReason = -1; }
   void Touch(std::int32_t revealed);
   bool SafeWaiting();
   std::uint32_t NextStamp();
@@ -114,6 +133,13 @@ class TSolver {
   std::vector<std::uint8_t> FSearched;
   std::vector<std::int32_t> FSafeFound, FMinesFound;
   std::size_t FSafeTaken = 0, FMinesTaken = 0;
+  // Per area: the reason that settled it (-1 none) and its place in the
+  // order areas were settled in; per reason, its numbers.
+  std::vector<std::int32_t> FReasonOf, FSettledAt;
+  std::int32_t FSettled = 0;
+  std::vector<std::int32_t> FReasonStart{0}, FReasonNumbers;
+  std::vector<std::uint8_t> FReasonMinesOnly;
+  std::int32_t FReason = -1;
 
   // Scratch of one comparison or window: a stamp per area tells whether the
   // area was met in this pass, and what it was given there.

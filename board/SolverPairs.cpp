@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 
 #include "board/Solver.h"
 
@@ -81,6 +82,8 @@ bool TSolver::SettlePair(std::int32_t first, std::int32_t second, std::int32_t s
   if (inB != pf_Open)
     for (const std::int32_t u : FGraph.Neighbours(second))
       if (FFact[u] == af_Unknown && FStamp[u] == stamp) settled.emplace_back(u, AreaFactOf(inB));
+  BeginReason(std::array{first, second});
   for (const auto& [u, fact] : settled) Resolve(u, fact);
+  EndReason();
   return !settled.empty();
 }

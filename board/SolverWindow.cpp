@@ -25,10 +25,12 @@ bool TSolver::SearchWindow(std::int32_t seed) {
     for (const std::int32_t number : FWindowNumbers) FSearched[number] = 1;
     return false;
   }
+  BeginReason(FWindowNumbers);
   for (std::size_t i = 0; i < FWindowAreas.size(); ++i) {
     if (safe >> i & 1u) Resolve(FWindowAreas[i], af_Safe);
     if (mine >> i & 1u) Resolve(FWindowAreas[i], af_Mine);
   }
+  EndReason();
   return true;
 }
 

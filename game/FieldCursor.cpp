@@ -31,3 +31,11 @@ void TFieldCursor::Move(TCursorMove move, const TBoard& board) {
   FColumn = std::clamp(FColumn, 1, columns);
   FRow = std::clamp(FRow, 1, rows);
 }
+
+void TFieldCursor::Place(int column, int row, const TBoard& board) {
+  if (board.SizeX() < 1 || board.SizeY() < 1) return;
+  FColumn = std::clamp(column, 1, int(board.SizeX()));
+  FRow = std::clamp(row, 1, int(board.SizeY()));
+  FPlaced = true;
+  FShown = true;
+}

@@ -28,6 +28,8 @@ class TFieldCursor {
   void Show(const TBoard& board);
   // Shows a hidden cursor where it stands; moves a shown one.
   void Move(TCursorMove move, const TBoard& board);
+  // Shows the cursor on this cell (kept on the field).
+  void Place(int column, int row, const TBoard& board);
 
   bool Shown() const { return FShown; }
   int Column() const { return FColumn; }

@@ -1,6 +1,7 @@
 #include "game/Game.h"
 #include <limits>
 #include "board/AreaGraph.h"
+#include "board/Arithmetic.h"
 #include "board/NoGuessPlacement.h"
 #include "game/Scoring.h"
 #include "settings/GameSettings.h"
@@ -16,8 +17,10 @@ void TGame::Start(const TGameRecord& settings) {
   FPressedArea = nullptr;
   FCursor.Reset();
   FBoard->Generate(FInPlay, FClock, FScore);
+  FGraph.reset();
   FMinesLaid = false;
   FMayNeedGuess = false;
+  FLastColumn = FLastRow = 0;
   FHintsUsed = 0;
   FActive = true;
   FNumLifelines = LifelinesPerGame;
@@ -41,10 +44,14 @@ TPlayResult TGame::Release(TPlayButton button, int column, int row) {
     if (sameArea && FRightDown) {
       result = Tint(column, row);
       FRightDown = false;
+    } else if (sameArea && FOptions.OpenAround && area->Uncovered) {
+      result = OpenAroundAt(column, row);
     } else if (sameArea) {
       result = Uncover(column, row);
     }
     FLeftDown = false;
+  } else if (button == pb_Middle) {
+    if (sameArea) result = OpenAroundAt(column, row);
   } else if (button == pb_Right) {
     if (sameArea && FLeftDown) {
       result = Tint(column, row);
@@ -96,7 +103,16 @@ TPlayResult TGame::PlayAtCursor(TCursorAction action) {
   return pr_Nothing;
 }
 
+// Every action on the field ends the hint shown, and is where the next hint
+// looks first while the cursor is hidden.
+void TGame::BeginAction(int column, int row) {
+  FBoard->ClearProof();
+  FLastColumn = column;
+  FLastRow = row;
+}
+
 TPlayResult TGame::Uncover(int column, int row) {
+  BeginAction(column, row);
   if (!FMinesLaid) LayMinesWithoutGuess(column, row);
   const std::int32_t bonus = TimeBonus(FInPlay.GameSpeed, FInPlay.MinePopulation);
   const bool exploded = FBoard->Uncover(column, row, bonus, FScore, FClock, FInPlay.Timed());
@@ -118,20 +134,22 @@ void TGame::LayMinesWithoutGuess(int column, int row) {
   const TAreaProperties* area = FBoard->AreaAt(column, row);
   if (!area || area->Hole || area->Marked || area->Uncovered) return;
   FMinesLaid = true;
-  if (!FNoGuess) return;
+  if (!FOptions.NoGuess) return;
   std::int32_t mines = 0;
   for (const TAreaRef& each : FBoard->Areas()) mines += each->Mine;
-  const TPlacement placement = PlaceWithoutGuess(TAreaGraph(*FBoard), FBoard->AreaNumberAt(column, row), mines);
+  const TPlacement placement = PlaceWithoutGuess(Graph(), FBoard->AreaNumberAt(column, row), mines);
   if (!placement.Mines.empty()) FBoard->LayMines(placement.Mines);
   FMayNeedGuess = !placement.Deducible;
 }
 
 TPlayResult TGame::Tint(int column, int row) {
+  BeginAction(column, row);
   FBoard->Tint(column, row);
   return pr_Tinted;
 }
 
 TPlayResult TGame::ToggleMark(int column, int row) {
+  BeginAction(column, row);
   FBoard->ToggleMark(column, row, FScore);
   return pr_Marked;
 }
@@ -154,6 +172,7 @@ std::optional<TSuccess> TGame::TakeSuccess() {
   // Only a game in play can be won: a lost field stays lost.
   if (!FActive || !FBoard || !FBoard->IsCleared()) return std::nullopt;
   FBoard->ClearHover();
+  FBoard->ClearProof();
   FActive = false;
   TSuccess success;
   success.Unexplored = FBoard->UnexploredCount();
@@ -171,6 +190,7 @@ bool TGame::Lose() {
   const bool timedOut = FTimeRanOut;
   FTimeRanOut = false;
   FActive = false;
+  if (FBoard) FBoard->ClearProof();
   return timedOut;
 }
 
@@ -234,6 +254,9 @@ bool TGame::Restore(const TGameImage& image) {
   FLeftDown = false;
   FRightDown = false;
   FCursor.Reset();
+  // The hint's graph and its nearest-cell reckoning belonged to the old field.
+  FGraph.reset();
+  FLastColumn = FLastRow = 0;
   FTimeRanOut = false;
   FClock = image.Clock;
   FScore = image.Score;
@@ -244,4 +267,81 @@ bool TGame::Restore(const TGameImage& image) {
   FActive = true;
   SetUsingLifeline(image.UsingLifeline);
   return true;
+}
+
+// The number's own area must be uncovered and show more than 0; its
+// touching areas are walked round in the board's order.
+TPlayResult TGame::OpenAroundAt(int column, int row) {
+  if (!FBoard || !FActive || !FOptions.OpenAround || !FBoard->OnField(column, row)) return pr_Nothing;
+  const std::int32_t a = FBoard->AreaNumberAt(column, row);
+  const TAreaProperties& area = *FBoard->Areas()[a];
+  if (area.Hole || !area.Uncovered || area.Marked || area.MineCount == 0) return pr_Nothing;
+  BeginAction(column, row);
+  TouchingPlayable(a);
+  std::int32_t marks = 0;
+  for (const std::int32_t b : FTouching) marks += FBoard->Areas()[b]->Marked;
+  if (marks == area.MineCount) return UncoverAround();
+  // The areas that the player's marks leave unexplained flash.
+  std::vector<std::int32_t> unmarked;
+  for (const std::int32_t b : FTouching)
+    if (!FBoard->Areas()[b]->Uncovered && !FBoard->Areas()[b]->Marked) unmarked.push_back(b);
+  FBoard->Flash(unmarked);
+  return pr_Nothing;
+}
+
+void TGame::TouchingPlayable(std::int32_t area) {
+  FMetBy.assign(FBoard->Areas().size(), -1);
+  FTouching.clear();
+  FBoard->AppendTouchingAreas(area, FMetBy, FTouching);
+  std::erase_if(FTouching, [this](std::int32_t b) { return FBoard->Areas()[b]->Hole; });
+}
+
+// Each covered, unmarked area of FTouching (one the flood of an earlier one
+// has not opened) is uncovered as a left click on it would be, bonus and
+// score included. The first mine that goes off ends the game there; an
+// armed lifeline covers them all and is spent once.
+TPlayResult TGame::UncoverAround() {
+  const std::int32_t bonus = TimeBonus(FInPlay.GameSpeed, FInPlay.MinePopulation);
+  bool uncovered = false;
+  for (const std::int32_t b : FTouching) {
+    const TAreaProperties& other = *FBoard->Areas()[b];
+    if (other.Uncovered || other.Marked) continue;
+    const auto [c, r] = FBoard->CellOfArea(b);
+    uncovered = true;
+    if (FBoard->Uncover(c, r, bonus, FScore, FClock, FInPlay.Timed())) {
+      FScore = ScoreAfterExplosion(FScore);
+      return pr_Lost;
+    }
+  }
+  if (!uncovered) return pr_Nothing;
+  if (FNumLifelines > 0 && FUsingLifeline) --FNumLifelines;
+  SetUsingLifeline(false);
+  return pr_Uncovered;
+}
+
+const TAreaGraph& TGame::Graph() {
+  if (!FGraph) FGraph = std::make_unique<TAreaGraph>(*FBoard);
+  return *FGraph;
+}
+
+THint TGame::Hint() {
+  if (!FBoard || !FActive) return {};
+  FBoard->ClearProof();
+  int column = (FBoard->SizeX() + 1) / 2, row = (FBoard->SizeY() + 1) / 2;
+  if (FCursor.Shown()) {
+    column = FCursor.Column();
+    row = FCursor.Row();
+  } else if (FLastColumn != 0) {
+    column = FLastColumn;
+    row = FLastRow;
+  }
+  THint hint = FindHint(*FBoard, Graph(), column, row, std::chrono::steady_clock::now() + FHintTimeLimit);
+  if (hint.Area < 0) return hint;
+  ++FHintsUsed;
+  FScore = SaturatingAdd(FScore, -std::int64_t(HintCost) * FHintsUsed);
+  const auto [c, r] = NearestCellOf(*FBoard, hint.Area, column, row);
+  FCursor.Place(c, r, *FBoard);
+  FBoard->SetCursor(c, r);
+  FBoard->ShowProof(hint.Proof);
+  return hint;
 }

@@ -1,25 +1,33 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 #include "board/Board.h"
+#include "board/Hint.h"
 #include "game/FieldCursor.h"
+#include "game/PlayOptions.h"
 #include "settings/GameRecord.h"
 
-// The mouse buttons a field tells apart; any other button only presses.
-enum TPlayButton { pb_Left, pb_Right, pb_Other };
+class TAreaGraph;
+
+// The mouse buttons a field tells apart; the middle button opens around a
+// number when that option is on, and any other button only presses.
+enum TPlayButton { pb_Left, pb_Right, pb_Middle, pb_Other };
 
 // What the keyboard does at its cursor: what a left click, a right click
 // and both buttons together do there.
 enum TCursorAction { ca_Uncover, ca_Mark, ca_Tint };
 
-// What a button's release did to the field.
+// What a button's release, a key or a hint did to the game.
 enum TPlayResult {
   pr_Nothing,    // no action: the release answered no press on its area
   pr_Uncovered,  // an area was uncovered safely (or a lifeline saved it)
   pr_Marked,     // a mark was set or taken off
   pr_Tinted,     // both buttons on one area: its colour was darkened
   pr_Lost,       // a mine went off with no lifeline armed
+  pr_Hinted,     // a hint showed an area and took its cost from the score
 };
 
 // The reckoning of a cleared field.
@@ -56,6 +64,10 @@ struct TGameImage {
 class TGame {
  public:
   static constexpr int LifelinesPerGame = 2;
+  // The n-th hint of a game that shows an area costs n times this.
+  static constexpr std::int32_t HintCost = 10;
+  // The exact search of a hint gives up after this long.
+  static constexpr std::chrono::milliseconds HintTimeLimit{1000};
 
   TGame();
   TGame(const TGame&) = delete;
@@ -90,6 +102,27 @@ class TGame {
   TPlayResult PlayAtCursor(TCursorAction action);
   const TFieldCursor& Cursor() const { return FCursor; }
 
+  // "Open Around Numbers": on an uncovered number whose touching areas hold
+  // as many marks as it says, every other covered area it touches is
+  // uncovered in turn, each as a left click on it would be; a wrong mark
+  // lets its mine go off. When the marks do not match, the covered areas it
+  // touches flash instead. The left button, the middle button and Space on
+  // an uncovered area do it while the option is on, and nothing while off.
+  TPlayResult OpenAroundAt(int column, int row);
+
+  // A hint, for a price: what the numbers shown prove (see FindHint), the
+  // nearest to the cursor, or to the last area played while the cursor is
+  // hidden. The cursor moves to the area it shows and the numbers of its
+  // proof are highlighted until the next action. The n-th hint of a game
+  // that shows an area costs HintCost x n points; one that finds nothing
+  // costs nothing.
+  THint Hint();
+  // The hints of this game that showed an area.
+  std::int32_t HintsUsed() const { return FHintsUsed; }
+  void SetHintsUsed(std::int32_t value) { FHintsUsed = value; }
+  // The exact search's bound; tests shorten it.
+  void SetHintTimeLimit(std::chrono::milliseconds limit) { FHintTimeLimit = limit; }
+
   // The clock's tenth of a second: a timed game counts down and is lost
   // once the clock falls below zero (the result is true then); an untimed
   // game counts up, to the 32-bit limit.
@@ -113,17 +146,19 @@ class TGame {
   // that the area uncovered is safe and, wherever the search finds a way,
   // the whole field can be cleared by deduction from there. The option
   // holds from game to game; it acts on the next first uncover.
-  bool NoGuess() const { return FNoGuess; }
-  void SetNoGuess(bool value) { FNoGuess = value; }
+  bool NoGuess() const { return FOptions.NoGuess; }
+  void SetNoGuess(bool value) { FOptions.NoGuess = value; }
+  bool OpenAround() const { return FOptions.OpenAround; }
+  void SetOpenAround(bool value) { FOptions.OpenAround = value; }
+  // The options of the popup menu, all at once.
+  const TPlayOptions& Options() const { return FOptions; }
+  void SetOptions(const TPlayOptions& options) { FOptions = options; }
   // The mines of the field in play could not be laid that way in the time
   // allowed: it may need a guess. Known from its first uncover on.
   bool MayNeedGuess() const { return FMayNeedGuess; }
   // The field's mines have met their first uncover.
   bool MinesLaid() const { return FMinesLaid; }
 
-  // The hints taken in this game.
-  std::int32_t HintsUsed() const { return FHintsUsed; }
-  void SetHintsUsed(std::int32_t value) { FHintsUsed = value; }
 
   bool Active() const { return FActive; }
   void SetActive(bool value) { FActive = value; }
@@ -148,6 +183,10 @@ class TGame {
   void LayMinesWithoutGuess(int column, int row);
   TPlayResult Tint(int column, int row);
   TPlayResult ToggleMark(int column, int row);
+  void BeginAction(int column, int row);
+  void TouchingPlayable(std::int32_t area);
+  TPlayResult UncoverAround();
+  const TAreaGraph& Graph();
 
   std::unique_ptr<TBoard> FBoard;
   TGameRecord FInPlay{};
@@ -163,10 +202,18 @@ class TGame {
   std::uint32_t FSerial = 0;
   // The loss in progress is a time-out rather than a mine going off.
   bool FTimeRanOut = false;
-  bool FNoGuess = false;
+  TPlayOptions FOptions;
   // The field's mines have met their first uncover (and been laid anew if
   // the option was on then).
   bool FMinesLaid = false;
   bool FMayNeedGuess = false;
+  // Which areas touch which on the field in play, made when first needed.
+  std::unique_ptr<TAreaGraph> FGraph;
+  // The cell of the last action on the field; none (0) before the first.
+  int FLastColumn = 0;
+  int FLastRow = 0;
   std::int32_t FHintsUsed = 0;
+  std::chrono::milliseconds FHintTimeLimit = HintTimeLimit;
+  // Scratch of a chord: the areas touched, and which were met.
+  std::vector<std::int32_t> FTouching, FMetBy;
 };

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QFile>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -69,6 +70,7 @@ class TScreenshots {
   void Win();
   void Lose();
   void Ticks(int count);
+  void ShowAHint();
 
   QPoint CentreOf(int column, int row) const;
   void Click(Qt::MouseButton button, int column, int row);
@@ -292,6 +294,26 @@ void TScreenshots::Lose() {
   if (!cells.empty() && Main->GameActive()) Click(Qt::LeftButton, cells.front().first, cells.front().second);
 }
 
+// A hint some moves into a game: the first uncover at the field's centre
+// (the first Space shows the cursor there), a few safe areas more, then
+// hints, each area hinted played as the hint says, until one frames a safe
+// area that more than one number proves.
+void TScreenshots::ShowAHint() {
+  Main->PlayAtFieldCursor(ca_Uncover);
+  Main->PlayAtFieldCursor(ca_Uncover);
+  Uncover(6);
+  for (int hints = 0; hints < 40 && Main->GameActive(); ++hints) {
+    Main->MenuHintClick();
+    const QString said = Main->findChild<QLabel*>(QStringLiteral("StatusBar"))->text();
+    const bool safe = said.endsWith(QStringLiteral("is safe"));
+    if (safe && Main->Board()->ProofAreas().size() > 1) break;
+    if (!safe && !said.endsWith(QStringLiteral("holds a mine"))) break;
+    Main->PlayAtFieldCursor(safe ? ca_Uncover : ca_Mark);
+    Ticks(2);
+  }
+  Ticks(3);
+}
+
 void TScreenshots::Ticks(int count) {
   for (int i = 0; i < count && Main->GameActive(); ++i) Main->Tick();
 }
@@ -361,6 +383,12 @@ bool TScreenshots::Run() {
   Uncover(10);
   MarkMines(4);
   SaveWindow(*Main, "pattern-field");
+
+  // A hint, on a field with No Guessing on.
+  Main->findChild<QAction*>(QStringLiteral("NoGuess1"))->trigger();
+  StartGame({"Ada", 3, 60, 0, 0, 20});
+  ShowAHint();
+  SaveWindow(*Main, "hint");
   return Ok;
 }
 

@@ -3,13 +3,13 @@
 
 namespace {
 
-constexpr TFieldKey Move(Qt::Key key, TCursorMove move) { return {key, fk_Move, move, ca_Uncover}; }
-constexpr TFieldKey Play(Qt::Key key, TCursorAction action) { return {key, fk_Play, cm_Left, action}; }
+constexpr TFieldKey Move(Qt::Key key, TCursorMove move) { return {key, fc_Move, move, ca_Uncover}; }
+constexpr TFieldKey Play(Qt::Key key, TCursorAction action) { return {key, fc_Play, cm_Left, action}; }
 
 // Space uncovers, M marks and T tints (the game's own words for the right
-// click and both buttons); L is the lifeline's button for a player without
-// a mouse. None of them is a window key.
-constexpr std::array<TFieldKey, 12> FieldKeys = {{
+// click and both buttons), H asks for a hint, and L is the lifeline's button
+// for a player without a mouse. None of them is a window key.
+constexpr std::array<TFieldKey, 13> FieldKeys = {{
     Move(Qt::Key_Left, cm_Left),
     Move(Qt::Key_Right, cm_Right),
     Move(Qt::Key_Up, cm_Up),
@@ -21,7 +21,8 @@ constexpr std::array<TFieldKey, 12> FieldKeys = {{
     Play(Qt::Key_Space, ca_Uncover),
     Play(Qt::Key_M, ca_Mark),
     Play(Qt::Key_T, ca_Tint),
-    {Qt::Key_L, fk_Lifeline, cm_Left, ca_Uncover},
+    {HintKey, fc_Hint, cm_Left, ca_Uncover},
+    {Qt::Key_L, fc_Lifeline, cm_Left, ca_Uncover},
 }};
 
 }  // namespace

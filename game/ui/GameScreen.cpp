@@ -32,7 +32,7 @@ TGameScreen::TGameScreen(TGame& game, IScreenCanvas& window, QWidget* parent)
   //: The keys stay as they are in every language: M and T are the letters pressed.
   setAccessibleDescription(tr(
       "Arrow keys, Home, End, Page Up and Page Down move the cursor; Space uncovers, M marks, "
-      "T tints; L arms or disarms a lifeline"));
+      "T tints; H gives a hint; L arms or disarms a lifeline"));
   hide();
 }
 
@@ -102,6 +102,7 @@ void TGameScreen::Pulse() {
   TBoard* board = FGame.Board();
   if (!board) return;
   board->PulseHover();
+  board->StepFlash();
   board->PaintChanged(BoardCanvas());
   ShowBoardDrawing();
 }
@@ -172,12 +173,14 @@ void TGameScreen::keyPressEvent(QKeyEvent* event) {
     return;
   }
   event->accept();
-  if (key->Kind == fk_Move)
+  if (key->Command == fc_Move)
     emit CursorMoveRequested(key->Move);
   else if (event->isAutoRepeat())
-    return;
-  else if (key->Kind == fk_Play)
+    return;  // one play, hint or lifeline per press
+  else if (key->Command == fc_Play)
     emit CursorPlayRequested(key->Action);
+  else if (key->Command == fc_Hint)
+    emit HintRequested();
   else
     emit LifelineRequested();
 }

@@ -33,7 +33,8 @@ class TGameScreen : public QWidget {
   // grid, none does.
   void HoverAt(int x, int y);
   void ClearHover();
-  // One tick: the lit area pulses, and what changed is shown.
+  // One tick: the lit area pulses, a flash takes its next step, and what
+  // changed is shown.
   void Pulse();
   void ToggleOneMark();
   void RevealMines();
@@ -53,6 +54,7 @@ class TGameScreen : public QWidget {
   void CursorMoveRequested(TCursorMove move);
   void CursorPlayRequested(TCursorAction action);
   void LifelineRequested();
+  void HintRequested();
 
  protected:
   bool event(QEvent* event) override;

@@ -62,6 +62,7 @@ TMainForm::TMainForm(TModalSeams& seams)
   connect(FGameSaver, &TGameSaver::StatusNote, this,
           [this](const QString& note) { StatusBar->setText(QStringLiteral(" ") + note); });
   connect(FGameScreen, &TGameScreen::LifelineRequested, this, &TMainForm::LifelineKeyPress);
+  connect(FGameScreen, &TGameScreen::HintRequested, this, &TMainForm::MenuHintClick);
   NameParts();
   LayOutChildren();
   SyncCanvasSize();
@@ -100,6 +101,7 @@ void TMainForm::NameParts() {
       {MenuBoss, "MenuBoss"},
       {MenuPauseResume, "MenuPauseResume"},
       {MenuNewGame, "MenuNewGame"},
+      {MenuHint, "MenuHint"},
       {MenuView, "MenuView"},
       {OneMark1, "OneMark1"},
       {About1, "About1"},

@@ -27,6 +27,7 @@ struct TModalSeams;
 class TScoreScreen;
 class TGameScreen;
 class TGameSaver;
+class TOptionsMenu;
 
 enum TScreenShown { ss_None, ss_Scores, ss_Game, ss_Minimised };
 
@@ -75,7 +76,10 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void MenuViewClick();
   void BtnPopClick();
   void OneMark1Click();
-  void NoGuess1Click();
+  // "Hint" and the key H: on the game screen of a game in play, with no
+  // dialog or message box waiting, the game's hint, shown on the field and
+  // told in the status bar.
+  void MenuHintClick();
   void About1Click();
   void DisplayHint(const QString& hint);
   void ShowScore();
@@ -204,9 +208,10 @@ class TMainForm : public QWidget, public IScreenCanvas {
   QAction* MenuBoss = nullptr;
   QAction* MenuPauseResume = nullptr;
   QAction* MenuNewGame = nullptr;
+  QAction* MenuHint = nullptr;
   QAction* MenuView = nullptr;
   QAction* OneMark1 = nullptr;
-  QAction* NoGuess1 = nullptr;
+  TOptionsMenu* FOptionsMenu = nullptr;
   QAction* About1 = nullptr;
   QAction* Help1 = nullptr;
 
@@ -214,7 +219,6 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void NameParts();
   void CreateToolbar();
   void CreatePopupMenu();
-  void CreateNoGuessItem();
   void CreateScoreScreen();
   void SyncScoreScreenShown();
   void LayOutChildren();
@@ -230,6 +234,8 @@ class TMainForm : public QWidget, public IScreenCanvas {
   // Says so while the field in play may need a guess.
   void ShowGuessWarning();
   void ClearGuessWarning();
+  // The hint's word in the status bar goes with the proof it names.
+  void ClearHintText();
   void ShowGameOver(bool wasActive);
   void EndGame(const QString& message);
   void MinimiseApplication();

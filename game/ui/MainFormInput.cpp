@@ -56,6 +56,7 @@ void TMainForm::StartGame() {
   // A reader's cells of the old field go.
   FGameScreen->TellChanges();
   ClearGuessWarning();
+  ClearHintText();
   ShowScore();
   if (!wasActive) FormPaint();
   SetTicking(true);
@@ -79,7 +80,20 @@ namespace {
 TPlayButton PlayButton(Qt::MouseButton button) {
   if (button == Qt::LeftButton) return pb_Left;
   if (button == Qt::RightButton) return pb_Right;
+  if (button == Qt::MiddleButton) return pb_Middle;
   return pb_Other;
+}
+
+// What the status bar says of a hint.
+QString HintText(THintKind kind) {
+  switch (kind) {
+    case hk_WrongMark: return QStringLiteral("Hint: the framed mark is wrong");
+    case hk_Safe: return QStringLiteral("Hint: the framed area is safe");
+    case hk_Mine: return QStringLiteral("Hint: the framed area holds a mine");
+    case hk_None: return QStringLiteral("Hint: nothing can be proven now; a guess is needed");
+    case hk_OutOfTime: return QStringLiteral("Hint: nothing found in time");
+  }
+  return QString();
 }
 
 }  // namespace
@@ -103,6 +117,7 @@ void TMainForm::FormMouseUp(Qt::MouseButton button, int x, int y) {
 // Shows what a move did; a lost game ends here, and a move that cleared the
 // field wins it.
 void TMainForm::AnswerPlay(TPlayResult result) {
+  if (result != pr_Hinted) ClearHintText();
   if (result == pr_Nothing) return;
   // Before the end of the game is announced, so the last move is heard first.
   FGameScreen->TellChanges();
@@ -182,6 +197,27 @@ void TMainForm::PlayAtFieldCursor(TCursorAction action) {
   const TPlayResult result = FGame.PlayAtCursor(action);
   FGameScreen->ShowCursor();
   AnswerPlay(result);
+}
+
+// The hint is drawn, its cost shown and the window answers it as any other
+// action before the status bar tells what it found.
+void TMainForm::MenuHintClick() {
+  if (!FieldTakesKeys()) return;
+  const THint hint = FGame.Hint();
+  FGameScreen->ShowCursor();
+  AnswerPlay(hint.Area >= 0 ? pr_Hinted : pr_Nothing);
+  StatusBar->setText(QStringLiteral(" ") + HintText(hint.Kind));
+}
+
+// While its proof is highlighted a hint's word stays; a hint that found
+// nothing says so until the next action.
+void TMainForm::ClearHintText() {
+  if (Board() && !Board()->ProofAreas().empty()) return;
+  for (const THintKind kind : {hk_None, hk_WrongMark, hk_Safe, hk_Mine, hk_OutOfTime})
+    if (StatusBar->text() == QStringLiteral(" ") + HintText(kind)) {
+      DisplayHint(QString());
+      return;
+    }
 }
 
 void TMainForm::mousePressEvent(QMouseEvent* event) {

@@ -6,7 +6,9 @@
 #include <QSizeGrip>
 #include <QToolButton>
 #include "game/ui/MainForm.h"
+#include "game/ui/FieldKeys.h"
 #include "game/ui/MainFormLayout.h"
+#include "game/ui/OptionsMenu.h"
 #include "scores/ui/ScoreScreen.h"
 #include "game/ui/WindowKeys.h"
 #include "ui/EtchedLine.h"
@@ -161,13 +163,15 @@ void TMainForm::CreatePopupMenu() {
   MenuBoss = addItem(tr("Boss! (hide)"), ShownShortCut(wc_Boss));
   MenuPauseResume = addItem(tr("Pause"), ShownShortCut(wc_PauseResume));
   MenuNewGame = addItem(tr("New Game"), ShownShortCut(wc_NewGame));
+  // The field's key, which the game screen takes while it shows.
+  MenuHint = addItem(tr("Hint"), QKeySequence(HintKey));
   PopupMenu1->addSeparator()->setVisible(false);  // Test11
   MenuView = addItem(tr("View Scores"), ShownShortCut(wc_ViewScores));
   MenuView->setVisible(false);
   PopupMenu1->addSeparator();  // N2
   OneMark1 = addItem(tr("&One Mark in Areas"), QKeySequence());
   OneMark1->setCheckable(true);
-  CreateNoGuessItem();
+  FOptionsMenu = new TOptionsMenu(*PopupMenu1, FGame, this);
   PopupMenu1->addSeparator();  // N1
   About1 = addItem(tr("About"), ShownShortCut(wc_About));
   Help1 = addItem(tr("Help"), ShownShortCut(wc_Help));
@@ -176,6 +180,7 @@ void TMainForm::CreatePopupMenu() {
   connect(MenuBoss, &QAction::triggered, this, [this] { MenuBossClick(); });
   connect(MenuPauseResume, &QAction::triggered, this, [this] { MenuPauseResumeClick(); });
   connect(MenuNewGame, &QAction::triggered, this, [this] { BtnNewGameClick(); });
+  connect(MenuHint, &QAction::triggered, this, [this] { MenuHintClick(); });
   connect(MenuView, &QAction::triggered, this, [this] { MenuViewClick(); });
   connect(OneMark1, &QAction::triggered, this, [this] { OneMark1Click(); });
   connect(About1, &QAction::triggered, this, [this] { About1Click(); });

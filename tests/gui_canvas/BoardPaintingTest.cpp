@@ -198,6 +198,55 @@ TEST(BoardPainting, MarksAreBlackAndExposedMinesRedEvenWhenMarked) {
   EXPECT_GT(CountColourIn(done, clBlack, Box(board, 2, 1)), 50);
 }
 
+// The numbers of a hint's proof are lit and framed, dark outside and
+// orange inside, and a flash is lit and unlit with the ticks until it ends;
+// at two device pixels per logical pixel the frame keeps its width in
+// logical pixels.
+TEST(BoardPainting, AProofIsFramedAndLitAndAFlashBlinksAtRatiosOneAndTwo) {
+  constexpr TColour ProofYellow = 0x60E8FF, ProofOrange = 0x0078D6, FlashRed = 0x4848FF;
+  for (const int ratio : {1, 2}) {
+    SCOPED_TRACE(ratio);
+    TBoard board;
+    PlainField(board, 3, 1);
+    board.AreaAt(1, 1)->Uncovered = true;
+    board.ShowProof({board.AreaNumberAt(1, 1)});
+    board.Flash({board.AreaNumberAt(3, 1)});
+    auto paint = [&] {
+      QImage image(QSize(130, 50) * ratio, QImage::Format_RGB32);
+      image.setDevicePixelRatio(ratio);
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      TQtCanvas canvas;
+      canvas.Attach(&painter);
+      board.PaintAll(canvas);
+      canvas.Detach();
+      painter.end();
+      return image;
+    };
+    const TCellBox proof = Box(board, 1, 1), flash = Box(board, 3, 1);
+    const int y = ratio * (proof.B - 8);  // below the number
+    QImage done = paint();
+    const TColour lit = BlendColour(BlendColour(PlainColour, clWhite, 0.35f), ProofYellow, 0.7f);
+    for (int x = 0; x < ratio; ++x) EXPECT_EQ(PixelOf(done, ratio * proof.L + x, y), clBlack);
+    for (int x = ratio; x < 3 * ratio; ++x) EXPECT_EQ(PixelOf(done, ratio * proof.L + x, y), ProofOrange);
+    EXPECT_EQ(PixelOf(done, ratio * (proof.L + 3), y), lit);
+    EXPECT_EQ(PixelOf(done, ratio * proof.R + ratio - 1, y), clBlack);
+    EXPECT_EQ(PixelOf(done, ratio * (proof.L + 20), ratio * (proof.B - 1)), ProofOrange);
+    EXPECT_EQ(PixelOf(done, ratio * (proof.L + 20), ratio * proof.B), clBlack);
+    const QPoint middle(ratio * (flash.L + 20), ratio * (flash.T + 20));
+    const TColour flashing = BlendColour(PlainColour, FlashRed, 0.7f);
+    std::vector<bool> lights;
+    for (int tick = 0; tick <= 6; ++tick) {
+      if (tick > 0) board.StepFlash();
+      lights.push_back(PixelOf(paint(), middle.x(), middle.y()) == flashing);
+    }
+    EXPECT_EQ(lights, (std::vector<bool>{true, true, false, true, false, true, false}));
+    EXPECT_EQ(PixelOf(paint(), middle.x(), middle.y()), PlainColour);
+    board.ClearProof();
+    EXPECT_EQ(PixelOf(paint(), ratio * (proof.L + 3), y), BlendColour(PlainColour, clWhite, 0.35f));
+  }
+}
+
 // The direct pixel path must give exactly the painter's pixels, and the
 // canvas must go back to the painter whenever the painter's state is one
 // the direct path does not reproduce.

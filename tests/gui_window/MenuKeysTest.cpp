@@ -9,7 +9,7 @@
 
 TEST_F(WindowTest, PopupMenuHoldsItsItemsInOrderWithTheirShortCutTexts) {
   const QList<QAction*> items = PopupMenu1(Main)->actions();
-  ASSERT_EQ(items.size(), 11);
+  ASSERT_EQ(items.size(), 13);
   struct TItem {
     const char* Caption;
     QKeySequence Keys;
@@ -20,11 +20,13 @@ TEST_F(WindowTest, PopupMenuHoldsItsItemsInOrderWithTheirShortCutTexts) {
       {"Boss! (hide)", QKeySequence(Qt::Key_F2), true, false},
       {"Pause", QKeySequence(Qt::Key_F3), true, false},
       {"New Game", QKeySequence(Qt::Key_F5), true, false},
+      {"Hint", QKeySequence(Qt::Key_H), true, false},
       {"", QKeySequence(), false, true},
       {"View Game", QKeySequence(Qt::Key_F6), false, false},
       {"", QKeySequence(), true, true},
       {"&One Mark in Areas", QKeySequence(), true, false},
       {"No Guessing", QKeySequence(), true, false},
+      {"Open Around Numbers", QKeySequence(), true, false},
       {"", QKeySequence(), true, true},
       {"About", QKeySequence(Qt::CTRL | Qt::Key_F1), true, false},
       {"Help", QKeySequence(Qt::Key_F1), false, false},
@@ -40,8 +42,10 @@ TEST_F(WindowTest, PopupMenuHoldsItsItemsInOrderWithTheirShortCutTexts) {
   }
   EXPECT_TRUE(OneMark1(Main)->isCheckable());
   EXPECT_FALSE(OneMark1(Main)->isChecked());
-  EXPECT_TRUE(items[7]->isCheckable());
-  EXPECT_FALSE(items[7]->isChecked());
+  for (const int option : {8, 9}) {
+    EXPECT_TRUE(items[option]->isCheckable());
+    EXPECT_FALSE(items[option]->isChecked());
+  }
 }
 
 TEST_F(WindowTest, MenuItemsActAsTheirCommands) {

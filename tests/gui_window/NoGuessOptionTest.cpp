@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include "WindowFixture.h"
-#include "game/ui/NoGuessOption.h"
+#include "game/ui/PlayOptionsFile.h"
 #include "support/WindowParts.h"
 
 namespace {
@@ -16,7 +16,7 @@ QAction* NoGuessItem(const QObject* main) { return NamedPart<QAction>(main, "NoG
 // its own file, which the next run reads. A damaged file, or one that cannot
 // be read, means off; choosing the item then writes a sound file again.
 TEST_F(WindowTest, NoGuessingIsRememberedInAFileOfItsOwnAndOffWhenThatIsDamaged) {
-  const QString optionFile = WorkDir->File(NoGuessOptionFile);
+  const QString optionFile = WorkDir->File(PlayOptionsFileName);
   EXPECT_FALSE(NoGuessItem(Main)->isChecked());
   EXPECT_FALSE(Main->Game().NoGuess());
   StartGame();
@@ -28,7 +28,7 @@ TEST_F(WindowTest, NoGuessingIsRememberedInAFileOfItsOwnAndOffWhenThatIsDamaged)
   EXPECT_TRUE(NoGuessItem(Main)->isChecked());
   EXPECT_TRUE(Main->Game().NoGuess());
   QStringList after = QDir(WorkDir->Path()).entryList(QDir::Files);
-  after.removeAll(QString::fromLatin1(NoGuessOptionFile));
+  after.removeAll(QString::fromLatin1(PlayOptionsFileName));
   EXPECT_EQ(after, before);
   CreateWindows();
   EXPECT_TRUE(NoGuessItem(Main)->isChecked());
@@ -47,7 +47,7 @@ TEST_F(WindowTest, NoGuessingIsRememberedInAFileOfItsOwnAndOffWhenThatIsDamaged)
   EXPECT_TRUE(Main->Game().NoGuess());
 
   QFile::remove(optionFile);
-  QDir(WorkDir->Path()).mkdir(QString::fromLatin1(NoGuessOptionFile));  // not a file at all
+  QDir(WorkDir->Path()).mkdir(QString::fromLatin1(PlayOptionsFileName));  // not a file at all
   CreateWindows();
   EXPECT_FALSE(Main->Game().NoGuess());
   NoGuessItem(Main)->trigger();
@@ -79,4 +79,33 @@ TEST_F(WindowTest, AFieldThatMayNeedAGuessSaysSoInTheStatusBar) {
   EXPECT_EQ(StatusBar(Main)->text(), QStringLiteral(" This field may need a guess"));
   BtnNewGame(Main)->click();
   EXPECT_EQ(StatusBar(Main)->text(), QStringLiteral(" ")) << "the next field has not said it yet";
+}
+
+// "Open Around Numbers" is off on a first run and remembered beside "No
+// Guessing", each in a key of its own: a file from before it existed keeps
+// its meaning, and a second copy of the game in the same folder that
+// stores one option leaves the other as this copy stored it.
+TEST_F(WindowTest, OpenAroundIsRememberedBesideNoGuessingEachInItsOwnKey) {
+  QAction* openAround = NamedPart<QAction>(Main, "OpenAround1");
+  EXPECT_TRUE(openAround->isCheckable());
+  EXPECT_FALSE(openAround->isChecked());
+  EXPECT_FALSE(Main->Game().OpenAround());
+
+  const QString optionFile = WorkDir->File(PlayOptionsFileName);
+  WriteWholeFile(optionFile, "[Play]\nNoGuessing=true\n");  // as the game wrote it before
+  CreateWindows();
+  EXPECT_TRUE(NoGuessItem(Main)->isChecked());
+  EXPECT_FALSE(NamedPart<QAction>(Main, "OpenAround1")->isChecked());
+
+  NamedPart<QAction>(Main, "OpenAround1")->trigger();
+  EXPECT_TRUE(Main->Game().OpenAround());
+  EXPECT_TRUE(Main->Game().NoGuess());
+  TPlayOptionsFile(optionFile).Store(po_NoGuess, false);  // the other copy
+  NamedPart<QAction>(Main, "OpenAround1")->trigger();
+  NamedPart<QAction>(Main, "OpenAround1")->trigger();
+  CreateWindows();
+  EXPECT_FALSE(NoGuessItem(Main)->isChecked());
+  EXPECT_TRUE(NamedPart<QAction>(Main, "OpenAround1")->isChecked());
+  EXPECT_TRUE(Main->Game().OpenAround());
+  EXPECT_EQ(TPlayOptionsFile(optionFile).Load(), (TPlayOptions{.NoGuess = false, .OpenAround = true}));
 }

@@ -132,6 +132,21 @@ void WindowTest::Key(int key, Qt::KeyboardModifiers modifiers) {
   QApplication::sendEvent(Main, &release);
 }
 
+void WindowTest::FieldKey(int key) {
+  QWidget* target = Main->focusWidget() ? Main->focusWidget() : Main;
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+  QApplication::sendEvent(target, &release);
+}
+
+void WindowTest::LayMinesOn(const std::vector<TCell>& mines) {
+  TBoard& board = *Main->Board();
+  std::vector<std::uint8_t> laid(board.Areas().size(), 0);
+  for (const TCell mine : mines) laid[board.AreaNumberAt(mine.Column, mine.Row)] = 1;
+  board.LayMines(laid);
+}
+
 const TAreaProperties* WindowTest::AreaOf(TCell cell) const {
   return Main->Board()->AreaAt(cell.Column, cell.Row);
 }

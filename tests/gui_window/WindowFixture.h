@@ -74,6 +74,11 @@ class WindowTest : public ::testing::Test {
   void Click(Qt::MouseButton button, TCell cell);
   void MoveTo(QPoint at);
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // A key where Qt sends it: to the window's focus widget, the game screen
+  // while it shows.
+  void FieldKey(int key);
+  // The mines of the field in play laid anew: on these cells and no others.
+  void LayMinesOn(const std::vector<TCell>& mines);
 
   // Cells of the field, found on the board.
   const TAreaProperties* AreaOf(TCell cell) const;

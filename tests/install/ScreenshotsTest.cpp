@@ -12,7 +12,7 @@
 
 namespace {
 
-const char* const kPictures[] = {"scores", "new-game", "plain-field", "random-field",
+const char* const kPictures[] = {"scores", "new-game", "plain-field", "random-field", "hint",
                                  "pattern-field", "won", "pattern-chooser"};
 
 TEST(Screenshots, TheScriptedGamesWriteEveryPictureTheReadmeShows) {
