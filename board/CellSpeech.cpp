@@ -1,27 +1,11 @@
 #include "board/CellSpeech.h"
 #include <algorithm>
-#include <initializer_list>
-#include <string_view>
 #include "board/Board.h"
 
 namespace {
 
-// The pattern with %1, %2, %3 replaced by the numbers: each text is one
-// whole sentence, so that its words keep their order in any language.
-std::string FillIn(std::string_view pattern, std::initializer_list<std::int32_t> numbers) {
-  std::string text;
-  for (std::size_t k = 0; k < pattern.size(); ++k) {
-    const char next = k + 1 < pattern.size() ? pattern[k + 1] : '\0';
-    const std::size_t slot = std::size_t(next - '1');
-    if (pattern[k] == '%' && next >= '1' && slot < numbers.size()) {
-      text += std::to_string(numbers.begin()[slot]);
-      ++k;
-    } else {
-      text += pattern[k];
-    }
-  }
-  return text;
-}
+// The context the catalogues keep these texts under, as the markers name it.
+constexpr const char* Context = "CellSpeech";
 
 }  // namespace
 
@@ -34,28 +18,50 @@ THeardState HeardState(const TAreaProperties& area) {
   return TBoard::Tinted(area) ? hs_CoveredTinted : hs_Covered;
 }
 
-std::string CellName(const TBoard& board, int column, int row) {
-  if (!board.OnField(column, row) || !board.AreaAt(column, row)) return std::string();
+TPhrase CellNamePhrase(const TBoard& board, int column, int row) {
+  if (!board.OnField(column, row) || !board.AreaAt(column, row)) return {Context, "", {}};
   const TAreaProperties& area = *board.AreaAt(column, row);
   switch (HeardState(area)) {
-    case hs_Covered: return "Covered";
-    case hs_CoveredTinted: return "Covered, tinted";
-    case hs_Marked: return "Marked";
-    case hs_Hole: return "Hole";
-    case hs_Number: return std::to_string(area.MineCount);
-    case hs_Mine: return "Mine";
+    //: What a screen reader says of a covered square of the minefield.
+    case hs_Covered: return {Context, QT_TRANSLATE_NOOP("CellSpeech", "Covered"), {}};
+    //: A covered square that the player tinted (T) as a note to themselves.
+    case hs_CoveredTinted: return {Context, QT_TRANSLATE_NOOP("CellSpeech", "Covered, tinted"), {}};
+    //: A square marked (M) as holding a mine.
+    case hs_Marked: return {Context, QT_TRANSLATE_NOOP("CellSpeech", "Marked"), {}};
+    //: A hole in the minefield: a square that is no part of the game.
+    case hs_Hole: return {Context, QT_TRANSLATE_NOOP("CellSpeech", "Hole"), {}};
+    // An uncovered square is named by its number alone.
+    case hs_Number: return {Context, "%1", {area.MineCount}};
+    //: A mine shown at the end of a game.
+    case hs_Mine: return {Context, QT_TRANSLATE_NOOP("CellSpeech", "Mine"), {}};
   }
-  return std::string();
+  return {Context, "", {}};
+}
+
+TPhrase CellDescriptionPhrase(const TBoard& board, int column, int row) {
+  if (!board.OnField(column, row)) return {Context, "", {}};
+  const std::int32_t area = board.AreaNumberAt(column, row);
+  const std::int32_t squares = board.SquareCount(area);
+  //: Where a square of the minefield is, for a screen reader: its column and
+  //: row, counted from 1, and that its area is this square alone.
+  if (squares <= 1)
+    return {Context, QT_TRANSLATE_NOOP("CellSpeech", "Column %1, row %2; single square"), {column, row}};
+  //: The square's area is a shape of %3 squares that touch (%3 is 2 or more).
+  if (board.SquaresJoined(area))
+    return {Context, QT_TRANSLATE_NOOP("CellSpeech", "Column %1, row %2; shaped area of %3 squares"),
+            {column, row, squares}};
+  //: The square's area is %3 squares linked across the field, apart from each
+  //: other (%3 is 2 or more).
+  return {Context, QT_TRANSLATE_NOOP("CellSpeech", "Column %1, row %2; linked area of %3 squares"),
+          {column, row, squares}};
+}
+
+std::string CellName(const TBoard& board, int column, int row) {
+  return FilledIn(CellNamePhrase(board, column, row));
 }
 
 std::string CellDescription(const TBoard& board, int column, int row) {
-  if (!board.OnField(column, row)) return std::string();
-  const std::int32_t area = board.AreaNumberAt(column, row);
-  const std::int32_t squares = board.SquareCount(area);
-  if (squares <= 1) return FillIn("Column %1, row %2; single square", {column, row});
-  if (board.SquaresJoined(area))
-    return FillIn("Column %1, row %2; shaped area of %3 squares", {column, row, squares});
-  return FillIn("Column %1, row %2; linked area of %3 squares", {column, row, squares});
+  return FilledIn(CellDescriptionPhrase(board, column, row));
 }
 
 void THeardStates::Reset(const TBoard& board) {

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+#include "board/Phrase.h"
 
 class TBoard;
 struct TAreaProperties;
@@ -21,6 +22,10 @@ std::string CellName(const TBoard& board, int column, int row);
 // "Column 4, row 7; single square", "...; shaped area of 5 squares" or
 // "...; linked area of 2 squares". Columns and rows count from 1.
 std::string CellDescription(const TBoard& board, int column, int row);
+// The same as phrases, for the windows to translate. Off the field (and
+// for a name, on no area) the template is empty.
+TPhrase CellNamePhrase(const TBoard& board, int column, int row);
+TPhrase CellDescriptionPhrase(const TBoard& board, int column, int row);
 
 // A field square, 1-based.
 struct TSquare {

@@ -38,8 +38,27 @@ TScoreRowTexts ScoreRowTexts(const TGameRecord& game) {
   return texts;
 }
 
-const char* ScoreColumnName(TScoreColumn column) {
-  static constexpr const char* Names[sc_Count] = {"Player", "Timed", "Linking", "Shaped cells",
-                                                   "Mines",  "Holes", "Size",    "Score"};
-  return column >= 0 && column < sc_Count ? Names[column] : "";
+TPhrase ScoreColumnPhrase(TScoreColumn column) {
+  static constexpr const char* Names[sc_Count] = {
+      //: A column of the score table, as a screen reader names it: the player.
+      QT_TRANSLATE_NOOP("ScoreText", "Player"),
+      //: A column of the score table: the difficulty of a timed game (0 to
+      //: 20), empty for an untimed one.
+      QT_TRANSLATE_NOOP("ScoreText", "Timed"),
+      //: A column of the score table: the new game's setting of linked cells.
+      QT_TRANSLATE_NOOP("ScoreText", "Linking"),
+      //: A column of the score table: the new game's setting of shaped cells.
+      QT_TRANSLATE_NOOP("ScoreText", "Shaped cells"),
+      //: A column of the score table: the share of mines, in percent.
+      QT_TRANSLATE_NOOP("ScoreText", "Mines"),
+      //: A column of the score table: the share of holes, in percent.
+      QT_TRANSLATE_NOOP("ScoreText", "Holes"),
+      //: A column of the score table: the minefield's size, as "30 x 20".
+      QT_TRANSLATE_NOOP("ScoreText", "Size"),
+      //: A column of the score table: the game's score.
+      QT_TRANSLATE_NOOP("ScoreText", "Score")};
+  // The context the catalogues keep these names under, as the markers name it.
+  return {"ScoreText", column >= 0 && column < sc_Count ? Names[column] : "", {}};
 }
+
+const char* ScoreColumnName(TScoreColumn column) { return ScoreColumnPhrase(column).Template; }

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include "board/Phrase.h"
 
 struct TGameRecord;
 
@@ -26,3 +27,5 @@ TScoreRowTexts ScoreRowTexts(const TGameRecord& game);
 // The name of each column for a reader of the table: "Player", "Timed",
 // "Linking", "Shaped cells", "Mines", "Holes", "Size", "Score".
 const char* ScoreColumnName(TScoreColumn column);
+// The same as a phrase, for the windows to translate.
+TPhrase ScoreColumnPhrase(TScoreColumn column);

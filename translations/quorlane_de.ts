@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CellSpeech</name>
+    <message>
+        <source>Covered</source>
+        <extracomment>What a screen reader says of a covered square of the minefield.</extracomment>
+        <translation>Verdeckt</translation>
+    </message>
+    <message>
+        <source>Covered, tinted</source>
+        <extracomment>A covered square that the player tinted (T) as a note to themselves.</extracomment>
+        <translation>Verdeckt, eingefärbt</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <extracomment>A square marked (M) as holding a mine.</extracomment>
+        <translation>Markiert</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <extracomment>A hole in the minefield: a square that is no part of the game.</extracomment>
+        <translation>Loch</translation>
+    </message>
+    <message>
+        <source>Mine</source>
+        <extracomment>A mine shown at the end of a game.</extracomment>
+        <translation>Mine</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2; single square</source>
+        <extracomment>Where a square of the minefield is, for a screen reader: its column and row, counted from 1, and that its area is this square alone.</extracomment>
+        <translation>Spalte %1, Zeile %2; einzelnes Feld</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2; shaped area of %3 squares</source>
+        <extracomment>The square&apos;s area is a shape of %3 squares that touch (%3 is 2 or more).</extracomment>
+        <translation>Spalte %1, Zeile %2; geformter Bereich aus %3 Feldern</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2; linked area of %3 squares</source>
+        <extracomment>The square&apos;s area is %3 squares linked across the field, apart from each other (%3 is 2 or more).</extracomment>
+        <translation>Spalte %1, Zeile %2; verknüpfter Bereich aus %3 Feldern</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
@@ -53,6 +96,49 @@ Optionen:
   -h, --help       diesen Text zeigen und beenden
   -v, --version    die Version zeigen und beenden
 </translation>
+    </message>
+</context>
+<context>
+    <name>ScoreText</name>
+    <message>
+        <source>Player</source>
+        <extracomment>A column of the score table, as a screen reader names it: the player.</extracomment>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Timed</source>
+        <extracomment>A column of the score table: the difficulty of a timed game (0 to 20), empty for an untimed one.</extracomment>
+        <translation>Auf Zeit</translation>
+    </message>
+    <message>
+        <source>Linking</source>
+        <extracomment>A column of the score table: the new game&apos;s setting of linked cells.</extracomment>
+        <translation>Verknüpfung</translation>
+    </message>
+    <message>
+        <source>Shaped cells</source>
+        <extracomment>A column of the score table: the new game&apos;s setting of shaped cells.</extracomment>
+        <translation>Geformte Zellen</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <extracomment>A column of the score table: the share of mines, in percent.</extracomment>
+        <translation>Minen</translation>
+    </message>
+    <message>
+        <source>Holes</source>
+        <extracomment>A column of the score table: the share of holes, in percent.</extracomment>
+        <translation>Löcher</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>A column of the score table: the minefield&apos;s size, as &quot;30 x 20&quot;.</extracomment>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>A column of the score table: the game&apos;s score.</extracomment>
+        <translation>Punkte</translation>
     </message>
 </context>
 <context>
@@ -221,6 +307,66 @@ Optionen:
         <source>Hide options|Click to hide advanced game options</source>
         <translation>Weniger Optionen|Klicke, um die erweiterten Spieloptionen auszublenden</translation>
     </message>
+    <message>
+        <source>Player name</source>
+        <extracomment>The name box&apos;s field, for a screen reader.</extracomment>
+        <translation>Spielername</translation>
+    </message>
+    <message>
+        <source>Saved names</source>
+        <extracomment>The name box&apos;s list of the names of earlier games, for a screen reader.</extracomment>
+        <translation>Gemerkte Namen</translation>
+    </message>
+    <message>
+        <source>Quick setting %1</source>
+        <extracomment>The quick settings&apos; buttons, for a screen reader: level %1 of 1 to 10.</extracomment>
+        <translation>Schnellwahl %1</translation>
+    </message>
+    <message>
+        <source>Select pattern</source>
+        <extracomment>The &quot;...&quot; button beside the pattern&apos;s name, for a screen reader.</extracomment>
+        <translation>Muster wählen</translation>
+    </message>
+    <message>
+        <source>Linking pattern</source>
+        <extracomment>The box of how linked cells are laid out, for a screen reader.</extracomment>
+        <translation>Verknüpfungsmuster</translation>
+    </message>
+    <message>
+        <source>Linking patterns</source>
+        <extracomment>The same box&apos;s list.</extracomment>
+        <translation>Liste der Verknüpfungsmuster</translation>
+    </message>
+    <message>
+        <source>Mines, %1</source>
+        <extracomment>The sliders&apos; names for a screen reader carry their values: here the mines&apos; share of the minefield, as &quot;16.0%&quot;.</extracomment>
+        <translation>Minen, %1</translation>
+    </message>
+    <message>
+        <source>Holes, %1</source>
+        <extracomment>The holes&apos; share of the minefield, as &quot;5.0%&quot;.</extracomment>
+        <translation>Löcher, %1</translation>
+    </message>
+    <message>
+        <source>Shaped cells, %1</source>
+        <extracomment>The setting of shaped cells, as &quot;3.5&quot;.</extracomment>
+        <translation>Geformte Zellen, %1</translation>
+    </message>
+    <message>
+        <source>Linked cells, %1</source>
+        <extracomment>The setting of linked cells, as &quot;9.0&quot;.</extracomment>
+        <translation>Verknüpfte Zellen, %1</translation>
+    </message>
+    <message>
+        <source>Minefield size, %1 by %2</source>
+        <extracomment>The minefield&apos;s size in squares: %1 columns by %2 rows.</extracomment>
+        <translation>Größe des Minenfelds, %1 mal %2</translation>
+    </message>
+    <message>
+        <source>Difficulty of a timed game, %1 of %2</source>
+        <extracomment>The difficulty of a timed game: %1 of at most %2 (20).</extracomment>
+        <translation>Schwierigkeit eines Spiels auf Zeit, %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>TGameSaver</name>
@@ -248,9 +394,9 @@ Optionen:
         <translation>Minenfeld</translation>
     </message>
     <message>
-        <source>Arrow keys, Home, End, Page Up and Page Down move the cursor; Space uncovers, M marks, T tints</source>
-        <extracomment>The keys stay as they are in every language: M and T are the letters pressed.</extracomment>
-        <translation>Pfeiltasten, Pos1, Ende, Bild auf und Bild ab bewegen den Cursor; Leertaste deckt auf, M markiert, T färbt ein</translation>
+        <source>Arrow keys, Home, End, Page Up and Page Down move the cursor; Space uncovers, M marks, T tints; H gives a hint; L arms or disarms a lifeline</source>
+        <extracomment>The keys stay as they are in every language: M, T, H and L are the letters pressed.</extracomment>
+        <translation>Pfeiltasten, Pos1, Ende, Bild auf und Bild ab bewegen den Cursor; Leertaste deckt auf, M markiert, T färbt ein; H gibt einen Tipp; L setzt einen Joker ein oder nimmt ihn zurück</translation>
     </message>
 </context>
 <context>
@@ -302,10 +448,6 @@ Optionen:
     <message>
         <source>Game Over! You tripped the minefield!</source>
         <translation>Spiel vorbei! Du bist auf eine Mine getreten!</translation>
-    </message>
-    <message>
-        <source>No Guessing</source>
-        <translation>Ohne Raten</translation>
     </message>
     <message>
         <source>This field may need a guess</source>
@@ -363,6 +505,58 @@ Optionen:
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>Hint: the framed mark is wrong</source>
+        <extracomment>What a hint (H) found, in the status bar. A frame on the field shows the area it speaks of; here a marked area that holds no mine.</extracomment>
+        <translation>Tipp: Die umrahmte Markierung ist falsch</translation>
+    </message>
+    <message>
+        <source>Hint: the framed area is safe</source>
+        <extracomment>The framed area holds no mine: it can be uncovered.</extracomment>
+        <translation>Tipp: Der umrahmte Bereich ist sicher</translation>
+    </message>
+    <message>
+        <source>Hint: the framed area holds a mine</source>
+        <extracomment>The framed area holds a mine: it can be marked.</extracomment>
+        <translation>Tipp: Im umrahmten Bereich liegt eine Mine</translation>
+    </message>
+    <message>
+        <source>Hint: nothing can be proven now; a guess is needed</source>
+        <extracomment>No area of the field can be proven safe or mined from the numbers shown.</extracomment>
+        <translation>Tipp: Gerade lässt sich nichts beweisen; du musst raten</translation>
+    </message>
+    <message>
+        <source>Hint: nothing found in time</source>
+        <extracomment>The search for a hint took too long and gave up.</extracomment>
+        <translation>Tipp: In der verfügbaren Zeit nichts gefunden</translation>
+    </message>
+    <message>
+        <source>Lifelines left</source>
+        <extracomment>The count&apos;s name for a screen reader, which reads the number after it.</extracomment>
+        <translation>Verbleibende Joker</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>The clock&apos;s name for a screen reader; its value is the time shown.</extracomment>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <extracomment>The menu item that shows a hint on the field; its key, shown beside it, is H in every language.</extracomment>
+        <translation>Tipp</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsMenu</name>
+    <message>
+        <source>No Guessing</source>
+        <translation>Ohne Raten</translation>
+    </message>
+    <message>
+        <source>Open Around Numbers</source>
+        <extracomment>A play option: a click on an uncovered number whose mines are all marked uncovers the covered areas around it.</extracomment>
+        <translation>Um Zahlen herum aufdecken</translation>
+    </message>
 </context>
 <context>
     <name>TPatternDlg</name>
@@ -397,6 +591,10 @@ Optionen:
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Muster</translation>
     </message>
 </context>
 <context>
@@ -437,6 +635,34 @@ Optionen:
         <source>Nobody</source>
         <extracomment>The name shown in the score table&apos;s rows of no game; Western European letters only (Windows-1252), as a player&apos;s name.</extracomment>
         <translation>Niemand</translation>
+    </message>
+    <message>
+        <source>Games listed: matching the current settings</source>
+        <extracomment>The score screen&apos;s slider, for a screen reader: at its left end it lists only the games played with the new game&apos;s current settings.</extracomment>
+        <translation>Angezeigte Spiele: passend zu den aktuellen Einstellungen</translation>
+    </message>
+    <message>
+        <source>Games listed: all settings</source>
+        <extracomment>At its right end the slider lists the games of every setting.</extracomment>
+        <translation>Angezeigte Spiele: alle Einstellungen</translation>
+    </message>
+    <message>
+        <source>Games listed: match level %1 of %2</source>
+        <extracomment>Between its ends: how loosely listed games must match, %1 of %2 steps.</extracomment>
+        <translation>Angezeigte Spiele: Stufe %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreTable</name>
+    <message>
+        <source>Scores</source>
+        <extracomment>The score table&apos;s name for a screen reader.</extracomment>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Up and Down choose a game; Space challenges it</source>
+        <extracomment>The keys stay as they are in every language; Space plays a game with the chosen game&apos;s settings, to beat its score.</extracomment>
+        <translation>Pfeil hoch und Pfeil runter wählen ein Spiel; Leertaste tritt gegen sein Ergebnis an</translation>
     </message>
 </context>
 </TS>

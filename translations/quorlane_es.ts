@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CellSpeech</name>
+    <message>
+        <source>Covered</source>
+        <extracomment>What a screen reader says of a covered square of the minefield.</extracomment>
+        <translation>Cubierta</translation>
+    </message>
+    <message>
+        <source>Covered, tinted</source>
+        <extracomment>A covered square that the player tinted (T) as a note to themselves.</extracomment>
+        <translation>Cubierta, coloreada</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <extracomment>A square marked (M) as holding a mine.</extracomment>
+        <translation>Marcada</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <extracomment>A hole in the minefield: a square that is no part of the game.</extracomment>
+        <translation>Agujero</translation>
+    </message>
+    <message>
+        <source>Mine</source>
+        <extracomment>A mine shown at the end of a game.</extracomment>
+        <translation>Mina</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2; single square</source>
+        <extracomment>Where a square of the minefield is, for a screen reader: its column and row, counted from 1, and that its area is this square alone.</extracomment>
+        <translation>Columna %1, fila %2; casilla suelta</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2; shaped area of %3 squares</source>
+        <extracomment>The square&apos;s area is a shape of %3 squares that touch (%3 is 2 or more).</extracomment>
+        <translation>Columna %1, fila %2; celda con forma de %3 casillas</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2; linked area of %3 squares</source>
+        <extracomment>The square&apos;s area is %3 squares linked across the field, apart from each other (%3 is 2 or more).</extracomment>
+        <translation>Columna %1, fila %2; zona de %3 casillas enlazadas</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
@@ -52,6 +95,49 @@ Opciones:
   -h, --help       muestra este texto y termina
   -v, --version    muestra la versión y termina
 </translation>
+    </message>
+</context>
+<context>
+    <name>ScoreText</name>
+    <message>
+        <source>Player</source>
+        <extracomment>A column of the score table, as a screen reader names it: the player.</extracomment>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Timed</source>
+        <extracomment>A column of the score table: the difficulty of a timed game (0 to 20), empty for an untimed one.</extracomment>
+        <translation>Cronometrada</translation>
+    </message>
+    <message>
+        <source>Linking</source>
+        <extracomment>A column of the score table: the new game&apos;s setting of linked cells.</extracomment>
+        <translation>Enlaces</translation>
+    </message>
+    <message>
+        <source>Shaped cells</source>
+        <extracomment>A column of the score table: the new game&apos;s setting of shaped cells.</extracomment>
+        <translation>Celdas con forma</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <extracomment>A column of the score table: the share of mines, in percent.</extracomment>
+        <translation>Minas</translation>
+    </message>
+    <message>
+        <source>Holes</source>
+        <extracomment>A column of the score table: the share of holes, in percent.</extracomment>
+        <translation>Agujeros</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>A column of the score table: the minefield&apos;s size, as &quot;30 x 20&quot;.</extracomment>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>A column of the score table: the game&apos;s score.</extracomment>
+        <translation>Puntuación</translation>
     </message>
 </context>
 <context>
@@ -220,6 +306,66 @@ Opciones:
         <source>Hide options|Click to hide advanced game options</source>
         <translation>Menos opciones|Haz clic para ocultar las opciones avanzadas</translation>
     </message>
+    <message>
+        <source>Player name</source>
+        <extracomment>The name box&apos;s field, for a screen reader.</extracomment>
+        <translation>Nombre del jugador</translation>
+    </message>
+    <message>
+        <source>Saved names</source>
+        <extracomment>The name box&apos;s list of the names of earlier games, for a screen reader.</extracomment>
+        <translation>Nombres recordados</translation>
+    </message>
+    <message>
+        <source>Quick setting %1</source>
+        <extracomment>The quick settings&apos; buttons, for a screen reader: level %1 of 1 to 10.</extracomment>
+        <translation>Ajuste rápido %1</translation>
+    </message>
+    <message>
+        <source>Select pattern</source>
+        <extracomment>The &quot;...&quot; button beside the pattern&apos;s name, for a screen reader.</extracomment>
+        <translation>Elegir patrón</translation>
+    </message>
+    <message>
+        <source>Linking pattern</source>
+        <extracomment>The box of how linked cells are laid out, for a screen reader.</extracomment>
+        <translation>Patrón de enlace</translation>
+    </message>
+    <message>
+        <source>Linking patterns</source>
+        <extracomment>The same box&apos;s list.</extracomment>
+        <translation>Patrones de enlace</translation>
+    </message>
+    <message>
+        <source>Mines, %1</source>
+        <extracomment>The sliders&apos; names for a screen reader carry their values: here the mines&apos; share of the minefield, as &quot;16.0%&quot;.</extracomment>
+        <translation>Minas, %1</translation>
+    </message>
+    <message>
+        <source>Holes, %1</source>
+        <extracomment>The holes&apos; share of the minefield, as &quot;5.0%&quot;.</extracomment>
+        <translation>Agujeros, %1</translation>
+    </message>
+    <message>
+        <source>Shaped cells, %1</source>
+        <extracomment>The setting of shaped cells, as &quot;3.5&quot;.</extracomment>
+        <translation>Celdas con forma, %1</translation>
+    </message>
+    <message>
+        <source>Linked cells, %1</source>
+        <extracomment>The setting of linked cells, as &quot;9.0&quot;.</extracomment>
+        <translation>Celdas enlazadas, %1</translation>
+    </message>
+    <message>
+        <source>Minefield size, %1 by %2</source>
+        <extracomment>The minefield&apos;s size in squares: %1 columns by %2 rows.</extracomment>
+        <translation>Tamaño del campo de minas, %1 por %2</translation>
+    </message>
+    <message>
+        <source>Difficulty of a timed game, %1 of %2</source>
+        <extracomment>The difficulty of a timed game: %1 of at most %2 (20).</extracomment>
+        <translation>Dificultad de una partida cronometrada, %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>TGameSaver</name>
@@ -247,9 +393,9 @@ Opciones:
         <translation>Campo de minas</translation>
     </message>
     <message>
-        <source>Arrow keys, Home, End, Page Up and Page Down move the cursor; Space uncovers, M marks, T tints</source>
-        <extracomment>The keys stay as they are in every language: M and T are the letters pressed.</extracomment>
-        <translation>Las flechas, Inicio, Fin, Re Pág y Av Pág mueven el cursor; Espacio descubre, M marca, T colorea</translation>
+        <source>Arrow keys, Home, End, Page Up and Page Down move the cursor; Space uncovers, M marks, T tints; H gives a hint; L arms or disarms a lifeline</source>
+        <extracomment>The keys stay as they are in every language: M, T, H and L are the letters pressed.</extracomment>
+        <translation>Las flechas, Inicio, Fin, Re Pág y Av Pág mueven el cursor; Espacio descubre, M marca, T colorea; H da una pista; L activa o desactiva un comodín</translation>
     </message>
 </context>
 <context>
@@ -301,10 +447,6 @@ Opciones:
     <message>
         <source>Game Over! You tripped the minefield!</source>
         <translation>¡Fin de la partida! ¡Has pisado una mina!</translation>
-    </message>
-    <message>
-        <source>No Guessing</source>
-        <translation>Sin adivinar</translation>
     </message>
     <message>
         <source>This field may need a guess</source>
@@ -362,6 +504,58 @@ Opciones:
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
+    <message>
+        <source>Hint: the framed mark is wrong</source>
+        <extracomment>What a hint (H) found, in the status bar. A frame on the field shows the area it speaks of; here a marked area that holds no mine.</extracomment>
+        <translation>Pista: la marca recuadrada es incorrecta</translation>
+    </message>
+    <message>
+        <source>Hint: the framed area is safe</source>
+        <extracomment>The framed area holds no mine: it can be uncovered.</extracomment>
+        <translation>Pista: la zona recuadrada es segura</translation>
+    </message>
+    <message>
+        <source>Hint: the framed area holds a mine</source>
+        <extracomment>The framed area holds a mine: it can be marked.</extracomment>
+        <translation>Pista: la zona recuadrada tiene una mina</translation>
+    </message>
+    <message>
+        <source>Hint: nothing can be proven now; a guess is needed</source>
+        <extracomment>No area of the field can be proven safe or mined from the numbers shown.</extracomment>
+        <translation>Pista: ahora no se puede demostrar nada; hay que adivinar</translation>
+    </message>
+    <message>
+        <source>Hint: nothing found in time</source>
+        <extracomment>The search for a hint took too long and gave up.</extracomment>
+        <translation>Pista: no se encontró nada a tiempo</translation>
+    </message>
+    <message>
+        <source>Lifelines left</source>
+        <extracomment>The count&apos;s name for a screen reader, which reads the number after it.</extracomment>
+        <translation>Comodines restantes</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>The clock&apos;s name for a screen reader; its value is the time shown.</extracomment>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <extracomment>The menu item that shows a hint on the field; its key, shown beside it, is H in every language.</extracomment>
+        <translation>Pista</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsMenu</name>
+    <message>
+        <source>No Guessing</source>
+        <translation>Sin adivinar</translation>
+    </message>
+    <message>
+        <source>Open Around Numbers</source>
+        <extracomment>A play option: a click on an uncovered number whose mines are all marked uncovers the covered areas around it.</extracomment>
+        <translation>Descubrir alrededor de los números</translation>
+    </message>
 </context>
 <context>
     <name>TPatternDlg</name>
@@ -396,6 +590,10 @@ Opciones:
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>«%1» no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Patrones</translation>
     </message>
 </context>
 <context>
@@ -436,6 +634,34 @@ Opciones:
         <source>Nobody</source>
         <extracomment>The name shown in the score table&apos;s rows of no game; Western European letters only (Windows-1252), as a player&apos;s name.</extracomment>
         <translation>Nadie</translation>
+    </message>
+    <message>
+        <source>Games listed: matching the current settings</source>
+        <extracomment>The score screen&apos;s slider, for a screen reader: at its left end it lists only the games played with the new game&apos;s current settings.</extracomment>
+        <translation>Partidas mostradas: con los ajustes actuales</translation>
+    </message>
+    <message>
+        <source>Games listed: all settings</source>
+        <extracomment>At its right end the slider lists the games of every setting.</extracomment>
+        <translation>Partidas mostradas: todos los ajustes</translation>
+    </message>
+    <message>
+        <source>Games listed: match level %1 of %2</source>
+        <extracomment>Between its ends: how loosely listed games must match, %1 of %2 steps.</extracomment>
+        <translation>Partidas mostradas: nivel %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreTable</name>
+    <message>
+        <source>Scores</source>
+        <extracomment>The score table&apos;s name for a screen reader.</extracomment>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>Up and Down choose a game; Space challenges it</source>
+        <extracomment>The keys stay as they are in every language; Space plays a game with the chosen game&apos;s settings, to beat its score.</extracomment>
+        <translation>Arriba y Abajo eligen una partida; Espacio desafía su puntuación</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CellSpeech</name>
+    <message>
+        <source>Covered</source>
+        <extracomment>What a screen reader says of a covered square of the minefield.</extracomment>
+        <translation>Couverte</translation>
+    </message>
+    <message>
+        <source>Covered, tinted</source>
+        <extracomment>A covered square that the player tinted (T) as a note to themselves.</extracomment>
+        <translation>Couverte, colorée</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <extracomment>A square marked (M) as holding a mine.</extracomment>
+        <translation>Marquée</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <extracomment>A hole in the minefield: a square that is no part of the game.</extracomment>
+        <translation>Trou</translation>
+    </message>
+    <message>
+        <source>Mine</source>
+        <extracomment>A mine shown at the end of a game.</extracomment>
+        <translation>Mine</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2; single square</source>
+        <extracomment>Where a square of the minefield is, for a screen reader: its column and row, counted from 1, and that its area is this square alone.</extracomment>
+        <translation>Colonne %1, ligne %2 ; case simple</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2; shaped area of %3 squares</source>
+        <extracomment>The square&apos;s area is a shape of %3 squares that touch (%3 is 2 or more).</extracomment>
+        <translation>Colonne %1, ligne %2 ; cellule formée de %3 cases</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2; linked area of %3 squares</source>
+        <extracomment>The square&apos;s area is %3 squares linked across the field, apart from each other (%3 is 2 or more).</extracomment>
+        <translation>Colonne %1, ligne %2 ; zone de %3 cases liées</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
@@ -52,6 +95,49 @@ Options :
   -h, --help       afficher ce texte et quitter
   -v, --version    afficher la version et quitter
 </translation>
+    </message>
+</context>
+<context>
+    <name>ScoreText</name>
+    <message>
+        <source>Player</source>
+        <extracomment>A column of the score table, as a screen reader names it: the player.</extracomment>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Timed</source>
+        <extracomment>A column of the score table: the difficulty of a timed game (0 to 20), empty for an untimed one.</extracomment>
+        <translation>Chronométrée</translation>
+    </message>
+    <message>
+        <source>Linking</source>
+        <extracomment>A column of the score table: the new game&apos;s setting of linked cells.</extracomment>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>Shaped cells</source>
+        <extracomment>A column of the score table: the new game&apos;s setting of shaped cells.</extracomment>
+        <translation>Cellules formées</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <extracomment>A column of the score table: the share of mines, in percent.</extracomment>
+        <translation>Mines</translation>
+    </message>
+    <message>
+        <source>Holes</source>
+        <extracomment>A column of the score table: the share of holes, in percent.</extracomment>
+        <translation>Trous</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>A column of the score table: the minefield&apos;s size, as &quot;30 x 20&quot;.</extracomment>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>A column of the score table: the game&apos;s score.</extracomment>
+        <translation>Score</translation>
     </message>
 </context>
 <context>
@@ -220,6 +306,66 @@ Options :
         <source>Hide options|Click to hide advanced game options</source>
         <translation>Moins d&apos;options|Cliquez pour masquer les options avancées</translation>
     </message>
+    <message>
+        <source>Player name</source>
+        <extracomment>The name box&apos;s field, for a screen reader.</extracomment>
+        <translation>Nom du joueur</translation>
+    </message>
+    <message>
+        <source>Saved names</source>
+        <extracomment>The name box&apos;s list of the names of earlier games, for a screen reader.</extracomment>
+        <translation>Noms retenus</translation>
+    </message>
+    <message>
+        <source>Quick setting %1</source>
+        <extracomment>The quick settings&apos; buttons, for a screen reader: level %1 of 1 to 10.</extracomment>
+        <translation>Réglage rapide %1</translation>
+    </message>
+    <message>
+        <source>Select pattern</source>
+        <extracomment>The &quot;...&quot; button beside the pattern&apos;s name, for a screen reader.</extracomment>
+        <translation>Choisir un motif</translation>
+    </message>
+    <message>
+        <source>Linking pattern</source>
+        <extracomment>The box of how linked cells are laid out, for a screen reader.</extracomment>
+        <translation>Motif de liens</translation>
+    </message>
+    <message>
+        <source>Linking patterns</source>
+        <extracomment>The same box&apos;s list.</extracomment>
+        <translation>Motifs de liens</translation>
+    </message>
+    <message>
+        <source>Mines, %1</source>
+        <extracomment>The sliders&apos; names for a screen reader carry their values: here the mines&apos; share of the minefield, as &quot;16.0%&quot;.</extracomment>
+        <translation>Mines, %1</translation>
+    </message>
+    <message>
+        <source>Holes, %1</source>
+        <extracomment>The holes&apos; share of the minefield, as &quot;5.0%&quot;.</extracomment>
+        <translation>Trous, %1</translation>
+    </message>
+    <message>
+        <source>Shaped cells, %1</source>
+        <extracomment>The setting of shaped cells, as &quot;3.5&quot;.</extracomment>
+        <translation>Cellules formées, %1</translation>
+    </message>
+    <message>
+        <source>Linked cells, %1</source>
+        <extracomment>The setting of linked cells, as &quot;9.0&quot;.</extracomment>
+        <translation>Cellules liées, %1</translation>
+    </message>
+    <message>
+        <source>Minefield size, %1 by %2</source>
+        <extracomment>The minefield&apos;s size in squares: %1 columns by %2 rows.</extracomment>
+        <translation>Taille du champ de mines, %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Difficulty of a timed game, %1 of %2</source>
+        <extracomment>The difficulty of a timed game: %1 of at most %2 (20).</extracomment>
+        <translation>Difficulté d&apos;une partie chronométrée, %1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>TGameSaver</name>
@@ -233,7 +379,7 @@ Options :
     </message>
     <message>
         <source>This game will not be kept: another copy of Quorlane keeps its unfinished game here</source>
-        <translation>Cette partie ne sera pas gardée : une autre instance de Quorlane garde ici la sienne</translation>
+        <translation>Cette partie ne sera pas gardée : une autre instance du jeu occupe ce dossier</translation>
     </message>
     <message>
         <source>This game will not be kept: an unfinished game waits here for the next start</source>
@@ -247,9 +393,9 @@ Options :
         <translation>Champ de mines</translation>
     </message>
     <message>
-        <source>Arrow keys, Home, End, Page Up and Page Down move the cursor; Space uncovers, M marks, T tints</source>
-        <extracomment>The keys stay as they are in every language: M and T are the letters pressed.</extracomment>
-        <translation>Les flèches, Début, Fin, Page préc. et Page suiv. déplacent le curseur ; Espace découvre, M marque, T colore</translation>
+        <source>Arrow keys, Home, End, Page Up and Page Down move the cursor; Space uncovers, M marks, T tints; H gives a hint; L arms or disarms a lifeline</source>
+        <extracomment>The keys stay as they are in every language: M, T, H and L are the letters pressed.</extracomment>
+        <translation>Les flèches, Début, Fin, Page préc. et Page suiv. déplacent le curseur ; Espace découvre, M marque, T colore ; H donne un indice ; L arme ou désarme un joker</translation>
     </message>
 </context>
 <context>
@@ -301,10 +447,6 @@ Options :
     <message>
         <source>Game Over! You tripped the minefield!</source>
         <translation>Partie terminée ! Vous avez sauté sur une mine !</translation>
-    </message>
-    <message>
-        <source>No Guessing</source>
-        <translation>Sans hasard</translation>
     </message>
     <message>
         <source>This field may need a guess</source>
@@ -362,6 +504,58 @@ Options :
         <source>Help</source>
         <translation>Aide</translation>
     </message>
+    <message>
+        <source>Hint: the framed mark is wrong</source>
+        <extracomment>What a hint (H) found, in the status bar. A frame on the field shows the area it speaks of; here a marked area that holds no mine.</extracomment>
+        <translation>Indice : la marque encadrée est fausse</translation>
+    </message>
+    <message>
+        <source>Hint: the framed area is safe</source>
+        <extracomment>The framed area holds no mine: it can be uncovered.</extracomment>
+        <translation>Indice : la zone encadrée est sûre</translation>
+    </message>
+    <message>
+        <source>Hint: the framed area holds a mine</source>
+        <extracomment>The framed area holds a mine: it can be marked.</extracomment>
+        <translation>Indice : la zone encadrée contient une mine</translation>
+    </message>
+    <message>
+        <source>Hint: nothing can be proven now; a guess is needed</source>
+        <extracomment>No area of the field can be proven safe or mined from the numbers shown.</extracomment>
+        <translation>Indice : rien ne peut être prouvé pour l&apos;instant ; il faut deviner</translation>
+    </message>
+    <message>
+        <source>Hint: nothing found in time</source>
+        <extracomment>The search for a hint took too long and gave up.</extracomment>
+        <translation>Indice : rien trouvé dans le temps imparti</translation>
+    </message>
+    <message>
+        <source>Lifelines left</source>
+        <extracomment>The count&apos;s name for a screen reader, which reads the number after it.</extracomment>
+        <translation>Jokers restants</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>The clock&apos;s name for a screen reader; its value is the time shown.</extracomment>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <extracomment>The menu item that shows a hint on the field; its key, shown beside it, is H in every language.</extracomment>
+        <translation>Indice</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsMenu</name>
+    <message>
+        <source>No Guessing</source>
+        <translation>Sans hasard</translation>
+    </message>
+    <message>
+        <source>Open Around Numbers</source>
+        <extracomment>A play option: a click on an uncovered number whose mines are all marked uncovers the covered areas around it.</extracomment>
+        <translation>Découvrir autour des chiffres</translation>
+    </message>
 </context>
 <context>
     <name>TPatternDlg</name>
@@ -396,6 +590,10 @@ Options :
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Motifs</translation>
     </message>
 </context>
 <context>
@@ -436,6 +634,34 @@ Options :
         <source>Nobody</source>
         <extracomment>The name shown in the score table&apos;s rows of no game; Western European letters only (Windows-1252), as a player&apos;s name.</extracomment>
         <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Games listed: matching the current settings</source>
+        <extracomment>The score screen&apos;s slider, for a screen reader: at its left end it lists only the games played with the new game&apos;s current settings.</extracomment>
+        <translation>Parties affichées : aux réglages actuels</translation>
+    </message>
+    <message>
+        <source>Games listed: all settings</source>
+        <extracomment>At its right end the slider lists the games of every setting.</extracomment>
+        <translation>Parties affichées : tous les réglages</translation>
+    </message>
+    <message>
+        <source>Games listed: match level %1 of %2</source>
+        <extracomment>Between its ends: how loosely listed games must match, %1 of %2 steps.</extracomment>
+        <translation>Parties affichées : niveau %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreTable</name>
+    <message>
+        <source>Scores</source>
+        <extracomment>The score table&apos;s name for a screen reader.</extracomment>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <source>Up and Down choose a game; Space challenges it</source>
+        <extracomment>The keys stay as they are in every language; Space plays a game with the chosen game&apos;s settings, to beat its score.</extracomment>
+        <translation>Haut et Bas choisissent une partie ; Espace défie son score</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "game/ui/FieldAccessible.h"
 #include <QWidget>
 #include "board/Board.h"
+#include "board/ui/TranslatedPhrase.h"
 #include "game/Game.h"
 #include "game/ui/GameScreen.h"
 
@@ -27,8 +28,8 @@ class TSquareAccessible final : public QAccessibleInterface, public QAccessibleT
   QString text(QAccessible::Text type) const override {
     const TBoard* board = FField->Board();
     if (!board) return QString();
-    if (type == QAccessible::Name) return QString::fromStdString(CellName(*board, FColumn, FRow));
-    if (type == QAccessible::Description) return QString::fromStdString(CellDescription(*board, FColumn, FRow));
+    if (type == QAccessible::Name) return Translated(CellNamePhrase(*board, FColumn, FRow));
+    if (type == QAccessible::Description) return Translated(CellDescriptionPhrase(*board, FColumn, FRow));
     return QString();
   }
 

@@ -22,7 +22,18 @@ TGameSaver::TGameSaver(TGame& game, QObject* parent)
 
 TGameSaver::~TGameSaver() = default;
 
-QString TGameSaver::WaitingNote() { return tr("Your unfinished game is waiting: F3 resumes it"); }
+QString TGameSaver::NoteText(TNote note) {
+  switch (note) {
+    case sn_Waiting: return tr("Your unfinished game is waiting: F3 resumes it");
+    case sn_HeldElsewhere: return tr("Another copy of Quorlane has the unfinished game of this folder");
+    case sn_NotKeptHeldElsewhere:
+      return tr("This game will not be kept: another copy of Quorlane keeps its unfinished game here");
+    case sn_NotKeptOtherWaiting:
+      return tr("This game will not be kept: an unfinished game waits here for the next start");
+    case sn_Count: break;
+  }
+  return QString();
+}
 
 bool TGameSaver::RestoreAtStart() {
   switch (FSlot.Open(FGame)) {
@@ -31,7 +42,7 @@ bool TGameSaver::RestoreAtStart() {
       emit StatusNote(WaitingNote());
       return true;
     case TSavedGameSlot::so_HeldElsewhere:
-      emit StatusNote(tr("Another copy of Quorlane has the unfinished game of this folder"));
+      emit StatusNote(NoteText(sn_HeldElsewhere));
       return false;
     case TSavedGameSlot::so_None:
     case TSavedGameSlot::so_SetAside:
@@ -61,9 +72,9 @@ void TGameSaver::Discard() {
 void TGameSaver::TellNotKept(TSavedGameSlot::TWritten written) {
   if (FToldNotKept) return;
   if (written == TSavedGameSlot::sw_HeldElsewhere)
-    emit StatusNote(tr("This game will not be kept: another copy of Quorlane keeps its unfinished game here"));
+    emit StatusNote(NoteText(sn_NotKeptHeldElsewhere));
   else if (written == TSavedGameSlot::sw_OtherGameWaiting)
-    emit StatusNote(tr("This game will not be kept: an unfinished game waits here for the next start"));
+    emit StatusNote(NoteText(sn_NotKeptOtherWaiting));
   else
     return;
   FToldNotKept = true;

@@ -34,7 +34,13 @@ class TGameSaver : public QObject {
   // whenever it has nothing else to say.
   bool Waiting() const { return FWaiting; }
   void Resumed() { FWaiting = false; }
-  static QString WaitingNote();
+
+  // The words for the player in the status bar: a game restored and
+  // waiting; another copy of the game holding this folder's saved game; and
+  // the game in play not kept, for either reason.
+  enum TNote { sn_Waiting, sn_HeldElsewhere, sn_NotKeptHeldElsewhere, sn_NotKeptOtherWaiting, sn_Count };
+  static QString NoteText(TNote note);
+  static QString WaitingNote() { return NoteText(sn_Waiting); }
 
  signals:
   // A word for the player in the status bar.

@@ -29,7 +29,8 @@ TGameScreen::TGameScreen(TGame& game, IScreenCanvas& window, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   setObjectName(QStringLiteral("GameScreen"));
   setAccessibleName(tr("Minefield"));
-  //: The keys stay as they are in every language: M and T are the letters pressed.
+  //: The keys stay as they are in every language: M, T, H and L are the
+  //: letters pressed.
   setAccessibleDescription(tr(
       "Arrow keys, Home, End, Page Up and Page Down move the cursor; Space uncovers, M marks, "
       "T tints; H gives a hint; L arms or disarms a lifeline"));

@@ -80,6 +80,8 @@ class TMainForm : public QWidget, public IScreenCanvas {
   // dialog or message box waiting, the game's hint, shown on the field and
   // told in the status bar.
   void MenuHintClick();
+  // What the status bar says of a hint.
+  static QString HintText(THintKind kind);
   void About1Click();
   void DisplayHint(const QString& hint);
   void ShowScore();

@@ -84,19 +84,24 @@ TPlayButton PlayButton(Qt::MouseButton button) {
   return pb_Other;
 }
 
-// What the status bar says of a hint.
-QString HintText(THintKind kind) {
+}  // namespace
+
+QString TMainForm::HintText(THintKind kind) {
   switch (kind) {
-    case hk_WrongMark: return QStringLiteral("Hint: the framed mark is wrong");
-    case hk_Safe: return QStringLiteral("Hint: the framed area is safe");
-    case hk_Mine: return QStringLiteral("Hint: the framed area holds a mine");
-    case hk_None: return QStringLiteral("Hint: nothing can be proven now; a guess is needed");
-    case hk_OutOfTime: return QStringLiteral("Hint: nothing found in time");
+    //: What a hint (H) found, in the status bar. A frame on the field shows
+    //: the area it speaks of; here a marked area that holds no mine.
+    case hk_WrongMark: return tr("Hint: the framed mark is wrong");
+    //: The framed area holds no mine: it can be uncovered.
+    case hk_Safe: return tr("Hint: the framed area is safe");
+    //: The framed area holds a mine: it can be marked.
+    case hk_Mine: return tr("Hint: the framed area holds a mine");
+    //: No area of the field can be proven safe or mined from the numbers shown.
+    case hk_None: return tr("Hint: nothing can be proven now; a guess is needed");
+    //: The search for a hint took too long and gave up.
+    case hk_OutOfTime: return tr("Hint: nothing found in time");
   }
   return QString();
 }
-
-}  // namespace
 
 void TMainForm::FormMouseDown(Qt::MouseButton button, int x, int y) {
   if (FScreenShown != ss_Game || !FGame.Active() || !Board()) return;

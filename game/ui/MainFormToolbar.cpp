@@ -102,8 +102,9 @@ void TMainForm::CreateToolbar() {
       SpeedPanel, PictureIcon(pic_Lifeline), QSize(23, 23), {73, 3, 31, 31},
       tr("Lifeline|Click this before activating a mine, and the game continues."));
   SpeedButtonLifeline->setCheckable(true);
-  LabelNumLifelines = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"),
-                                       tr("Number of lifelines remaining"), tr("Lifelines left"));
+  LabelNumLifelines = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"), tr("Number of lifelines remaining"),
+                                       //: The count's name for a screen reader, which reads the number after it.
+                                       tr("Lifelines left"));
   BevelLifelines = MakeEtchedLine(SpeedPanel, QFrame::VLine);
 
   LabelScore = MakeToolbarLabel(SpeedPanel, QStringLiteral("0"), tr("Score"), tr("Score"));
@@ -112,7 +113,8 @@ void TMainForm::CreateToolbar() {
   // The countdown: the text in its own colour, and over it the bar, which
   // holds the same text in black, cut off at the bar's right edge. A screen
   // reader meets the panel alone, reading the time from the text.
-  auto* countdown = new TValuePanel(QStringLiteral("Time"), SpeedPanel);
+  //: The clock's name for a screen reader; its value is the time shown.
+  auto* countdown = new TValuePanel(tr("Time"), SpeedPanel);
   PanelCountdown = countdown;
   PanelCountdown->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   PanelCountdown->setLineWidth(1);
@@ -129,7 +131,7 @@ void TMainForm::CreateToolbar() {
   LabelTimeB->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   // The bar's copy is part of the panel's drawing, which a reader meets as
   // one value; named, it stops telling of each second's new text.
-  LabelTimeB->setAccessibleName(QStringLiteral("Time"));
+  LabelTimeB->setAccessibleName(tr("Time"));
 
   BtnPause = MakeSpeedButton(SpeedPanel, PauseIcon(), QSize(16, 16), {PauseX, 7, 25, 25},
                              tr("Pause / Resume (F3)"));
@@ -164,6 +166,8 @@ void TMainForm::CreatePopupMenu() {
   MenuPauseResume = addItem(tr("Pause"), ShownShortCut(wc_PauseResume));
   MenuNewGame = addItem(tr("New Game"), ShownShortCut(wc_NewGame));
   // The field's key, which the game screen takes while it shows.
+  //: The menu item that shows a hint on the field; its key, shown beside it,
+  //: is H in every language.
   MenuHint = addItem(tr("Hint"), QKeySequence(HintKey));
   PopupMenu1->addSeparator()->setVisible(false);  // Test11
   MenuView = addItem(tr("View Scores"), ShownShortCut(wc_ViewScores));

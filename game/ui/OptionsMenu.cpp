@@ -5,8 +5,10 @@
 
 TOptionsMenu::TOptionsMenu(QMenu& menu, TGame& game, QObject* parent) : QObject(parent), FGame(game) {
   FGame.SetOptions(FFile.Load());
-  AddItem(menu, QStringLiteral("No Guessing"), "NoGuess1", po_NoGuess);
-  AddItem(menu, QStringLiteral("Open Around Numbers"), "OpenAround1", po_OpenAround);
+  AddItem(menu, tr("No Guessing"), "NoGuess1", po_NoGuess);
+  //: A play option: a click on an uncovered number whose mines are all
+  //: marked uncovers the covered areas around it.
+  AddItem(menu, tr("Open Around Numbers"), "OpenAround1", po_OpenAround);
 }
 
 QAction* TOptionsMenu::AddItem(QMenu& menu, const QString& caption, const char* name, TPlayOption option) {

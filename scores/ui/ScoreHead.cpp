@@ -65,13 +65,20 @@ void TScoreScreen::setVisible(bool visible) {
 // A screen reader names the slider by what it does and how far it reaches.
 void TScoreScreen::NameMatchSlider() {
   const int level = TrackBarMatchSpec->value();
-  if (level <= TrackBarMatchSpec->minimum())
-    TrackBarMatchSpec->setAccessibleName(QStringLiteral("Games listed: matching the current settings"));
-  else if (level >= TrackBarMatchSpec->maximum())
-    TrackBarMatchSpec->setAccessibleName(QStringLiteral("Games listed: all settings"));
-  else
-    TrackBarMatchSpec->setAccessibleName(
-        QStringLiteral("Games listed: match level %1 of %2").arg(level).arg(TrackBarMatchSpec->maximum()));
+  const int top = TrackBarMatchSpec->maximum();
+  QString name;
+  if (level <= TrackBarMatchSpec->minimum()) {
+    //: The score screen's slider, for a screen reader: at its left end it
+    //: lists only the games played with the new game's current settings.
+    name = tr("Games listed: matching the current settings");
+  } else if (level >= top) {
+    //: At its right end the slider lists the games of every setting.
+    name = tr("Games listed: all settings");
+  } else {
+    //: Between its ends: how loosely listed games must match, %1 of %2 steps.
+    name = tr("Games listed: match level %1 of %2").arg(level).arg(top);
+  }
+  TrackBarMatchSpec->setAccessibleName(name);
 }
 
 // The strip above the table: whose scores (everyone's or this player's),

@@ -12,8 +12,11 @@ TScoreTable::TScoreTable(const TScoreScreen& screen, QWidget* window) : QWidget(
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::StrongFocus);
-  setAccessibleName(QStringLiteral("Scores"));
-  setAccessibleDescription(QStringLiteral("Up and Down choose a game; Space challenges it"));
+  //: The score table's name for a screen reader.
+  setAccessibleName(tr("Scores"));
+  //: The keys stay as they are in every language; Space plays a game with the
+  //: chosen game's settings, to beat its score.
+  setAccessibleDescription(tr("Up and Down choose a game; Space challenges it"));
   window->installEventFilter(this);
 }
 

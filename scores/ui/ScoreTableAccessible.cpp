@@ -1,5 +1,6 @@
 #include "scores/ui/ScoreTableAccessible.h"
 #include <algorithm>
+#include "board/ui/TranslatedPhrase.h"
 #include "scores/ScoreLayout.h"
 #include "scores/ScoreText.h"
 #include "scores/ui/ScoreScreen.h"
@@ -94,7 +95,7 @@ bool TScoreTableAccessible::IsCurrentRow(int row) const { return row >= 0 && row
 
 QString TScoreTableAccessible::CellText(int row, int column) const {
   if (column < 0 || column >= sc_Count) return QString();
-  if (row < 0) return QString::fromLatin1(ScoreColumnName(TScoreColumn(column)));
+  if (row < 0) return Translated(ScoreColumnPhrase(TScoreColumn(column)));
   const std::vector<int> rows = Screen().ListedRows();
   if (row >= int(rows.size())) return QString();
   const TGameRecord& game = Screen().ScoreList()[std::size_t(rows[std::size_t(row)])];

@@ -159,8 +159,10 @@ void TDlgNewGame::CreateGameGroup() {
   ComboBoxName->setGeometry(GroupWidth - 8 - 140, 22, 140, 24);
   SetHint(ComboBoxName, nameHint);
   LabelPlayerName->setBuddy(ComboBoxName);
-  ComboBoxName->lineEdit()->setAccessibleName("Player name");
-  ComboBoxName->view()->setAccessibleName("Saved names");
+  //: The name box's field, for a screen reader.
+  ComboBoxName->lineEdit()->setAccessibleName(tr("Player name"));
+  //: The name box's list of the names of earlier games, for a screen reader.
+  ComboBoxName->view()->setAccessibleName(tr("Saved names"));
 
   const QString timedHint =
       tr("Timed Game?|Activate for a timed game. Timed Game: The game ends when time runs out.");
@@ -196,7 +198,8 @@ void TDlgNewGame::CreateQuickGroup() {
     button->setGeometry(firstButtonX + i * buttonPitch, 23, buttonWidth, 26);
     button->setAutoDefault(false);
     // The caption is a digit alone; a screen reader says what it is.
-    button->setAccessibleName(QString("Quick setting %1").arg(number));
+    //: The quick settings' buttons, for a screen reader: level %1 of 1 to 10.
+    button->setAccessibleName(tr("Quick setting %1").arg(number));
     ButtonQuickStart[i] = button;
   }
   SetHint(ButtonQuickStart[0], tr("Beginner|Discover how the Standard Game works."));
@@ -283,6 +286,7 @@ QWidget* TDlgNewGame::CreateShapesRow() {
   btnChoosePattern->setGeometry(104, 4, 26, 22);
   btnChoosePattern->setAutoDefault(false);
   SetHint(btnChoosePattern, tr("Select Pattern..."));
+  //: The "..." button beside the pattern's name, for a screen reader.
   btnChoosePattern->setAccessibleName(tr("Select pattern"));
   LabelPatternName = MakeWrappedLabel(row, "LabelPatternName", QRect(134, 0, RowWidth - 136, 30));
 
@@ -314,8 +318,10 @@ QWidget* TDlgNewGame::CreateLinkingRow() {
   ComboLinkPattern->setGeometry(SliderX, 33, RowWidth - SliderX - 24, 24);
   // Only random linking exists so far: the list shows what is to come.
   ComboLinkPattern->setEnabled(false);
-  ComboLinkPattern->setAccessibleName("Linking pattern");
-  ComboLinkPattern->view()->setAccessibleName("Linking patterns");
+  //: The box of how linked cells are laid out, for a screen reader.
+  ComboLinkPattern->setAccessibleName(tr("Linking pattern"));
+  //: The same box's list.
+  ComboLinkPattern->view()->setAccessibleName(tr("Linking patterns"));
   return row;
 }
 

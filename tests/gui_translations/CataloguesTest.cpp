@@ -121,15 +121,20 @@ TEST(Catalogues, EveryTextIsTranslatedAndKeepsWhatTheGameReadsInIt) {
 }
 
 // What `cmake --build build --target update_translations` would write: the
-// catalogues hold every text the windows mark, and no other.
+// catalogues hold every text the windows and the core mark, and no other.
 TEST(Catalogues, HoldExactlyTheTextsTheSourcesMark) {
-  QStringList folders{SourceDir() + "/ui"};
-  for (const QString& folder : QDir(SourceDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-    if (QDir(SourceDir() + "/" + folder + "/ui").exists()) folders << SourceDir() + "/" + folder + "/ui";
+  QStringList sources{SourceDir() + "/ui"};
+  for (const QString& folder : QDir(SourceDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    const QDir subsystem(SourceDir() + "/" + folder);
+    if (!subsystem.exists(QStringLiteral("ui"))) continue;
+    sources << subsystem.filePath(QStringLiteral("ui"));
+    // The core's own files, which mark the phrases the windows translate.
+    for (const QString& file : subsystem.entryList({"*.cpp", "*.h"}, QDir::Files)) sources << subsystem.filePath(file);
+  }
   QTemporaryDir scratch;
   ASSERT_TRUE(scratch.isValid());
   QStringList arguments{"-silent", "-locations", "none", "-no-obsolete", "-extensions", "cpp,h", "-I", SourceDir()};
-  arguments << folders << "-ts";
+  arguments << sources << "-ts";
   for (const QString& file : CatalogueFiles()) {
     ASSERT_TRUE(QFile::copy(CatalogueSources() + "/" + file, scratch.filePath(file)));
     arguments << scratch.filePath(file);
