@@ -60,5 +60,3 @@ TPhrase ScoreColumnPhrase(TScoreColumn column) {
   // The context the catalogues keep these names under, as the markers name it.
   return {"ScoreText", column >= 0 && column < sc_Count ? Names[column] : "", {}};
 }
-
-const char* ScoreColumnName(TScoreColumn column) { return ScoreColumnPhrase(column).Template; }

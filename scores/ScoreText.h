@@ -25,7 +25,6 @@ using TScoreRowTexts = std::array<std::string, sc_Count>;
 // untimed one), the settings and the score.
 TScoreRowTexts ScoreRowTexts(const TGameRecord& game);
 // The name of each column for a reader of the table: "Player", "Timed",
-// "Linking", "Shaped cells", "Mines", "Holes", "Size", "Score".
-const char* ScoreColumnName(TScoreColumn column);
-// The same as a phrase, for the windows to translate.
+// "Linking", "Shaped cells", "Mines", "Holes", "Size", "Score", as a phrase
+// for the windows to translate.
 TPhrase ScoreColumnPhrase(TScoreColumn column);

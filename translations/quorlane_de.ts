@@ -379,7 +379,7 @@ Optionen:
         <translation>Ein anderes laufendes Quorlane hat das unfertige Spiel dieses Ordners</translation>
     </message>
     <message>
-        <source>This game will not be kept: another copy of Quorlane keeps its unfinished game here</source>
+        <source>This game will not be kept: another copy of Quorlane keeps its own here</source>
         <translation>Dieses Spiel wird nicht gesichert: Ein anderes Quorlane sichert hier sein Spiel</translation>
     </message>
     <message>

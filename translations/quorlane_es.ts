@@ -378,7 +378,7 @@ Opciones:
         <translation>Otra copia de Quorlane tiene la partida sin terminar de esta carpeta</translation>
     </message>
     <message>
-        <source>This game will not be kept: another copy of Quorlane keeps its unfinished game here</source>
+        <source>This game will not be kept: another copy of Quorlane keeps its own here</source>
         <translation>Esta partida no se guardará: otra copia de Quorlane guarda aquí la suya</translation>
     </message>
     <message>

@@ -378,7 +378,7 @@ Options :
         <translation>Une autre instance de Quorlane détient la partie inachevée de ce dossier</translation>
     </message>
     <message>
-        <source>This game will not be kept: another copy of Quorlane keeps its unfinished game here</source>
+        <source>This game will not be kept: another copy of Quorlane keeps its own here</source>
         <translation>Cette partie ne sera pas gardée : une autre instance du jeu occupe ce dossier</translation>
     </message>
     <message>

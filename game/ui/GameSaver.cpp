@@ -27,7 +27,7 @@ QString TGameSaver::NoteText(TNote note) {
     case sn_Waiting: return tr("Your unfinished game is waiting: F3 resumes it");
     case sn_HeldElsewhere: return tr("Another copy of Quorlane has the unfinished game of this folder");
     case sn_NotKeptHeldElsewhere:
-      return tr("This game will not be kept: another copy of Quorlane keeps its unfinished game here");
+      return tr("This game will not be kept: another copy of Quorlane keeps its own here");
     case sn_NotKeptOtherWaiting:
       return tr("This game will not be kept: an unfinished game waits here for the next start");
     case sn_Count: break;

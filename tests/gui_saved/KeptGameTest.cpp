@@ -198,7 +198,7 @@ TEST_F(KeptGameTest, WhileAnotherCopyHoldsTheSavedGameThisOneNeitherLoadsNorOver
   StartSeededGame({}, 2806);
   Key(Qt::Key_F3);
   EXPECT_EQ(StatusBar(Main)->text(),
-            QStringLiteral(" This game will not be kept: another copy of Quorlane keeps its unfinished game here"));
+            QStringLiteral(" This game will not be kept: another copy of Quorlane keeps its own here"));
   Main->close();
   EXPECT_EQ(Kept(), otherGame);
 }
