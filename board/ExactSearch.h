@@ -4,6 +4,8 @@
 #include <limits>
 #include <vector>
 
+#include "board/NumberConstraints.h"
+
 // A moment after which a search gives up.
 using TDeadline = std::chrono::steady_clock::time_point;
 
@@ -26,7 +28,7 @@ class TExactSearch {
   void Clear();
   // A covered area; its index in the search (0, 1, ...).
   int AddArea();
-  int AreaCount() const { return int(FSeenMine.size()); }
+  int AreaCount() const { return FConstraints.AreaCount(); }
   // A number: exactly need of these areas (indices from AddArea) hold a mine.
   void AddNumber(const std::vector<int>& areas, int need);
 
@@ -41,24 +43,17 @@ class TExactSearch {
  private:
   struct TFrame {
     std::size_t Position;  // in FOrder
-    std::size_t Trail;     // the trail's length before the decision
+    std::size_t Mark;      // the assignment before the decision
     int Next;              // the value still to try, or -1
   };
 
-  void IndexNumbersOfAreas();
+  void Index();
   void OrderGroup(int area);
-  bool ForceAtRoot();
-  bool Assign(int area, int value);
-  void Undo(std::size_t mark);
   TSearchAnswer Complete();
   bool OutOfTime();
   void NoteWay();
 
-  std::vector<int> FNumberStart{0};  // per number: first of its areas in FNumberAreas
-  std::vector<int> FNumberAreas;
-  std::vector<int> FGivenNeed;
-  std::vector<int> FAreaStart;  // per area: first of its numbers in FAreaNumbers
-  std::vector<int> FAreaNumbers;
+  TNumberConstraints FConstraints;
   bool FIndexed = false;
   std::vector<std::uint8_t> FSeenMine, FSeenSafe;
 
@@ -68,11 +63,6 @@ class TExactSearch {
   std::vector<int> FGroupNumbers;
   std::vector<std::uint32_t> FAreaStamp, FNumberStamp;
   std::uint32_t FStamp = 0;
-  std::vector<int> FNeed;  // per number: mines still to place
-  std::vector<int> FFree;  // per number: areas still undecided
-  std::vector<std::int8_t> FValue;  // per area: -1 undecided, 0 safe, 1 mine
-  std::vector<int> FTrail;
-  std::vector<std::pair<int, int>> FPending;
   std::vector<TFrame> FFrames;
   TDeadline FDeadline{};
   int FUntilClockLook = 0;

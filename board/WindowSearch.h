@@ -1,8 +1,9 @@
 #pragma once
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <vector>
+
+#include "board/NumberConstraints.h"
 
 // The exact answer for a small piece of a field: a few covered areas (at
 // most 32) and the numbers that bear on them, each number telling how many
@@ -20,12 +21,12 @@ class TWindowSearch {
  public:
   static constexpr int MaxAreas = 32;
 
-  void Clear();
-  int AreaCount() const { return FAreaCount; }
+  void Clear() { FConstraints.Clear(); }
+  int AreaCount() const { return FConstraints.AreaCount(); }
   // A covered area; its index in the search (0, 1, ...).
-  int AddArea();
+  int AddArea() { return FConstraints.AddArea(); }
   // A number: exactly need of these areas (indices from AddArea) hold a mine.
-  void AddNumber(const std::vector<int>& areas, int need);
+  void AddNumber(const std::vector<int>& areas, int need) { FConstraints.AddNumber(areas, need); }
 
   // Bit i of the results stands for area i. False when no way meets every
   // number, or when the search would take more than nodeBudget steps: then
@@ -35,25 +36,11 @@ class TWindowSearch {
   int StepsTaken() const { return FBudget - std::max(FNodesLeft, 0); }
 
  private:
-  void IndexNumbersOfAreas();
-  bool ForceAtRoot();
-  bool Assign(int area, int value);
-  void Undo(std::size_t mark);
   bool Complete();
   void NoteWay();
+  std::uint32_t AllAreas() const;
 
-  int FAreaCount = 0;
-  std::vector<int> FNumberStart{0};  // per number: first of its areas in FNumberAreas
-  std::vector<int> FNumberAreas;
-  std::vector<int> FGivenNeed;
-  std::vector<int> FAreaStart;       // per area: first of its numbers in FAreaNumbers
-  std::vector<int> FAreaNumbers;
-  // The assignment under way.
-  std::vector<int> FNeed;  // per number: mines still to place
-  std::vector<int> FFree;  // per number: areas still undecided
-  std::array<std::int8_t, MaxAreas> FValue{};  // -1 undecided, 0 safe, 1 mine
-  std::vector<int> FTrail;                     // areas decided, in order
-  std::vector<std::pair<int, int>> FPending;   // decisions forced, still to make
+  TNumberConstraints FConstraints;
   std::uint32_t FSeenMine = 0;  // areas a mine in some way found
   std::uint32_t FSeenSafe = 0;  // areas safe in some way found
   int FBudget = 0;
