@@ -31,6 +31,10 @@ class TDirectRaster {
   void Blend(int x, int y, const QImage& image);
 
  private:
+  static constexpr qsizetype CacheLine = 64;
+  // Asks for the pixels of the rows under a tile, from left to right.
+  void PrefetchBelow(int left, int right, int bottom, int rows) const;
+
   QPainter* Painter = nullptr;
   QImage* Image = nullptr;  // the painter's device when it is a suitable image
   uchar* Bits = nullptr;
