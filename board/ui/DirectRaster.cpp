@@ -64,8 +64,10 @@ void TDirectRaster::Fill(QRect rect, QRgb colour) {
 // page of the image; no hardware prefetcher follows such a stride, and on
 // a large image of many device pixels (a HiDPI screen) every row would wait
 // for memory in turn. Asking for the rows below ahead of time lets those
-// waits overlap the filling of this tile.
+// waits overlap the filling of this tile. A large tile is not helped: its
+// own rows already keep the memory busy.
 void TDirectRaster::PrefetchBelow(int left, int right, int bottom, int rows) const {
+  if (rows > MaxPrefetchRows || right - left >= MaxPrefetchPixels) return;
   const int last = std::min(bottom + rows, Height - 1);
   const qsizetype firstByte = qsizetype(left) * 4, lastByte = qsizetype(right) * 4 + 3;
   for (int y = bottom + 1; y <= last; ++y) {

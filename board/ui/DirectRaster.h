@@ -32,6 +32,7 @@ class TDirectRaster {
 
  private:
   static constexpr qsizetype CacheLine = 64;
+  static constexpr int MaxPrefetchRows = 64, MaxPrefetchPixels = 256;
   // Asks for the pixels of the rows under a tile, from left to right.
   void PrefetchBelow(int left, int right, int bottom, int rows) const;
 
