@@ -40,7 +40,7 @@ FUZZ_PLAN_CI    ?= fuzz_pattern:8 fuzz_lastgame:8 fuzz_scores:2 fuzz_names:2 fuz
 SOAK_GAMES      ?= 1000
 SOAK_GAMES_ASAN ?= 200
 
-PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev \
+PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev \
            libjpeg-dev libjpeg-turbo-progs libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-dejavu-core fonts-liberation desktop-file-utils appstream \
            clang-14 libclang-rt-14-dev llvm-14 dpkg-dev file

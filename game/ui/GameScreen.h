@@ -33,6 +33,11 @@ class TGameScreen : public QWidget {
   void ClearHover();
   // One tick: the lit area pulses, and what changed is shown.
   void Pulse();
+  // Whether something on the field moves by itself for a while and needs
+  // the ticks to go on, wherever the window would otherwise let them rest.
+  // Nothing does yet: the hover pulses only on the game screen, which
+  // always ticks.
+  bool Animating() const { return false; }
   void ToggleOneMark();
   void RevealMines();
   // What a key did to the cursor: the hover gives way to it, and the areas

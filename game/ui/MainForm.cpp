@@ -15,8 +15,10 @@
 #include "game/ui/GameScreen.h"
 #include "game/ui/MainFormLayout.h"
 #include "scores/ui/ScoreScreen.h"
+#include "ui/ColourStrip.h"
 #include "ui/Cp1252.h"
 #include "ui/Hints.h"
+#include "ui/WindowVisibility.h"
 #include "ui/WidgetColours.h"
 
 using namespace MainFormDesign;
@@ -55,6 +57,8 @@ TMainForm::TMainForm(TModalSeams& seams)
   CreatePopupMenu();
   CreateScoreScreen();
   FGameScreen = new TGameScreen(FGame, *this, this);
+  FVisibility = new TWindowVisibility(*this);
+  connect(FVisibility, &TWindowVisibility::ObscuredChanged, this, &TMainForm::SyncTimer);
   connect(FGameScreen, &TGameScreen::CursorMoveRequested, this, &TMainForm::MoveFieldCursor);
   connect(FGameScreen, &TGameScreen::CursorPlayRequested, this, &TMainForm::PlayAtFieldCursor);
   NameParts();
@@ -152,6 +156,7 @@ void TMainForm::SetScreenShown(TScreenShown value) {
   FGameScreen->setVisible(value == ss_Game);
   if (value == ss_Game) FGameScreen->setFocus(Qt::OtherFocusReason);
   SyncScoreScreenShown();
+  SyncTimer();
   FormResize();
 }
 
@@ -164,14 +169,13 @@ void TMainForm::SyncScoreScreenShown() {
 void TMainForm::SetTicking(bool value) {
   if (value == FTicking) return;
   FTicking = value;
+  SyncTimer();
   if (value) {
-    TimerTick->start();
     MenuPauseResume->setText(QStringLiteral("Pause"));
     const TColour face = FromQColor(palette().color(QPalette::Button));
-    SetBackgroundColour(PanelNewPrompt, face);
-    SetBackgroundColour(PanelPausePrompt, face);
+    PanelNewPrompt->SetColour(face);
+    PanelPausePrompt->SetColour(face);
   } else {
-    TimerTick->stop();
     MenuPauseResume->setText(QStringLiteral("Resume"));
   }
 }
@@ -263,6 +267,11 @@ bool TMainForm::event(QEvent* event) {
     return true;
   }
   return QWidget::event(event);
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) SyncTimer();
+  QWidget::changeEvent(event);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -21,11 +21,13 @@ class QMenu;
 class QAction;
 class QTimer;
 class QToolButton;
+class TColourStrip;
 class TQtCanvas;
 class TDlgNewGame;
 struct TModalSeams;
 class TScoreScreen;
 class TGameScreen;
+class TWindowVisibility;
 
 enum TScreenShown { ss_None, ss_Scores, ss_Game, ss_Minimised };
 
@@ -43,6 +45,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   Q_PROPERTY(int Clock READ Clock)
   Q_PROPERTY(int Score READ Score)
   Q_PROPERTY(int HoverRow READ HoverRowValue)
+  Q_PROPERTY(QRect CanvasDirty READ CanvasDirty)
 
  public:
   // The seams decide how modal dialogs and message boxes run; they must
@@ -128,6 +131,9 @@ class TMainForm : public QWidget, public IScreenCanvas {
   // copies to the screen.
   ICanvas& Canvas() override;
   void CanvasChanged(const QRect& region) override;
+  // The part of the canvas drawn on since the screen last showed it: empty
+  // when nothing waits to be shown. A tick that changes nothing leaves it so.
+  QRect CanvasDirty() const { return FCanvasDirty; }
   int ToolbarPixelHeight() const override;
   int StatusBarPixelHeight() const override;
   // The canvas as drawn so far; any drawing in progress is finished first, so
@@ -174,6 +180,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
  private:
@@ -181,7 +188,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   // (objectName), by which the tests and tools find it.
   QFrame* SpeedPanel = nullptr;
   QToolButton* BtnNewGame = nullptr;
-  QWidget* PanelNewPrompt = nullptr;
+  TColourStrip* PanelNewPrompt = nullptr;
   QToolButton* BtnPop = nullptr;
   QToolButton* SpeedButtonLifeline = nullptr;
   QLabel* LabelNumLifelines = nullptr;
@@ -191,7 +198,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   QWidget* PanelCountdownBar = nullptr;
   QLabel* LabelTimeB = nullptr;
   QToolButton* BtnPause = nullptr;
-  QWidget* PanelPausePrompt = nullptr;
+  TColourStrip* PanelPausePrompt = nullptr;
   QLabel* StatusBar = nullptr;
   QTimer* TimerTick = nullptr;
 
@@ -214,6 +221,11 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void CreateScoreScreen();
   void SyncScoreScreenShown();
   void LayOutChildren();
+
+  // The timer runs while Ticking is set and a tick can change what the
+  // player sees (MainFormClock.cpp).
+  bool TicksWanted() const;
+  void SyncTimer();
 
   // The game side's own helpers.
   void SetCaptionFor(TScreenShown screen);
@@ -248,12 +260,14 @@ class TMainForm : public QWidget, public IScreenCanvas {
   bool FCreating = false;
   TScoreScreen* FScoreScreen = nullptr;
   TGameScreen* FGameScreen = nullptr;
+  TWindowVisibility* FVisibility = nullptr;
   TModalSeams& FSeams;
   std::function<TDlgNewGame*()> FNewGameDialog;
   // The dialog, built now if it was not yet; none when the window has no source.
   TDlgNewGame* NewGameDialog() const { return FNewGameDialog ? FNewGameDialog() : nullptr; }
 
   QImage FCanvasImage;
+  QRect FCanvasDirty;
   std::unique_ptr<TQtCanvas> FCanvas;
   std::unique_ptr<QPainter> FCanvasPainter;
 
