@@ -3,6 +3,7 @@
 #include "game/ui/CommandLine.h"
 #include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
+#include "ui/FontDatabaseWarmUp.h"
 #include "ui/ModalSeams.h"
 
 int main(int argc, char** argv) {
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorlane"));
   InstallApplicationIdentity();
+  const TFontDatabaseWarmUp fonts;
 
   TModalSeams seams = TModalSeams::Real();
   TGameWindows windows(seams);
