@@ -7,7 +7,8 @@
 # game there in an empty folder of its own with the shipped patterns, leads
 # it from state to state with xdotool as a player would, and reads the CPU
 # time (utime + stime of /proc/PID/stat) the game takes over SECONDS (20)
-# in each state. The start is timed from exec to the mapped window, the game
+# in each state, beside what a bare Qt window takes to show the same changes
+# (quorlane-pulse-window) over the same seconds. The start is timed from exec to the mapped window, the game
 # and a Qt program that shows one QLabel line taking turns, as medians; the
 # painting ratio comes from one run of quorlane-bench (a Release build
 # gives the figures that count). CPU time is fair on a busy machine, wall
@@ -19,7 +20,7 @@ build=$(readlink -f "${1:-$here/build}")
 display=:${2:-91}
 seconds=${3:-20}
 game=$build/quorlane
-yardstick=$build/quorlane-text-window
+label_window=$build/quorlane-text-window
 bench=$build/quorlane-bench
 for tool in Xvfb openbox xdotool; do
   command -v $tool >/dev/null || { echo "needs $tool" >&2; exit 1; }
@@ -52,20 +53,16 @@ scratch() {
 
 ticks_per_second=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-# The share of one core the process takes over the measuring time.
-cpu_share() {
-  local before after
-  before=$(cpu_ticks "$1")
-  sleep "$seconds"
-  after=$(cpu_ticks "$1")
-  awk -v b="$before" -v a="$after" -v s="$seconds" -v hz="$ticks_per_second" \
-    'BEGIN {printf "%.3f", (a - b) / hz / s * 100}'
-}
 # A figure beside its target; "less" figures meet it when at most the target.
 verdict() { awk -v v="$1" -v t="$2" 'BEGIN {print (v <= t ? "meets" : "MISSES")}'; }
 report() { printf '%-48s %8s %s  (target at most %s %s) %s\n' "$1" "$2" "$3" "$4" "$3" "$(verdict "$2" "$4")"; }
 
 # --- Idle states -------------------------------------------------------
+# In each state a yardstick runs beside the game over the same seconds: a Qt
+# window that only changes what the game's screen changes on its timer (the
+# prompt strips, a hovered square), so that a busy machine weighs on both
+# figures alike. It shows what Qt itself costs for those pixels here.
+pulse=$build/quorlane-pulse-window
 dir=$(scratch)
 (cd "$dir" && exec "$game" >/dev/null 2>&1) &
 pid=$!
@@ -77,15 +74,52 @@ for ((i = 0; i < 1000; i++)); do
   sleep 0.01
 done
 [ -n "$window" ] || { echo "the game's window did not show" >&2; exit 1; }
+xdotool windowmove --sync "$window" 20 100 >/dev/null 2>&1 || true
 settle() { sleep 2; }
 off_the_window() { xdotool mousemove 1275 1019; }
-# Keys as the player types them, to the window that has the focus.
-key() { xdotool key "$1"; }
+# Keys as the player types them, to the game's window.
+key() {
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+  xdotool key "$1"
+}
+# The game's share and the yardstick's, measured together:
+#   state NAME TARGET STRIPS INTERVAL_MS CELLS
+state() {
+  local name=$1 target=$2 yardstick=-1 before after ybefore yafter
+  if [ "$3" -ge 0 ]; then
+    "$pulse" "$3" "$4" "$5" >/dev/null 2>&1 &
+    yardstick=$!
+    pids+=($yardstick)
+    for ((i = 0; i < 500; i++)); do
+      local shown
+      shown=$(xdotool search --onlyvisible --name '^Pulse Qt window$' 2>/dev/null | head -1) || true
+      [ -n "$shown" ] && { xdotool windowmove --sync "$shown" 700 100 >/dev/null 2>&1 || true; break; }
+      sleep 0.01
+    done
+  fi
+  settle
+  before=$(cpu_ticks "$pid")
+  [ "$yardstick" -gt 0 ] && ybefore=$(cpu_ticks "$yardstick")
+  sleep "$seconds"
+  after=$(cpu_ticks "$pid")
+  local share yshare=
+  share=$(awk -v b="$before" -v a="$after" -v s="$seconds" -v hz="$ticks_per_second" \
+    'BEGIN {printf "%.3f", (a - b) / hz / s * 100}')
+  if [ "$yardstick" -gt 0 ]; then
+    yafter=$(cpu_ticks "$yardstick")
+    yshare=$(awk -v b="$ybefore" -v a="$yafter" -v s="$seconds" -v hz="$ticks_per_second" \
+      'BEGIN {printf "%.3f", (a - b) / hz / s * 100}')
+    kill "$yardstick"
+    wait "$yardstick" 2>/dev/null || true
+  fi
+  report "$name" "$share" "% of a core" "$target"
+  [ -n "$yshare" ] && printf '%-48s %8s %s\n' "  the yardstick over the same seconds" "$yshare" "% of a core"
+  return 0
+}
 
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
 off_the_window
-settle
-report "Score screen" "$(cpu_share $pid)" "% of a core" 0.4
+state "Score screen" 0.4 1 30 0
 
 # A game starts through the new game dialog with the keys: Enter opens it,
 # Enter again presses its OK button.
@@ -95,24 +129,20 @@ for ((i = 0; i < 500; i++)); do
   sleep 0.01
 done
 sleep 0.5
-key Return
-settle
-report "Game screen, pointer off the field" "$(cpu_share $pid)" "% of a core" 0.2
+xdotool key Return
+state "Game screen, pointer off the field" 0.2 2 100 0
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
-settle
-report "Game screen, pointer resting on the field" "$(cpu_share $pid)" "% of a core" 0.5
+state "Game screen, pointer resting on the field" 0.5 2 100 1
 
 off_the_window
 key F3
-settle
-report "Paused game" "$(cpu_share $pid)" "% of a core" 0.4
+state "Paused game" 0.4 2 30 0
 
 key F3
 xdotool windowminimize --sync "$window"
-settle
-report "Minimised" "$(cpu_share $pid)" "% of a core" 0.05
+state "Minimised" 0.05 -1 0 0
 kill $pid
 wait $pid 2>/dev/null || true
 
@@ -134,7 +164,7 @@ median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {print a[int((NR
 game_times=() label_times=()
 for ((i = 0; i < 15; i++)); do
   game_times+=($(start_time "$game" 'Quorlane v'))
-  label_times+=($(start_time "$yardstick" 'Text Qt window'))
+  label_times+=($(start_time "$label_window" 'Text Qt window'))
 done
 game_start=$(median "${game_times[@]}")
 label_start=$(median "${label_times[@]}")
