@@ -33,6 +33,7 @@ void TDirectRaster::Bind(QPainter* painter) {
   Stride = image->bytesPerLine();
   Width = image->width();
   Height = image->height();
+  Prefetch = image->devicePixelRatio() > 1.0;
 }
 
 void TDirectRaster::Unbind() {
@@ -62,12 +63,14 @@ void TDirectRaster::Fill(QRect rect, QRgb colour) {
 // The board paints a field column by column, so the tile drawn next is
 // most often the one just below. Each of a tile's rows lies on another
 // page of the image; no hardware prefetcher follows such a stride, and on
-// a large image of many device pixels (a HiDPI screen) every row would wait
-// for memory in turn. Asking for the rows below ahead of time lets those
-// waits overlap the filling of this tile. A large tile is not helped: its
-// own rows already keep the memory busy.
+// an image of several device pixels per logical one (a HiDPI screen: four
+// times the bytes, rows twice as far apart) every row would wait for memory
+// in turn. Asking for the rows below ahead of time lets those waits overlap
+// the filling of this tile. At one device pixel per logical one the memory
+// keeps up by itself, and the asking would cost more than it saves; a large
+// tile is not helped either: its own rows already keep the memory busy.
 void TDirectRaster::PrefetchBelow(int left, int right, int bottom, int rows) const {
-  if (rows > MaxPrefetchRows || right - left >= MaxPrefetchPixels) return;
+  if (!Prefetch || rows > MaxPrefetchRows || right - left >= MaxPrefetchPixels) return;
   const int last = std::min(bottom + rows, Height - 1);
   const qsizetype firstByte = qsizetype(left) * 4, lastByte = qsizetype(right) * 4 + 3;
   for (int y = bottom + 1; y <= last; ++y) {

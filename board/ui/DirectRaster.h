@@ -41,4 +41,5 @@ class TDirectRaster {
   uchar* Bits = nullptr;
   qsizetype Stride = 0;
   int Width = 0, Height = 0;
+  bool Prefetch = false;  // the image has several device pixels per logical one
 };
