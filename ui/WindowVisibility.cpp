@@ -27,10 +27,12 @@ TWindowVisibility::~TWindowVisibility() {
     application->removeNativeEventFilter(this);
 }
 
+bool TWindowVisibility::Seen() const { return !FWindow.isMinimized() && !FObscured; }
+
 void TWindowVisibility::SetObscured(bool obscured) {
   if (obscured == FObscured) return;
   FObscured = obscured;
-  emit ObscuredChanged(obscured);
+  emit Changed();
 }
 
 // The native window comes with the first show and may be made anew; its
@@ -38,6 +40,8 @@ void TWindowVisibility::SetObscured(bool obscured) {
 bool TWindowVisibility::eventFilter(QObject* watched, QEvent* event) {
   if (watched == &FWindow && (event->type() == QEvent::WinIdChange || event->type() == QEvent::Show)) {
     Watch();
+  } else if (watched == &FWindow && event->type() == QEvent::WindowStateChange) {
+    emit Changed();
   } else if (watched != &FWindow && event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
     SetObscured(false);
   }

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// Whether a top-level window is hidden behind others, as far as the window
+// Whether anything of a top-level window can be seen: not while it is
+// minimised, nor while it is hidden behind others, as far as the window
 // system says so. On X the window asks for visibility notices, which Qt
 // does not; elsewhere (Wayland, a compositing window manager, the offscreen
 // platform of the tests) a window is never known to be covered. Any part of
@@ -17,12 +18,13 @@ class TWindowVisibility : public QObject, public QAbstractNativeEventFilter {
   explicit TWindowVisibility(QWidget& window);
   ~TWindowVisibility() override;
 
-  bool Obscured() const { return FObscured; }
+  bool Seen() const;
   // What the window system said last; the tests say it themselves.
   void SetObscured(bool obscured);
 
  signals:
-  void ObscuredChanged(bool obscured);
+  // The window was minimised or shown again, covered or uncovered.
+  void Changed();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

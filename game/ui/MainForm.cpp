@@ -58,7 +58,7 @@ TMainForm::TMainForm(TModalSeams& seams)
   CreateScoreScreen();
   FGameScreen = new TGameScreen(FGame, *this, this);
   FVisibility = new TWindowVisibility(*this);
-  connect(FVisibility, &TWindowVisibility::ObscuredChanged, this, &TMainForm::SyncTimer);
+  connect(FVisibility, &TWindowVisibility::Changed, this, &TMainForm::SyncTimer);
   connect(FGameScreen, &TGameScreen::CursorMoveRequested, this, &TMainForm::MoveFieldCursor);
   connect(FGameScreen, &TGameScreen::CursorPlayRequested, this, &TMainForm::PlayAtFieldCursor);
   NameParts();
@@ -267,11 +267,6 @@ bool TMainForm::event(QEvent* event) {
     return true;
   }
   return QWidget::event(event);
-}
-
-void TMainForm::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::WindowStateChange) SyncTimer();
-  QWidget::changeEvent(event);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

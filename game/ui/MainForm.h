@@ -180,7 +180,6 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
  private:

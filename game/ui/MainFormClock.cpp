@@ -18,7 +18,7 @@ void TMainForm::TimerTickTimer() { Tick(); }
 bool TMainForm::TicksWanted() const {
   if (!FTicking) return false;
   if (FScreenShown == ss_Game || FGameScreen->Animating()) return true;
-  return !isMinimized() && !FVisibility->Obscured();
+  return FVisibility->Seen();
 }
 
 void TMainForm::SyncTimer() {
