@@ -42,7 +42,7 @@ FUZZ_PLAN_CI    ?= fuzz_pattern:8 fuzz_lastgame:8 fuzz_savedgame:2 fuzz_scores:1
 SOAK_GAMES      ?= 1000
 SOAK_GAMES_ASAN ?= 200
 
-PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev \
+PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev \
            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
            libjpeg-dev libjpeg-turbo-progs zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-dejavu-core fonts-liberation desktop-file-utils appstream \

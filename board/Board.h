@@ -123,6 +123,9 @@ class TBoard {
   bool CellAt(int x, int y, int& column, int& row) const;
   void PaintCell(int column, int row, ICanvas& canvas);
   void PaintAll(ICanvas& canvas);
+  // After a PaintAll on the canvas the player sees, every area shows its
+  // state: none waits for the next PaintChanged but the hovered one.
+  void ClearChanged();
   void PaintChanged(ICanvas& canvas);
   void HoverAt(int column, int row, ICanvas& canvas);
   void ClearHover();

@@ -119,6 +119,11 @@ void TBoard::PaintAll(ICanvas& canvas) {
     for (int row = 1; row <= FSizeY; ++row) PaintCell(column, row, canvas);
 }
 
+void TBoard::ClearChanged() {
+  for (auto& area : FAreas)
+    if (area.get() != FHovered) area->Changed = false;
+}
+
 void TBoard::PaintCells(const std::vector<std::int32_t>& cellIds, ICanvas& canvas) {
   for (const std::int32_t id : cellIds) PaintCell(ColumnOf(id), RowOf(id), canvas);
 }

@@ -31,9 +31,15 @@ class TDirectRaster {
   void Blend(int x, int y, const QImage& image);
 
  private:
+  static constexpr qsizetype CacheLine = 64;
+  static constexpr int MaxPrefetchRows = 64, MaxPrefetchPixels = 256;
+  // Asks for the pixels of the rows under a tile, from left to right.
+  void PrefetchBelow(int left, int right, int bottom, int rows) const;
+
   QPainter* Painter = nullptr;
   QImage* Image = nullptr;  // the painter's device when it is a suitable image
   uchar* Bits = nullptr;
   qsizetype Stride = 0;
   int Width = 0, Height = 0;
+  bool Prefetch = false;  // the image has several device pixels per logical one
 };

@@ -79,6 +79,9 @@ void TGameScreen::Paint() {
   canvas.FillRect({left, bottom + 1, right + 1, h});
 
   board->PaintAll(canvas);
+  // A field just generated has every area flagged: the first tick would
+  // draw it all again, unchanged.
+  board->ClearChanged();
   ShowBoardDrawing();
 }
 

@@ -17,8 +17,10 @@
 #include "game/ui/MainFormLayout.h"
 #include "scores/ui/ScoreScreen.h"
 #include "scores/ui/ScoreTable.h"
+#include "ui/ColourStrip.h"
 #include "ui/Cp1252.h"
 #include "ui/Hints.h"
+#include "ui/WindowVisibility.h"
 #include "ui/WidgetColours.h"
 
 using namespace MainFormDesign;
@@ -56,6 +58,8 @@ TMainForm::TMainForm(TModalSeams& seams)
   CreatePopupMenu();
   CreateScoreScreen();
   FGameScreen = new TGameScreen(FGame, *this, this);
+  FVisibility = new TWindowVisibility(*this);
+  connect(FVisibility, &TWindowVisibility::Changed, this, &TMainForm::SyncTimer);
   connect(FGameScreen, &TGameScreen::CursorMoveRequested, this, &TMainForm::MoveFieldCursor);
   connect(FGameScreen, &TGameScreen::CursorPlayRequested, this, &TMainForm::PlayAtFieldCursor);
   FGameSaver = new TGameSaver(FGame, this);
@@ -165,6 +169,7 @@ void TMainForm::SetScreenShown(TScreenShown value) {
   }
   GiveKeysToScreen(value);
   SyncScoreScreenShown();
+  SyncTimer();
   FormResize();
   if (leavingPlay) FGameSaver->Save();
 }
@@ -198,14 +203,13 @@ void TMainForm::SyncScoreScreenShown() {
 void TMainForm::SetTicking(bool value) {
   if (value == FTicking) return;
   FTicking = value;
+  SyncTimer();
   if (value) {
-    TimerTick->start();
     MenuPauseResume->setText(tr("Pause"));
     const TColour face = FromQColor(palette().color(QPalette::Button));
-    SetBackgroundColour(PanelNewPrompt, face);
-    SetBackgroundColour(PanelPausePrompt, face);
+    PanelNewPrompt->SetColour(face);
+    PanelPausePrompt->SetColour(face);
   } else {
-    TimerTick->stop();
     MenuPauseResume->setText(tr("Resume"));
   }
 }

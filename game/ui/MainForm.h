@@ -21,6 +21,7 @@ class QMenu;
 class QAction;
 class QTimer;
 class QToolButton;
+class TColourStrip;
 class TQtCanvas;
 class TDlgNewGame;
 struct TModalSeams;
@@ -28,6 +29,7 @@ class TScoreScreen;
 class TGameScreen;
 class TGameSaver;
 class TOptionsMenu;
+class TWindowVisibility;
 
 enum TScreenShown { ss_None, ss_Scores, ss_Game, ss_Minimised };
 
@@ -45,6 +47,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   Q_PROPERTY(int Clock READ Clock)
   Q_PROPERTY(int Score READ Score)
   Q_PROPERTY(int HoverRow READ HoverRowValue)
+  Q_PROPERTY(QRect CanvasDirty READ CanvasDirty)
 
  public:
   // The seams decide how modal dialogs and message boxes run; they must
@@ -137,6 +140,9 @@ class TMainForm : public QWidget, public IScreenCanvas {
   // copies to the screen.
   ICanvas& Canvas() override;
   void CanvasChanged(const QRect& region) override;
+  // The part of the canvas drawn on since the screen last showed it: empty
+  // when nothing waits to be shown. A tick that changes nothing leaves it so.
+  QRect CanvasDirty() const { return FCanvasDirty; }
   int ToolbarPixelHeight() const override;
   int StatusBarPixelHeight() const override;
   // The canvas as drawn so far; any drawing in progress is finished first, so
@@ -191,7 +197,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   // (objectName), by which the tests and tools find it.
   QFrame* SpeedPanel = nullptr;
   QToolButton* BtnNewGame = nullptr;
-  QWidget* PanelNewPrompt = nullptr;
+  TColourStrip* PanelNewPrompt = nullptr;
   QToolButton* BtnPop = nullptr;
   QToolButton* SpeedButtonLifeline = nullptr;
   QLabel* LabelNumLifelines = nullptr;
@@ -201,7 +207,7 @@ class TMainForm : public QWidget, public IScreenCanvas {
   QWidget* PanelCountdownBar = nullptr;
   QLabel* LabelTimeB = nullptr;
   QToolButton* BtnPause = nullptr;
-  QWidget* PanelPausePrompt = nullptr;
+  TColourStrip* PanelPausePrompt = nullptr;
   QLabel* StatusBar = nullptr;
   QTimer* TimerTick = nullptr;
 
@@ -224,6 +230,11 @@ class TMainForm : public QWidget, public IScreenCanvas {
   void CreateScoreScreen();
   void SyncScoreScreenShown();
   void LayOutChildren();
+
+  // The timer runs while Ticking is set and a tick can change what the
+  // player sees (MainFormClock.cpp).
+  bool TicksWanted() const;
+  void SyncTimer();
 
   // The game side's own helpers.
   void SetCaptionFor(TScreenShown screen);
@@ -265,12 +276,14 @@ class TMainForm : public QWidget, public IScreenCanvas {
   TGameScreen* FGameScreen = nullptr;
   // Keeps the game in play on the disk.
   TGameSaver* FGameSaver = nullptr;
+  TWindowVisibility* FVisibility = nullptr;
   TModalSeams& FSeams;
   std::function<TDlgNewGame*()> FNewGameDialog;
   // The dialog, built now if it was not yet; none when the window has no source.
   TDlgNewGame* NewGameDialog() const { return FNewGameDialog ? FNewGameDialog() : nullptr; }
 
   QImage FCanvasImage;
+  QRect FCanvasDirty;
   std::unique_ptr<TQtCanvas> FCanvas;
   std::unique_ptr<QPainter> FCanvasPainter;
 

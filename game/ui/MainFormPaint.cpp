@@ -47,7 +47,10 @@ ICanvas& TMainForm::Canvas() {
 }
 
 void TMainForm::CanvasChanged(const QRect& region) {
-  if (!region.isEmpty()) update(region);
+  const QRect shown = region.intersected(rect());
+  if (shown.isEmpty()) return;
+  FCanvasDirty = FCanvasDirty.united(shown);
+  update(shown);
 }
 
 void TMainForm::FormResize() {
@@ -69,6 +72,9 @@ void TMainForm::FormPaint() {
 
 void TMainForm::paintEvent(QPaintEvent* event) {
   FinishCanvasPainting();
+  // Qt gathers every update since the last paint into this one, less what
+  // the toolbar and the other opaque children cover.
+  FCanvasDirty = QRect();
   QPainter screen(this);
   const qreal ratio = FCanvasImage.devicePixelRatio();
   for (const QRect& rect : event->region()) {

@@ -11,6 +11,7 @@
 #include "game/ui/OptionsMenu.h"
 #include "scores/ui/ScoreScreen.h"
 #include "game/ui/WindowKeys.h"
+#include "ui/ColourStrip.h"
 #include "ui/EtchedLine.h"
 #include "ui/Hints.h"
 #include "ui/Pictures.h"
@@ -59,11 +60,9 @@ QLabel* MakeToolbarLabel(QWidget* parent, const QString& caption, const QString&
 
 // A borderless strip in the highlight colour, under a button that the
 // player is invited to press.
-QWidget* MakePromptPanel(QWidget* parent, const QRect& geometry) {
-  auto* panel = new QWidget(parent);
+TColourStrip* MakePromptPanel(QWidget* parent, const QRect& geometry) {
+  auto* panel = new TColourStrip(parent);
   panel->setGeometry(geometry);
-  panel->setAutoFillBackground(true);
-  panel->setBackgroundRole(QPalette::Highlight);
   return panel;
 }
 

@@ -4,6 +4,7 @@
 #include "game/ui/GameWindows.h"
 #include "game/ui/MainForm.h"
 #include "game/ui/TerminationHandler.h"
+#include "ui/FontDatabaseWarmUp.h"
 #include "ui/ModalSeams.h"
 #include "ui/Translations.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorlane"));
+  // Read while the translations load and the windows are built.
+  const TFontDatabaseWarmUp fonts;
   // Before any window, so that every text is made in the player's language.
   const TTranslations translations(SessionLanguages(), GameCatalogueFolder());
   InstallApplicationIdentity();

@@ -6,8 +6,10 @@
 #include "support/WindowParts.h"
 
 namespace {
+// A strip of one colour says it; other panels fill their background.
 TColour Background(const QWidget* widget) {
-  return FromQColor(widget->palette().color(widget->backgroundRole()));
+  const QVariant strip = widget->property("Colour");
+  return FromQColor(strip.isValid() ? strip.value<QColor>() : widget->palette().color(widget->backgroundRole()));
 }
 TColour TextColour(const QWidget* widget) {
   return FromQColor(widget->palette().color(widget->foregroundRole()));
