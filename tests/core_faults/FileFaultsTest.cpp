@@ -15,6 +15,7 @@
 #include "settings/GameRecord.h"
 #include "settings/PlayerNames.h"
 #include "support/FileBytes.h"
+#include "support/ScratchWorkDir.h"
 
 namespace fs = std::filesystem;
 
@@ -33,18 +34,8 @@ TGameRecord Game(std::int32_t score) {
 // A fresh scratch directory as the working directory.
 class FileFaults : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Previous = fs::current_path();
-    std::string dir = (fs::temp_directory_path() / "quorlane-faults-XXXXXX").string();
-    ASSERT_NE(mkdtemp(dir.data()), nullptr);
-    Dir = dir;
-    fs::current_path(Dir);
-  }
-  void TearDown() override {
-    fs::current_path(Previous);
-    fs::remove_all(Dir);
-  }
-  fs::path Previous, Dir;
+  TScratchWorkDir Scratch;
+  const fs::path& Dir = Scratch.Path();
 };
 
 TEST_F(FileFaults, ADirectoryInPlaceOfEveryFileFailsQuietlyAndStaysADirectory) {

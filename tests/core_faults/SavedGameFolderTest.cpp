@@ -15,6 +15,7 @@
 #include "game/SavedGame.h"
 #include "game/SavedGameSlot.h"
 #include "support/FileBytes.h"
+#include "support/ScratchWorkDir.h"
 #include "SmallDisk.h"
 
 namespace {
@@ -23,18 +24,8 @@ namespace fs = std::filesystem;
 
 class SavedGameFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Previous = fs::current_path();
-    std::string dir = (fs::temp_directory_path() / "quorlane-kept-XXXXXX").string();
-    ASSERT_NE(mkdtemp(dir.data()), nullptr);
-    Dir = dir;
-    fs::current_path(Dir);
-  }
-  void TearDown() override {
-    fs::current_path(Previous);
-    fs::remove_all(Dir);
-  }
-  fs::path Previous, Dir;
+  TScratchWorkDir Scratch;
+  const fs::path& Dir = Scratch.Path();
 };
 
 // A game in play, on a small field of its own.

@@ -23,6 +23,7 @@
 #include "settings/PlayerNames.h"
 #include "settings/SafeWrite.h"
 #include "support/FileBytes.h"
+#include "support/ScratchWorkDir.h"
 
 namespace fs = std::filesystem;
 
@@ -31,19 +32,11 @@ namespace {
 // A fresh scratch directory as the working directory.
 class SharedFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Previous = fs::current_path();
-    std::string dir = (fs::temp_directory_path() / "quorlane-shared-XXXXXX").string();
-    ASSERT_NE(mkdtemp(dir.data()), nullptr);
-    Dir = dir;
-    fs::current_path(Dir);
-  }
   void TearDown() override {
     ReplaceSeam = nullptr;
-    fs::current_path(Previous);
-    fs::remove_all(Dir);
   }
-  fs::path Previous, Dir;
+  TScratchWorkDir Scratch;
+  const fs::path& Dir = Scratch.Path();
 };
 
 // ---- Scores.dat appended by several copies at once ----

@@ -12,6 +12,8 @@
 #include "game/Game.h"
 #include "game/SavedGame.h"
 
+#include "support/ScratchWorkDir.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -20,19 +22,11 @@ namespace fs = std::filesystem;
 class SavedGameFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    Previous = fs::current_path();
-    std::string dir = (fs::temp_directory_path() / "quorlane-saved-XXXXXX").string();
-    ASSERT_NE(mkdtemp(dir.data()), nullptr);
-    Dir = dir;
-    fs::current_path(Dir);
     fs::create_directory("Patterns");
     std::ofstream("Patterns/crosses.tes") << "102\nx\nCrosses and holes\n\n0\n0\n3\n3\n3\n3\n-1-\n111\n-1#\n";
   }
-  void TearDown() override {
-    fs::current_path(Previous);
-    fs::remove_all(Dir);
-  }
-  fs::path Previous, Dir;
+  TScratchWorkDir Scratch;
+  const fs::path& Dir = Scratch.Path();
 };
 
 struct TKind {
