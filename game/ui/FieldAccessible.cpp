@@ -9,68 +9,49 @@ namespace {
 
 // One square of the field. It holds only its place: its name, its
 // description and its state are read from the board whenever asked.
-class TSquareAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class TSquareAccessible final : public TAccessibleTableCell {
  public:
-  TSquareAccessible(TFieldAccessible* field, int column, int row) : FField(field), FColumn(column), FRow(row) {}
+  TSquareAccessible(TFieldAccessible* field, int column, int row)
+      : TAccessibleTableCell(field, row - 1, column - 1), FField(*field) {}
 
-  bool isValid() const override { return FField->Board() && FField->Board()->OnField(FColumn, FRow); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return FField->window(); }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return FField; }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  void setText(QAccessible::Text, const QString&) override {}
-  QRect rect() const override { return FField->SquareRect(FColumn, FRow); }
+  bool isValid() const override { return FField.Board() && FField.Board()->OnField(Column(), Row()); }
+  QRect rect() const override { return FField.SquareRect(Column(), Row()); }
   QAccessible::Role role() const override { return QAccessible::Cell; }
 
   QString text(QAccessible::Text type) const override {
-    const TBoard* board = FField->Board();
+    const TBoard* board = FField.Board();
     if (!board) return QString();
-    if (type == QAccessible::Name) return Translated(CellNamePhrase(*board, FColumn, FRow));
-    if (type == QAccessible::Description) return Translated(CellDescriptionPhrase(*board, FColumn, FRow));
+    if (type == QAccessible::Name) return Translated(CellNamePhrase(*board, Column(), Row()));
+    if (type == QAccessible::Description) return Translated(CellDescriptionPhrase(*board, Column(), Row()));
     return QString();
   }
 
   QAccessible::State state() const override {
     QAccessible::State state;
     state.focusable = true;
-    state.invisible = FField->state().invisible;
-    state.focused = FField->CursorOn(FColumn, FRow) && FField->state().focused;
+    state.invisible = FField.state().invisible;
+    state.focused = FField.CursorOn(Column(), Row()) && FField.state().focused;
     return state;
   }
 
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
-  }
-
-  bool isSelected() const override { return false; }
-  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-  int columnIndex() const override { return FColumn - 1; }
-  int rowIndex() const override { return FRow - 1; }
-  int columnExtent() const override { return 1; }
-  int rowExtent() const override { return 1; }
-  QAccessibleInterface* table() const override { return FField; }
-
  private:
-  // The field deletes its cells before it goes.
-  TFieldAccessible* FField;
-  int FColumn;
-  int FRow;
+  // The square's column and row on the field, counted from 1.
+  int Column() const { return columnIndex() + 1; }
+  int Row() const { return rowIndex() + 1; }
+
+  const TFieldAccessible& FField;
 };
 
 int CellKey(int column, int row) { return row * TBoard::MaxColumns + column; }
 
 }  // namespace
 
-TFieldAccessible::TFieldAccessible(TGameScreen* screen) : QAccessibleWidget(screen, QAccessible::Table) {
+TFieldAccessible::TFieldAccessible(TGameScreen* screen) : TAccessibleTable(screen) {
   FSerial = Game().Serial();
   if (const TBoard* board = Board()) FHeard.Reset(*board);
 }
 
-TFieldAccessible::~TFieldAccessible() { DropCells(); }
+TFieldAccessible::~TFieldAccessible() = default;
 
 const TGame& TFieldAccessible::Game() const { return static_cast<const TGameScreen*>(widget())->Game(); }
 
@@ -83,20 +64,12 @@ void TFieldAccessible::FollowField() const {
   if (const TBoard* board = Board()) FHeard.Reset(*board);
 }
 
-void TFieldAccessible::DropCells() const {
-  for (const auto& [key, id] : FCells) QAccessible::deleteAccessibleInterface(id);
-  FCells.clear();
-}
-
 QAccessibleInterface* TFieldAccessible::Cell(int column, int row) const {
   FollowField();
   const TBoard* board = Board();
   if (!board || !board->OnField(column, row)) return nullptr;
-  QAccessible::Id& id = FCells[CellKey(column, row)];
-  if (!id)
-    id = QAccessible::registerAccessibleInterface(
-        new TSquareAccessible(const_cast<TFieldAccessible*>(this), column, row));
-  return QAccessible::accessibleInterface(id);
+  return KeptCell(CellKey(column, row),
+                  [&] { return new TSquareAccessible(const_cast<TFieldAccessible*>(this), column, row); });
 }
 
 bool TFieldAccessible::CursorOn(int column, int row) const {
@@ -143,17 +116,7 @@ QAccessibleInterface* TFieldAccessible::focusChild() const {
   return cursor.Shown() ? Cell(cursor.Column(), cursor.Row()) : nullptr;
 }
 
-void* TFieldAccessible::interface_cast(QAccessible::InterfaceType type) {
-  if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
-  return QAccessibleWidget::interface_cast(type);
-}
-
-void TFieldAccessible::CursorMoved() {
-  QAccessibleInterface* cell = focusChild();
-  if (!cell || !widget()->hasFocus()) return;
-  QAccessibleEvent event(cell, QAccessible::Focus);
-  FEvents.Send(event);
-}
+void TFieldAccessible::CursorMoved() { TellFocus(); }
 
 // Only cells already made report: a reader knows no other, and one made
 // later reads the field as it then stands. So a flood over a large field
@@ -165,10 +128,10 @@ void TFieldAccessible::ReportChanges() {
   bool cursorChanged = false;
   for (const TSquare& square : FHeard.TakeChanged(*board)) {
     cursorChanged = cursorChanged || CursorOn(square.Column, square.Row);
-    const auto made = FCells.find(CellKey(square.Column, square.Row));
-    if (made == FCells.end()) continue;
-    QAccessibleEvent event(QAccessible::accessibleInterface(made->second), QAccessible::NameChanged);
-    FEvents.Send(event);
+    QAccessibleInterface* made = MadeCell(CellKey(square.Column, square.Row));
+    if (!made) continue;
+    QAccessibleEvent event(made, QAccessible::NameChanged);
+    Events().Send(event);
   }
   if (cursorChanged) RenewCursorCell();
 }
@@ -181,12 +144,8 @@ void TFieldAccessible::ReportChanges() {
 void TFieldAccessible::RenewCursorCell() {
   const TFieldCursor& cursor = Game().Cursor();
   if (!cursor.Shown() || !widget()->hasFocus()) return;
-  const auto made = FCells.find(CellKey(cursor.Column(), cursor.Row()));
-  if (made != FCells.end()) {
-    QAccessible::deleteAccessibleInterface(made->second);
-    FCells.erase(made);
-  }
-  CursorMoved();
+  DropCell(CellKey(cursor.Column(), cursor.Row()));
+  TellFocus();
 }
 
 QAccessibleInterface* FieldAccessibleFactory(const QString&, QObject* object) {

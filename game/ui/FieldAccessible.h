@@ -1,9 +1,7 @@
 #pragma once
 #include <cstdint>
-#include <unordered_map>
-#include <QAccessibleWidget>
-#include "ui/AccessibleEventSink.h"
 #include "board/CellSpeech.h"
+#include "ui/AccessibleTable.h"
 
 class TBoard;
 class TGame;
@@ -16,7 +14,7 @@ class TGameScreen;
 // one and kept, one per square, until the field is renewed. The keyboard
 // cursor is the focused cell; after a play, the cells that exist and now
 // sound different say so.
-class TFieldAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+class TFieldAccessible : public TAccessibleTable {
  public:
   explicit TFieldAccessible(TGameScreen* screen);
   ~TFieldAccessible() override;
@@ -40,42 +38,18 @@ class TFieldAccessible : public QAccessibleWidget, public QAccessibleTableInterf
   int indexOfChild(const QAccessibleInterface* child) const override;
   QAccessibleInterface* childAt(int x, int y) const override;
   QAccessibleInterface* focusChild() const override;
-  void* interface_cast(QAccessible::InterfaceType type) override;
 
-  QAccessibleInterface* caption() const override { return nullptr; }
-  QAccessibleInterface* summary() const override { return nullptr; }
   QAccessibleInterface* cellAt(int row, int column) const override { return Cell(column + 1, row + 1); }
-  int selectedCellCount() const override { return 0; }
-  QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-  QString columnDescription(int) const override { return {}; }
-  QString rowDescription(int) const override { return {}; }
-  int selectedColumnCount() const override { return 0; }
-  int selectedRowCount() const override { return 0; }
   int columnCount() const override;
   int rowCount() const override;
-  QList<int> selectedColumns() const override { return {}; }
-  QList<int> selectedRows() const override { return {}; }
-  bool isColumnSelected(int) const override { return false; }
-  bool isRowSelected(int) const override { return false; }
-  bool selectRow(int) override { return false; }
-  bool selectColumn(int) override { return false; }
-  bool unselectRow(int) override { return false; }
-  bool unselectColumn(int) override { return false; }
-  void modelChange(QAccessibleTableModelChangeEvent*) override {}
-
-  // Where the face's events go.
-  TAccessibleEventSink& Events() { return FEvents; }
 
  private:
   const TGame& Game() const;
   // A new field since the cells were made: they go, and what the reader
   // was told starts again from the field as it stands.
   void FollowField() const;
-  void DropCells() const;
   void RenewCursorCell();
 
-  mutable std::unordered_map<int, QAccessible::Id> FCells;
-  TAccessibleEventSink FEvents;
   mutable std::uint32_t FSerial = 0;
   mutable THeardStates FHeard;
 };

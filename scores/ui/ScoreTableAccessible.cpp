@@ -11,58 +11,37 @@ namespace {
 
 // One cell of the table, or a column's head. It holds only its place and
 // reads its text from the list whenever asked.
-class TScoreCellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class TScoreCellAccessible final : public TAccessibleTableCell {
  public:
   TScoreCellAccessible(TScoreTableAccessible* table, int row, int column)
-      : FTable(table), FRow(row), FColumn(column) {}
+      : TAccessibleTableCell(table, row, column), FTable(*table) {}
 
-  bool isValid() const override { return FRow < FTable->rowCount(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return FTable->window(); }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return FTable; }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  void setText(QAccessible::Text, const QString&) override {}
-  QRect rect() const override { return FTable->CellRect(FRow, FColumn); }
-  QAccessible::Role role() const override { return FRow < 0 ? QAccessible::ColumnHeader : QAccessible::Cell; }
+  bool isValid() const override { return rowIndex() < FTable.rowCount(); }
+  QRect rect() const override { return FTable.CellRect(rowIndex(), columnIndex()); }
+  QAccessible::Role role() const override { return rowIndex() < 0 ? QAccessible::ColumnHeader : QAccessible::Cell; }
   QString text(QAccessible::Text type) const override {
-    return type == QAccessible::Name ? FTable->CellText(FRow, FColumn) : QString();
+    return type == QAccessible::Name ? FTable.CellText(rowIndex(), columnIndex()) : QString();
   }
 
   QAccessible::State state() const override {
     QAccessible::State state;
-    state.invisible = FTable->state().invisible;
-    if (FRow < 0) return state;
+    state.invisible = FTable.state().invisible;
+    if (rowIndex() < 0) return state;
     state.selectable = true;
-    state.selected = FTable->IsCurrentRow(FRow);
-    state.focusable = FColumn == 0;
-    state.focused = state.selected && FColumn == 0 && FTable->state().focused;
+    state.selected = FTable.IsCurrentRow(rowIndex());
+    state.focusable = columnIndex() == 0;
+    state.focused = state.selected && columnIndex() == 0 && FTable.state().focused;
     return state;
   }
 
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
-  }
-
-  bool isSelected() const override { return FTable->IsCurrentRow(FRow); }
+  bool isSelected() const override { return FTable.IsCurrentRow(rowIndex()); }
   QList<QAccessibleInterface*> columnHeaderCells() const override {
-    if (FRow < 0) return {};
-    return {FTable->Cell(-1, FColumn)};
+    if (rowIndex() < 0) return {};
+    return {FTable.Cell(-1, columnIndex())};
   }
-  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-  int columnIndex() const override { return FColumn; }
-  int rowIndex() const override { return FRow; }
-  int columnExtent() const override { return 1; }
-  int rowExtent() const override { return 1; }
-  QAccessibleInterface* table() const override { return FTable; }
 
  private:
-  // The table deletes its cells before it goes.
-  TScoreTableAccessible* FTable;
-  int FRow;
-  int FColumn;
+  const TScoreTableAccessible& FTable;
 };
 
 int CellKey(int row, int column) { return (row + 1) * sc_Count + column; }
@@ -74,11 +53,9 @@ constexpr int ColumnLeftTenths[sc_Count + 1] = {0, 76, 96, 113, 128, 143, 155, 1
 
 }  // namespace
 
-TScoreTableAccessible::TScoreTableAccessible(TScoreTable* table) : QAccessibleWidget(table, QAccessible::Table) {}
+TScoreTableAccessible::TScoreTableAccessible(TScoreTable* table) : TAccessibleTable(table) {}
 
-TScoreTableAccessible::~TScoreTableAccessible() {
-  for (const auto& [key, id] : FCells) QAccessible::deleteAccessibleInterface(id);
-}
+TScoreTableAccessible::~TScoreTableAccessible() = default;
 
 const TScoreScreen& TScoreTableAccessible::Screen() const { return static_cast<const TScoreTable*>(widget())->Screen(); }
 
@@ -122,11 +99,8 @@ QRect TScoreTableAccessible::CellRect(int row, int column) const {
 
 QAccessibleInterface* TScoreTableAccessible::Cell(int row, int column) const {
   if (row < -1 || row >= rowCount() || column < 0 || column >= sc_Count) return nullptr;
-  QAccessible::Id& id = FCells[CellKey(row, column)];
-  if (!id)
-    id = QAccessible::registerAccessibleInterface(
-        new TScoreCellAccessible(const_cast<TScoreTableAccessible*>(this), row, column));
-  return QAccessible::accessibleInterface(id);
+  return KeptCell(CellKey(row, column),
+                  [&] { return new TScoreCellAccessible(const_cast<TScoreTableAccessible*>(this), row, column); });
 }
 
 // The heads come first, as in Qt's own tables, then the rows.
@@ -163,17 +137,7 @@ QList<int> TScoreTableAccessible::selectedRows() const {
   return row >= 0 ? QList<int>{row} : QList<int>{};
 }
 
-void* TScoreTableAccessible::interface_cast(QAccessible::InterfaceType type) {
-  if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
-  return QAccessibleWidget::interface_cast(type);
-}
-
-void TScoreTableAccessible::CurrentRowChanged() {
-  QAccessibleInterface* cell = focusChild();
-  if (!cell || !widget()->hasFocus()) return;
-  QAccessibleEvent event(cell, QAccessible::Focus);
-  FEvents.Send(event);
-}
+void TScoreTableAccessible::CurrentRowChanged() { TellFocus(); }
 
 QAccessibleInterface* ScoreTableAccessibleFactory(const QString&, QObject* object) {
   if (auto* table = qobject_cast<TScoreTable*>(object)) return new TScoreTableAccessible(table);

@@ -1,7 +1,5 @@
 #pragma once
-#include <unordered_map>
-#include <QAccessibleWidget>
-#include "ui/AccessibleEventSink.h"
+#include "ui/AccessibleTable.h"
 
 class TScoreScreen;
 class TScoreTable;
@@ -12,7 +10,7 @@ class TScoreTable;
 // cell the text the row paints. The chosen row (by the keys or the
 // pointer) is the current one. It reads the list the screen paints; cells
 // are made when first asked for.
-class TScoreTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+class TScoreTableAccessible : public TAccessibleTable {
  public:
   explicit TScoreTableAccessible(TScoreTable* table);
   ~TScoreTableAccessible() override;
@@ -30,39 +28,21 @@ class TScoreTableAccessible : public QAccessibleWidget, public QAccessibleTableI
   QAccessibleInterface* child(int index) const override;
   int indexOfChild(const QAccessibleInterface* child) const override;
   QAccessibleInterface* focusChild() const override;
-  void* interface_cast(QAccessible::InterfaceType type) override;
 
-  QAccessibleInterface* caption() const override { return nullptr; }
-  QAccessibleInterface* summary() const override { return nullptr; }
   QAccessibleInterface* cellAt(int row, int column) const override { return row >= 0 ? Cell(row, column) : nullptr; }
   int selectedCellCount() const override;
   QList<QAccessibleInterface*> selectedCells() const override;
   QString columnDescription(int column) const override { return CellText(-1, column); }
-  QString rowDescription(int) const override { return {}; }
-  int selectedColumnCount() const override { return 0; }
   int selectedRowCount() const override { return CurrentRow() >= 0 ? 1 : 0; }
   int columnCount() const override;
   int rowCount() const override;
-  QList<int> selectedColumns() const override { return {}; }
   QList<int> selectedRows() const override;
-  bool isColumnSelected(int) const override { return false; }
   bool isRowSelected(int row) const override { return IsCurrentRow(row); }
-  bool selectRow(int) override { return false; }
-  bool selectColumn(int) override { return false; }
-  bool unselectRow(int) override { return false; }
-  bool unselectColumn(int) override { return false; }
-  void modelChange(QAccessibleTableModelChangeEvent*) override {}
-
-  // Where the face's events go.
-  TAccessibleEventSink& Events() { return FEvents; }
 
  private:
   const TScoreScreen& Screen() const;
   // The listed game's index of the chosen row; -1 for none.
   int CurrentRow() const;
-
-  mutable std::unordered_map<int, QAccessible::Id> FCells;
-  TAccessibleEventSink FEvents;
 };
 
 // Gives the score table its accessible face; installed with

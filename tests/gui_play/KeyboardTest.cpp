@@ -8,23 +8,6 @@
 class KeyboardTest : public WindowTest {
  protected:
   QWidget* KeyTarget() const { return Main->focusWidget() ? Main->focusWidget() : Main; }
-  void FieldKey(int key, bool autoRepeat = false) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
-    QApplication::sendEvent(KeyTarget(), &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
-    QApplication::sendEvent(KeyTarget(), &release);
-  }
-  TCell CursorCell() const { return {Main->Game().Cursor().Column(), Main->Game().Cursor().Row()}; }
-  // To a cell the way a player would: to the top-left corner, then along.
-  void GoTo(TCell cell) {
-    if (!Main->Game().Cursor().Shown()) FieldKey(Qt::Key_Home);
-    FieldKey(Qt::Key_Home);
-    FieldKey(Qt::Key_PageUp);
-    for (int c = 1; c < cell.Column; ++c) FieldKey(Qt::Key_Right);
-    for (int r = 1; r < cell.Row; ++r) FieldKey(Qt::Key_Down);
-    ASSERT_EQ(CursorCell().Column, cell.Column);
-    ASSERT_EQ(CursorCell().Row, cell.Row);
-  }
   int Played() const {
     return CountAreas([](const TAreaProperties& a) { return a.Uncovered || a.Marked; });
   }
@@ -48,7 +31,7 @@ TEST_F(KeyboardTest, AGameIsWonWithTheKeysAlone) {
   EXPECT_TRUE(AreaOf(safe)->Uncovered);
   for (TCell mine : OneCellPerMine()) {
     GoTo(mine);
-    FieldKey(Qt::Key_M, true);  // a held key marks once
+    FieldKey(Qt::Key_M, Qt::NoModifier, true);  // a held key marks once
     FieldKey(Qt::Key_M);
   }
   ASSERT_EQ(Messages.size(), 1u);
@@ -85,7 +68,7 @@ TEST_F(KeyboardTest, TheCursorStopsAtTheEdgesRepeatsAndKeepsTheFocus) {
   FieldKey(Qt::Key_Up);  // the first key only shows the cursor
   EXPECT_EQ(CursorCell().Column, 6);
   EXPECT_EQ(CursorCell().Row, 5);
-  for (int i = 0; i < 20; ++i) FieldKey(Qt::Key_Left, true);
+  for (int i = 0; i < 20; ++i) FieldKey(Qt::Key_Left, Qt::NoModifier, true);
   FieldKey(Qt::Key_PageUp);
   FieldKey(Qt::Key_Up);
   FieldKey(Qt::Key_Tab);

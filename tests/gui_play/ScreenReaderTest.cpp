@@ -22,11 +22,6 @@ class ScreenReaderTest : public WindowTest {
   QAccessibleInterface* CellOf(TCell cell) const {
     return FieldFace()->tableInterface()->cellAt(cell.Row - 1, cell.Column - 1);
   }
-  void FieldKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false) {
-    QWidget* target = Main->focusWidget() ? Main->focusWidget() : Main;
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
-    QApplication::sendEvent(target, &press);
-  }
   // Every cell's name, each cell made (as a reader walking the table makes them).
   std::map<std::pair<int, int>, QString> ReadEveryCell() const {
     std::map<std::pair<int, int>, QString> names;
@@ -50,13 +45,6 @@ class ScreenReaderTest : public WindowTest {
     }
     EXPECT_FALSE(changed.empty());
     EXPECT_EQ(reported, changed);
-  }
-  void GoTo(TCell cell) {
-    if (!Main->Game().Cursor().Shown()) FieldKey(Qt::Key_Home);
-    FieldKey(Qt::Key_Home);
-    FieldKey(Qt::Key_PageUp);
-    for (int c = 1; c < cell.Column; ++c) FieldKey(Qt::Key_Right);
-    for (int r = 1; r < cell.Row; ++r) FieldKey(Qt::Key_Down);
   }
 };
 

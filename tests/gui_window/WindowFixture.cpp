@@ -132,12 +132,24 @@ void WindowTest::Key(int key, Qt::KeyboardModifiers modifiers) {
   QApplication::sendEvent(Main, &release);
 }
 
-void WindowTest::FieldKey(int key) {
+void WindowTest::FieldKey(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
   QWidget* target = Main->focusWidget() ? Main->focusWidget() : Main;
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
   QApplication::sendEvent(target, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers, QString(), autoRepeat);
   QApplication::sendEvent(target, &release);
+}
+
+TCell WindowTest::CursorCell() const { return {Main->Game().Cursor().Column(), Main->Game().Cursor().Row()}; }
+
+void WindowTest::GoTo(TCell cell) {
+  if (!Main->Game().Cursor().Shown()) FieldKey(Qt::Key_Home);
+  FieldKey(Qt::Key_Home);
+  FieldKey(Qt::Key_PageUp);
+  for (int c = 1; c < cell.Column; ++c) FieldKey(Qt::Key_Right);
+  for (int r = 1; r < cell.Row; ++r) FieldKey(Qt::Key_Down);
+  ASSERT_EQ(CursorCell().Column, cell.Column);
+  ASSERT_EQ(CursorCell().Row, cell.Row);
 }
 
 void WindowTest::LayMinesOn(const std::vector<TCell>& mines) {

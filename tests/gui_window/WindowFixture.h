@@ -74,9 +74,13 @@ class WindowTest : public ::testing::Test {
   void Click(Qt::MouseButton button, TCell cell);
   void MoveTo(QPoint at);
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-  // A key where Qt sends it: to the window's focus widget, the game screen
-  // while it shows.
-  void FieldKey(int key);
+  // A key pressed and released where Qt sends it: to the window's focus
+  // widget, the game screen while it shows. A held key repeats.
+  void FieldKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false);
+  TCell CursorCell() const;
+  // The cursor to a cell the way a player takes it: to the top-left corner,
+  // then along.
+  void GoTo(TCell cell);
   // The mines of the field in play laid anew: on these cells and no others.
   void LayMinesOn(const std::vector<TCell>& mines);
 
